@@ -1,0 +1,28 @@
+// The number formats of the displays, panels and files.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace loopsim {
+
+// "0.00", "0.0": fixed decimals with a leading zero.
+std::string formatFixed(double value, int decimals);
+// "#.00": two decimals, no leading zero below 1 (0.5 gives .50, -0.5 gives -.50).
+std::string formatNoLeadingZero(double value);
+// "00": a whole number of at least two digits.
+std::string formatTwoDigits(double value);
+// A number as a person would write it: up to 15 significant digits, no exponent, no
+// trailing zeros (3.013, 1.1, 1013).
+std::string formatPlain(double value);
+// The shortest text that reads back as exactly the same double, without an exponent.
+std::string formatRoundTrip(double value);
+
+// The whole text as a finite number (surrounding blanks allowed), or nothing.
+std::optional<double> parseNumber(std::string_view text);
+
+// Rounds to the nearest whole number, halves to the even neighbour.
+double roundHalfEven(double value);
+
+}  // namespace loopsim

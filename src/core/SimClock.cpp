@@ -1,0 +1,159 @@
+#include "core/SimClock.h"
+
+#include <algorithm>
+#include <utility>
+#include <stdexcept>
+
+namespace loopsim {
+
+SimTimer::SimTimer(SimClock& clock, std::string name, int interval, bool enabled, int order)
+    : clock_(clock), name_(std::move(name)), interval_(interval), enabled_(enabled), order_(order) {
+    due_ = clock_.now() + interval_;
+}
+
+void SimTimer::setEnabled(bool enabled) {
+    if (enabled && !enabled_)
+        due_ = clock_.now() + interval_;
+    enabled_ = enabled;
+}
+
+void SimTimer::setInterval(int milliseconds) {
+    interval_ = milliseconds;
+    if (enabled_)
+        due_ = clock_.now() + interval_;
+}
+
+void SimTimer::setHandler(std::function<void()> handler) {
+    handler_ = std::move(handler);
+    processHandler_ = nullptr;
+}
+
+void SimTimer::setProcessHandler(std::function<Process()> handler) {
+    processHandler_ = std::move(handler);
+    handler_ = nullptr;
+}
+
+void SimTimer::fire() {
+    // The next interval counts from now; the handler may change that.
+    due_ = clock_.now() + interval_;
+    if (handler_) {
+        handler_();
+        return;
+    }
+    if (!processHandler_)
+        return;
+    Process process = processHandler_();
+    if (process.finished())
+        return;
+    busy_ = true;
+    // A tick that falls due meanwhile keeps its past due time, so it runs once as soon as
+    // the process has ended.
+    process.whenFinished([this] { busy_ = false; });
+}
+
+SimClock::~SimClock() {
+    for (auto& sleeper : sleepers_)
+        sleeper.handle.destroy();
+    for (auto handle : yielders_)
+        handle.destroy();
+    if (heldProcess_)
+        heldProcess_.destroy();
+}
+
+SimTimer& SimClock::addTimer(std::string name, int interval, bool enabled) {
+    if (findTimer(name))
+        throw std::logic_error("timer added twice: " + name);
+    return timers_.emplace_back(
+        SimTimer(*this, std::move(name), interval, enabled, static_cast<int>(timers_.size())));
+}
+
+SimTimer* SimClock::findTimer(const std::string& name) {
+    for (auto& timer : timers_)
+        if (timer.name() == name)
+            return &timer;
+    return nullptr;
+}
+
+SimTimer& SimClock::timer(const std::string& name) {
+    if (SimTimer* found = findTimer(name))
+        return *found;
+    throw std::logic_error("no timer named " + name);
+}
+
+void SimClock::addSleeper(Millis wake, std::coroutine_handle<> handle) {
+    sleepers_.push_back({wake, nextSleeperSequence_++, handle});
+}
+
+void SimClock::startHold(Millis end, std::coroutine_handle<> handle) {
+    holdEnd_ = end;
+    heldProcess_ = handle;
+}
+
+void SimClock::endHold() {
+    now_ = std::max(now_, holdEnd_);
+    holdEnd_ = kNever;
+    auto held = std::exchange(heldProcess_, nullptr);
+    held.resume();
+    if (onHoldEnded_)
+        onHoldEnded_();
+}
+
+Millis SimClock::nextDue() const {
+    if (holding())
+        return holdEnd_;
+    if (!yielders_.empty())
+        return now_;
+    Millis next = kNever;
+    for (const auto& sleeper : sleepers_)
+        next = std::min(next, sleeper.wake);
+    for (const auto& timer : timers_)
+        next = std::min(next, timer.due());
+    return std::max(next, now_);
+}
+
+bool SimClock::runNextDueAtOrBefore(Millis target) {
+    if (holding()) {
+        if (holdEnd_ > target)
+            return false;
+        endHold();
+        return true;
+    }
+
+    auto sleeper = std::min_element(sleepers_.begin(), sleepers_.end(), [](auto& a, auto& b) {
+        return a.wake != b.wake ? a.wake < b.wake : a.sequence < b.sequence;
+    });
+    SimTimer* timer = nullptr;
+    for (auto& candidate : timers_)
+        if (!timer || candidate.due() < timer->due())
+            timer = &candidate;
+
+    Millis sleeperTime = sleeper == sleepers_.end() ? kNever : std::max(sleeper->wake, now_);
+    Millis timerTime = timer ? std::max(timer->due(), now_) : kNever;
+    Millis yieldTime = yielders_.empty() ? kNever : now_;
+    Millis next = std::min({sleeperTime, timerTime, yieldTime});
+    if (next == kNever || next > target)
+        return false;
+
+    now_ = next;
+    if (sleeperTime == next) {
+        auto handle = sleeper->handle;
+        sleepers_.erase(sleeper);
+        handle.resume();
+    } else if (timerTime == next) {
+        timer->fire();
+    } else {
+        auto handle = yielders_.front();
+        yielders_.pop_front();
+        handle.resume();
+    }
+    return true;
+}
+
+void SimClock::advanceTo(Millis target) {
+    while (runNextDueAtOrBefore(target)) {
+    }
+    if (!holding() || holdEnd_ > target)
+        now_ = std::max(now_, target);
+}
+
+}  // namespace loopsim

@@ -1,0 +1,128 @@
+#include "core/Simulation.h"
+
+#include "core/Format.h"
+#include "core/StartValues.h"
+#include "core/TickTable.h"
+#include "loop/GasSupply.h"
+#include "loop/LoopGasStep.h"
+
+namespace loopsim {
+
+Simulation::Simulation(const SettingsStore* settings)
+    : sound_(clock_, state_),
+      recording_(state_),
+      context_{state_, clock_, view_, sound_, recording_, random_, input_, dialogs_} {
+    addTickTable(clock_);
+    clock_.setHoldEndedHandler([this] { applyHeldInput(); });
+    clock_.timer("RecordingTimer").setHandler([this] { recording_.recordingTick(); });
+
+    loopGas_ = std::make_unique<LoopGasStep>(context_);
+    gasSupply_ = std::make_unique<GasSupply>(context_);
+
+    loadStartValues(context_, settings);
+}
+
+Simulation::~Simulation() = default;
+
+std::optional<std::string> Simulation::apply(const Action& action) {
+    if (clock_.holding()) {
+        heldInput_.push_back(action);
+        return std::nullopt;
+    }
+    return applyNow(action);
+}
+
+void Simulation::applyHeldInput() {
+    while (!heldInput_.empty() && !clock_.holding()) {
+        Action action = std::move(heldInput_.front());
+        heldInput_.pop_front();
+        applyNow(action);
+    }
+}
+
+std::optional<std::string> Simulation::applyNow(const Action& action) {
+    const ElementHandlers* handlers = input_.find(action.element);
+    auto run = [](const std::function<void()>& handler) {
+        if (handler)
+            handler();
+    };
+    switch (action.verb) {
+        case Verb::Answer:
+            if (!dialogs_.answerPrompt(action.value))
+                return "there is no text prompt open to answer";
+            return std::nullopt;
+        case Verb::Cancel:
+            if (!dialogs_.cancelPrompt())
+                return "there is no text prompt open to cancel";
+            return std::nullopt;
+        case Verb::Exit:
+        case Verb::End:
+            dialogs_.requestExitPath();
+            return std::nullopt;
+        case Verb::Dump:
+            return std::nullopt;
+        default:
+            break;
+    }
+    if (!handlers)
+        return "unknown element " + action.element;
+
+    switch (action.verb) {
+        case Verb::Press: run(handlers->press); break;
+        case Verb::Release: run(handlers->release); break;
+        case Verb::Click: run(handlers->click); break;
+        case Verb::DblClick: run(handlers->dblclick); break;
+        case Verb::Move: run(handlers->move); break;
+        case Verb::Tap:
+            run(handlers->press);
+            run(handlers->release);
+            run(handlers->click);
+            break;
+        case Verb::Hold: {
+            run(handlers->press);
+            const auto milliseconds = parseNumber(action.value).value_or(0);
+            auto releaseLater = [](Simulation& simulation, std::string element,
+                                   Millis delay) -> Process {
+                co_await simulation.clock().sleepFor(delay);
+                simulation.applyNow({Verb::Release, element, {}});
+                simulation.applyNow({Verb::Click, element, {}});
+            };
+            releaseLater(*this, action.element, static_cast<Millis>(milliseconds));
+            break;
+        }
+        case Verb::Check:
+        case Verb::Uncheck: {
+            if (handlers->kind != ElementHandlers::Kind::CheckBox)
+                return action.element + " is not a check box";
+            ElementView& box = view_.element(action.element);
+            const bool ticked = action.verb == Verb::Check;
+            if (box.isChecked() != ticked) {
+                box.setChecked(ticked);
+                run(handlers->click);
+            }
+            break;
+        }
+        case Verb::Set: {
+            if (handlers->kind != ElementHandlers::Kind::Slider)
+                return action.element + " is not a slider";
+            const auto value = parseNumber(action.value);
+            if (!value)
+                return "the value of set is not a number: " + action.value;
+            view_.element(action.element).setValue(static_cast<int>(*value));
+            if (handlers->set)
+                handlers->set(static_cast<int>(*value));
+            break;
+        }
+        default: break;
+    }
+    return std::nullopt;
+}
+
+void Simulation::saveSettings(SettingsStore& store) const {
+    store.write(kScrubberSetting.key, formatPlain(state_.ScrubberMinutes));
+    store.write(kLeftTimerSetting.key, formatPlain(state_.LeftHandset.OnMinutes));
+    store.write(kLeftBatterySetting.key, formatPlain(state_.LeftHandset.BatteryVolts));
+    store.write(kRightBatterySetting.key, formatPlain(state_.RightHandset.BatteryVolts));
+}
+
+}  // namespace loopsim

@@ -1,0 +1,74 @@
+// One running simulator: the state record, the virtual clock with every timer, the view
+// model of the window, the sound channels, the recording, and the subsystems whose
+// handlers act on them. The owner advances time and feeds input; nothing here reads a wall
+// clock or touches a window, so any number of simulations can run side by side.
+#pragma once
+
+#include <deque>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "core/Action.h"
+#include "core/SettingsStore.h"
+#include "core/SimContext.h"
+
+namespace loopsim {
+
+class LoopGasStep;
+class GasSupply;
+
+class Simulation {
+public:
+    // Runs the load step: fixed screen texts, the stored settings (defaults when store is
+    // null), every start value. The start-up warning counts as accepted.
+    explicit Simulation(const SettingsStore* settings = nullptr);
+    ~Simulation();
+    Simulation(const Simulation&) = delete;
+    Simulation& operator=(const Simulation&) = delete;
+
+    SimulationState& state() { return state_; }
+    const SimulationState& state() const { return state_; }
+    SimClock& clock() { return clock_; }
+    const SimClock& clock() const { return clock_; }
+    ViewModel& view() { return view_; }
+    const ViewModel& view() const { return view_; }
+    SoundChannels& sound() { return sound_; }
+    Recording& recording() { return recording_; }
+    const Recording& recording() const { return recording_; }
+    Dialogs& dialogs() { return dialogs_; }
+    const Dialogs& dialogs() const { return dialogs_; }
+    const InputRouter& input() const { return input_; }
+    SimContext& context() { return context_; }
+
+    Millis now() const { return clock_.now(); }
+    void advanceTo(Millis time) { clock_.advanceTo(time); }
+
+    // Applies user input at the present time. During a hold of the whole program the input
+    // waits and is applied in order when the hold ends. Returns why the input cannot be
+    // applied (an answer with no prompt open), or nothing.
+    std::optional<std::string> apply(const Action& action);
+
+    // Writes the four stored settings from their fields (the first step of the exit path).
+    void saveSettings(SettingsStore& store) const;
+
+private:
+    std::optional<std::string> applyNow(const Action& action);
+    void applyHeldInput();
+
+    SimulationState state_;
+    SimClock clock_;
+    ViewModel view_;
+    SoundChannels sound_;
+    Recording recording_;
+    Random random_;
+    InputRouter input_;
+    Dialogs dialogs_;
+    SimContext context_;
+    std::deque<Action> heldInput_;
+
+    std::unique_ptr<LoopGasStep> loopGas_;
+    std::unique_ptr<GasSupply> gasSupply_;
+};
+
+}  // namespace loopsim

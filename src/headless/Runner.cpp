@@ -1,0 +1,164 @@
+#include "headless/Runner.h"
+
+#include <fstream>
+#include <sstream>
+
+#include "core/Format.h"
+#include "core/Scenario.h"
+#include "core/Simulation.h"
+#include "core/StateDump.h"
+#include "headless/IniSettingsStore.h"
+#include "tools/RecordingFile.h"
+
+namespace loopsim {
+namespace {
+
+constexpr const char* kUsage =
+    "usage: loopsim-run SCENARIO [--out FILE.csv] [--dump FILE.jsonl] [--until SECONDS] "
+    "[--settings FILE]\n";
+
+bool readWholeFile(const std::filesystem::path& path, std::string& contents) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return false;
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    contents = buffer.str();
+    return true;
+}
+
+bool writeWholeFile(const std::filesystem::path& path, const std::string& contents) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out << contents;
+    return static_cast<bool>(out);
+}
+
+}  // namespace
+
+std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& arguments,
+                                            std::ostream& err) {
+    RunOptions options;
+    bool haveScenario = false;
+    for (std::size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        auto takeValue = [&]() -> std::optional<std::string> {
+            if (i + 1 >= arguments.size()) {
+                err << "loopsim-run: " << argument << " needs a value\n" << kUsage;
+                return std::nullopt;
+            }
+            return arguments[++i];
+        };
+        if (argument == "--out" || argument == "--dump" || argument == "--settings" ||
+            argument == "--until") {
+            auto value = takeValue();
+            if (!value)
+                return std::nullopt;
+            if (argument == "--out")
+                options.out = *value;
+            else if (argument == "--dump")
+                options.dump = *value;
+            else if (argument == "--settings")
+                options.settings = *value;
+            else if (auto until = parseScenarioTime(*value))
+                options.until = *until;
+            else {
+                err << "loopsim-run: --until takes seconds with at most three decimals, not '"
+                    << *value << "'\n";
+                return std::nullopt;
+            }
+        } else if (!argument.empty() && argument[0] == '-') {
+            err << "loopsim-run: unknown option " << argument << "\n" << kUsage;
+            return std::nullopt;
+        } else if (!haveScenario) {
+            options.scenario = argument;
+            haveScenario = true;
+        } else {
+            err << "loopsim-run: more than one scenario given\n" << kUsage;
+            return std::nullopt;
+        }
+    }
+    if (!haveScenario) {
+        err << kUsage;
+        return std::nullopt;
+    }
+    return options;
+}
+
+int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err) {
+    const std::string scenarioName = options.scenario.string();
+    std::string text;
+    if (!readWholeFile(options.scenario, text)) {
+        err << scenarioName << ": cannot read the scenario file\n";
+        return kRunRefused;
+    }
+
+    std::optional<IniSettingsStore> settings;
+    if (options.settings)
+        settings.emplace(QString::fromStdString(options.settings->string()));
+    Simulation simulation(settings ? &*settings : nullptr);
+
+    const Scenario scenario = parseScenario(text, &simulation.input());
+    if (scenario.error) {
+        err << scenarioName << ":" << scenario.error->lineNumber << ": "
+            << scenario.error->message << "\n";
+        return kRunRefused;
+    }
+
+    std::string dumps;
+    auto dump = [&] {
+        // A dump asked for during a hold of the whole program is taken when it ends.
+        if (simulation.clock().holding())
+            simulation.advanceTo(simulation.clock().holdEnd());
+        dumps += stateDumpJson(simulation, simulation.sound().takeLog());
+        dumps += '\n';
+    };
+
+    bool stoppedEarly = false;
+    for (const ScenarioLine& line : scenario.lines) {
+        if (options.until && line.time > *options.until) {
+            simulation.advanceTo(*options.until);
+            stoppedEarly = true;
+            break;
+        }
+        simulation.advanceTo(line.time);
+        if (line.action.verb == Verb::Dump) {
+            dump();
+            continue;
+        }
+        if (auto refused = simulation.apply(line.action)) {
+            err << scenarioName << ":" << line.lineNumber << ": " << *refused << "\n";
+            return kRunRefused;
+        }
+        if (simulation.dialogs().ending() != Ending::Running) {
+            stoppedEarly = true;
+            break;
+        }
+    }
+    if (!stoppedEarly && options.until && simulation.now() < *options.until &&
+        scenario.lines.empty())
+        simulation.advanceTo(*options.until);
+
+    if (simulation.dialogs().ending() == Ending::WithoutSaving)
+        return kRunPlayed;
+
+    if (settings) {
+        simulation.saveSettings(*settings);
+        if (!settings->sync())
+            err << "loopsim-run: could not write the settings to " << options.settings->string()
+                << "\n";
+    }
+    const std::filesystem::path recordingPath = options.out.value_or(kRecordingFileName);
+    if (auto error = writeRecordingFile(recordingPath, simulation.recording().table(),
+                                        simulation.state().RecordIndex, localCalendarTime()))
+        err << "loopsim-run: " << *error << "\n";
+
+    if (options.dump) {
+        if (!writeWholeFile(*options.dump, dumps))
+            err << "loopsim-run: cannot write " << options.dump->string() << "\n";
+    } else {
+        out << dumps;
+    }
+    return kRunPlayed;
+}
+
+}  // namespace loopsim

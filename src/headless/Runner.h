@@ -1,0 +1,33 @@
+// The headless runner: plays a scenario on a fresh simulation as fast as the processor
+// allows, then takes the main window's exit path (settings, recording file).
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "core/SimClock.h"
+
+namespace loopsim {
+
+struct RunOptions {
+    std::filesystem::path scenario;
+    std::optional<std::filesystem::path> out;
+    std::optional<std::filesystem::path> dump;
+    std::optional<Millis> until;
+    std::optional<std::filesystem::path> settings;
+};
+
+inline constexpr int kRunPlayed = 0;
+inline constexpr int kRunRefused = 2;
+
+// Parses the command line; on a bad one prints why and the usage to err.
+std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& arguments,
+                                            std::ostream& err);
+
+// Plays the scenario; returns the exit status. Dumps go to options.dump or to out.
+int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err);
+
+}  // namespace loopsim

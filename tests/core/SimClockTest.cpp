@@ -1,0 +1,164 @@
+#include "core/SimClock.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace loopsim {
+namespace {
+
+// A clock with a log of which timer ran when.
+struct ClockFixture : ::testing::Test {
+    SimClock clock;
+    std::vector<std::string> log;
+
+    SimTimer& logged(const std::string& name, int interval, bool enabled) {
+        SimTimer& timer = clock.addTimer(name, interval, enabled);
+        timer.setHandler([this, name] { log.push_back(name + "@" + std::to_string(clock.now())); });
+        return timer;
+    }
+};
+
+TEST_F(ClockFixture, PeriodicTimerRunsEveryInterval) {
+    logged("A", 503, true);
+    clock.advanceTo(1509);
+    EXPECT_EQ(log, (std::vector<std::string>{"A@503", "A@1006", "A@1509"}));
+}
+
+TEST_F(ClockFixture, EnablingAStoppedTimerStartsItsIntervalThen) {
+    SimTimer& timer = logged("A", 1000, false);
+    clock.advanceTo(250);
+    timer.setEnabled(true);
+    clock.advanceTo(1249);
+    EXPECT_TRUE(log.empty());
+    clock.advanceTo(1250);
+    EXPECT_EQ(log, (std::vector<std::string>{"A@1250"}));
+}
+
+TEST_F(ClockFixture, EnablingARunningTimerChangesNothing) {
+    SimTimer& timer = logged("A", 1000, true);
+    clock.advanceTo(600);
+    timer.setEnabled(true);
+    clock.advanceTo(1000);
+    EXPECT_EQ(log, (std::vector<std::string>{"A@1000"}));
+}
+
+TEST_F(ClockFixture, SettingTheIntervalRestartsTheCount) {
+    SimTimer& timer = logged("A", 1000, true);
+    clock.advanceTo(700);
+    timer.setInterval(500);
+    clock.advanceTo(1199);
+    EXPECT_TRUE(log.empty());
+    clock.advanceTo(1200);
+    EXPECT_EQ(log, (std::vector<std::string>{"A@1200"}));
+}
+
+TEST_F(ClockFixture, HandlerThatDisablesItsTimerIsAOneShot) {
+    SimTimer& timer = clock.addTimer("A", 100, true);
+    int runs = 0;
+    timer.setHandler([&] {
+        ++runs;
+        timer.setEnabled(false);
+    });
+    clock.advanceTo(1000);
+    EXPECT_EQ(runs, 1);
+    EXPECT_EQ(clock.nextDue(), kNever);
+}
+
+TEST_F(ClockFixture, TimersDueTogetherRunInTableOrder) {
+    logged("First", 1000, true);
+    logged("Second", 500, true);
+    logged("Third", 1000, true);
+    clock.advanceTo(1000);
+    EXPECT_EQ(log, (std::vector<std::string>{"Second@500", "First@1000", "Second@1000",
+                                             "Third@1000"}));
+}
+
+TEST_F(ClockFixture, NextDueIsTheEarliestEnabledTimer) {
+    logged("A", 503, true);
+    logged("B", 502, true);
+    logged("C", 10, false);
+    EXPECT_EQ(clock.nextDue(), 502);
+    clock.advanceTo(502);
+    EXPECT_EQ(clock.nextDue(), 503);
+}
+
+TEST_F(ClockFixture, ProcessSleepsWhileOtherTimersRun) {
+    logged("Tick", 400, true);
+    auto process = [](SimClock& clock, std::vector<std::string>& log) -> Process {
+        log.push_back("start@" + std::to_string(clock.now()));
+        co_await clock.sleepFor(1000);
+        log.push_back("woke@" + std::to_string(clock.now()));
+    };
+    Process running = process(clock, log);
+    EXPECT_FALSE(running.finished());
+    clock.advanceTo(1200);
+    EXPECT_TRUE(running.finished());
+    EXPECT_EQ(log, (std::vector<std::string>{"start@0", "Tick@400", "Tick@800", "woke@1000",
+                                             "Tick@1200"}));
+}
+
+TEST_F(ClockFixture, YieldLetsWhatIsDueNowRunFirst) {
+    SimTimer& stepper = clock.addTimer("Step", 1000, true);
+    stepper.setProcessHandler([this]() -> Process {
+        log.push_back("step begins");
+        co_await clock.yieldToPending();
+        log.push_back("step ends");
+    });
+    logged("Other", 1000, true);
+    clock.advanceTo(1000);
+    EXPECT_EQ(log, (std::vector<std::string>{"step begins", "Other@1000", "step ends"}));
+}
+
+TEST_F(ClockFixture, TickDueWhileItsProcessRunsIsDeliveredOnceAfterIt) {
+    SimTimer& slow = clock.addTimer("Slow", 1000, true);
+    int starts = 0;
+    slow.setProcessHandler([&]() -> Process {
+        ++starts;
+        log.push_back("start@" + std::to_string(clock.now()));
+        co_await clock.sleepFor(3500);
+    });
+    clock.advanceTo(4500);
+    // Ticks due at 2000, 3000 and 4000 come as one, right after the first run ends at 4500.
+    EXPECT_EQ(log, (std::vector<std::string>{"start@1000", "start@4500"}));
+    clock.advanceTo(8000);
+    EXPECT_EQ(log.back(), "start@8000");
+}
+
+TEST_F(ClockFixture, HoldStopsEverythingThenRunsLateTimersOnce) {
+    logged("Tick", 300, true);
+    auto process = [](SimClock& clock, std::vector<std::string>& log) -> Process {
+        co_await clock.holdFor(2000);
+        log.push_back("held process resumes@" + std::to_string(clock.now()));
+    };
+    clock.setHoldEndedHandler([this] { log.push_back("held input@" + std::to_string(clock.now())); });
+    clock.advanceTo(100);
+    Process held = process(clock, log);
+    clock.advanceTo(1500);
+    EXPECT_TRUE(clock.holding());
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(clock.now(), 1500);
+    clock.advanceTo(2100);
+    EXPECT_EQ(log, (std::vector<std::string>{"held process resumes@2100", "held input@2100",
+                                             "Tick@2100"}));
+    clock.advanceTo(2400);
+    EXPECT_EQ(log.back(), "Tick@2400");
+}
+
+TEST_F(ClockFixture, DestroyingTheClockFreesWaitingProcesses) {
+    auto process = [](SimClock& clock, std::shared_ptr<int> token) -> Process {
+        co_await clock.sleepFor(1000);
+        ++*token;
+    };
+    auto token = std::make_shared<int>(0);
+    {
+        SimClock local;
+        process(local, token);
+        EXPECT_EQ(token.use_count(), 2);
+    }
+    EXPECT_EQ(token.use_count(), 1);
+}
+
+}  // namespace
+}  // namespace loopsim
