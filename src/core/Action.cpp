@@ -46,8 +46,10 @@ bool verbTakesElement(Verb verb) {
         case Verb::Cancel:
         case Verb::Dump:
         case Verb::Exit:
-        case Verb::End: return false;
-        default: return true;
+        case Verb::End:
+            return false;
+        default:
+            return true;
     }
 }
 

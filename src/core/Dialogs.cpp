@@ -9,7 +9,9 @@ void Dialogs::open(const std::string& name) {
         open_.push_back(name);
 }
 
-void Dialogs::close(const std::string& name) { std::erase(open_, name); }
+void Dialogs::close(const std::string& name) {
+    std::erase(open_, name);
+}
 
 bool Dialogs::isOpen(const std::string& name) const {
     return std::find(open_.begin(), open_.end(), name) != open_.end();

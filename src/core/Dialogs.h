@@ -20,12 +20,12 @@ struct TextPrompt {
 
 enum class Ending {
     Running,
-    ExitPath,        // the main window's exit: settings and recording are written
-    WithoutSaving,   // ended at once, nothing written
+    ExitPath,       // the main window's exit: settings and recording are written
+    WithoutSaving,  // ended at once, nothing written
 };
 
 class Dialogs {
-public:
+  public:
     void openPrompt(TextPrompt prompt) { prompt_ = std::move(prompt); }
     const std::optional<TextPrompt>& prompt() const { return prompt_; }
     // False when no prompt is open.
@@ -44,7 +44,7 @@ public:
     }
     void endWithoutSaving() { ending_ = Ending::WithoutSaving; }
 
-private:
+  private:
     bool closePrompt(std::optional<std::string> answer);
 
     std::optional<TextPrompt> prompt_;

@@ -62,13 +62,16 @@ std::optional<double> parseNumber(std::string_view text) {
     if (text.empty())
         return std::nullopt;
     double value = 0;
-    auto result = std::from_chars(text.data(), text.data() + text.size(), value,
-                                  std::chars_format::fixed);
-    if (result.ec != std::errc() || result.ptr != text.data() + text.size() || !std::isfinite(value))
+    auto result =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+    if (result.ec != std::errc() || result.ptr != text.data() + text.size() ||
+        !std::isfinite(value))
         return std::nullopt;
     return value;
 }
 
-double roundHalfEven(double value) { return std::nearbyint(value); }
+double roundHalfEven(double value) {
+    return std::nearbyint(value);
+}
 
 }  // namespace loopsim

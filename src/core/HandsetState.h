@@ -10,17 +10,17 @@ namespace loopsim {
 using CellValues = std::array<double, 4>;
 
 struct HandsetState {
-    int UnitOn = 0;                 // slot 1
-    CellValues CellPO2{};           // slots 3, 4, 5
-    CellValues CellFactor{};        // slots 6, 7, 8
-    double OnMinutes = 0;           // slot 9
-    double HighSetpoint = 0;        // slot 10
-    double LowSetpoint = 0;         // slot 11
-    int IsMaster = 0;               // slot 12
-    int SwitchOn = 0;               // slot 13
-    int Screen = 0;                 // slot 14
-    int Brightness = 0;             // slot 15
-    double BatteryVolts = 0;        // slot 16
+    int UnitOn = 0;           // slot 1
+    CellValues CellPO2{};     // slots 3, 4, 5
+    CellValues CellFactor{};  // slots 6, 7, 8
+    double OnMinutes = 0;     // slot 9
+    double HighSetpoint = 0;  // slot 10
+    double LowSetpoint = 0;   // slot 11
+    int IsMaster = 0;         // slot 12
+    int SwitchOn = 0;         // slot 13
+    int Screen = 0;           // slot 14
+    int Brightness = 0;       // slot 15
+    double BatteryVolts = 0;  // slot 16
 
     static constexpr int kSlotCount = 17;
     // The value in a numbered slot; unused and unknown slots read 0.

@@ -2,7 +2,9 @@
 
 namespace loopsim {
 
-ElementHandlers& InputRouter::on(const std::string& element) { return elements_[element]; }
+ElementHandlers& InputRouter::on(const std::string& element) {
+    return elements_[element];
+}
 
 const ElementHandlers* InputRouter::find(const std::string& element) const {
     auto found = elements_.find(element);

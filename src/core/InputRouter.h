@@ -14,20 +14,22 @@ struct ElementHandlers {
     enum class Kind { Plain, CheckBox, Slider } kind = Kind::Plain;
     std::function<void()> press;
     std::function<void()> release;
-    std::function<void()> click;     // for a check box: runs after its value changed
+    std::function<void()> click;  // for a check box: runs after its value changed
     std::function<void()> dblclick;
     std::function<void()> move;
-    std::function<void(int)> set;    // slider moved to a value
+    std::function<void(int)> set;  // slider moved to a value
 };
 
 class InputRouter {
-public:
+  public:
     // Registers an element; a second registration adds the handlers it sets.
     ElementHandlers& on(const std::string& element);
     const ElementHandlers* find(const std::string& element) const;
-    const std::map<std::string, ElementHandlers, std::less<>>& elements() const { return elements_; }
+    const std::map<std::string, ElementHandlers, std::less<>>& elements() const {
+        return elements_;
+    }
 
-private:
+  private:
     std::map<std::string, ElementHandlers, std::less<>> elements_;
 };
 

@@ -71,11 +71,21 @@ JsonWriter& JsonWriter::value(std::string_view text) {
     out_ += '"';
     for (unsigned char c : text) {
         switch (c) {
-            case '"': out_ += "\\\""; break;
-            case '\\': out_ += "\\\\"; break;
-            case '\n': out_ += "\\n"; break;
-            case '\r': out_ += "\\r"; break;
-            case '\t': out_ += "\\t"; break;
+            case '"':
+                out_ += "\\\"";
+                break;
+            case '\\':
+                out_ += "\\\\";
+                break;
+            case '\n':
+                out_ += "\\n";
+                break;
+            case '\r':
+                out_ += "\\r";
+                break;
+            case '\t':
+                out_ += "\\t";
+                break;
             default:
                 if (c < 0x20) {
                     char escaped[8];

@@ -8,7 +8,7 @@
 namespace loopsim {
 
 class JsonWriter {
-public:
+  public:
     JsonWriter& beginObject();
     JsonWriter& endObject();
     JsonWriter& beginArray();
@@ -23,7 +23,7 @@ public:
 
     const std::string& text() const { return out_; }
 
-private:
+  private:
     void separate();
 
     std::string out_;

@@ -12,7 +12,7 @@
 namespace loopsim {
 
 class Process {
-public:
+  public:
     struct Completion {
         bool finished = false;
         std::function<void()> onFinished;
@@ -44,7 +44,7 @@ public:
             completion_->onFinished = std::move(callback);
     }
 
-private:
+  private:
     explicit Process(std::shared_ptr<Completion> completion) : completion_(std::move(completion)) {}
     std::shared_ptr<Completion> completion_;
 };

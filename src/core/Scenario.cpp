@@ -162,8 +162,8 @@ Scenario parseScenario(std::string_view text, const InputRouter* router) {
         }
         if (parsed.time < previousTime) {
             scenario.error = ScenarioError{
-                lineNumber, "the time " + formatScenarioTime(parsed.time) +
-                                " s goes back before " + formatScenarioTime(previousTime) + " s"};
+                lineNumber, "the time " + formatScenarioTime(parsed.time) + " s goes back before " +
+                                formatScenarioTime(previousTime) + " s"};
             return scenario;
         }
         previousTime = parsed.time;

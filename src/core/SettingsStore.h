@@ -9,14 +9,14 @@
 namespace loopsim {
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     virtual std::optional<std::string> read(const std::string& key) const = 0;
     virtual void write(const std::string& key, const std::string& value) = 0;
 };
 
 class MemorySettingsStore : public SettingsStore {
-public:
+  public:
     std::optional<std::string> read(const std::string& key) const override;
     void write(const std::string& key, const std::string& value) override { values[key] = value; }
 

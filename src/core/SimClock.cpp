@@ -1,8 +1,8 @@
 #include "core/SimClock.h"
 
 #include <algorithm>
-#include <utility>
 #include <stdexcept>
+#include <utility>
 
 namespace loopsim {
 

@@ -38,7 +38,7 @@ inline constexpr Millis kNever = std::numeric_limits<Millis>::max();
 class SimClock;
 
 class SimTimer {
-public:
+  public:
     const std::string& name() const { return name_; }
     int interval() const { return interval_; }
     bool enabled() const { return enabled_; }
@@ -52,7 +52,7 @@ public:
     void setHandler(std::function<void()> handler);
     void setProcessHandler(std::function<Process()> handler);
 
-private:
+  private:
     friend class SimClock;
     SimTimer(SimClock& clock, std::string name, int interval, bool enabled, int order);
     void fire();
@@ -69,7 +69,7 @@ private:
 };
 
 class SimClock {
-public:
+  public:
     SimClock() = default;
     SimClock(const SimClock&) = delete;
     SimClock& operator=(const SimClock&) = delete;
@@ -119,7 +119,7 @@ public:
     // co_await clock.holdFor(ms): nothing at all runs until the hold ends.
     HoldAwaiter holdFor(Millis milliseconds) { return {*this, now_ + milliseconds}; }
 
-private:
+  private:
     friend class SimTimer;
     struct Sleeper {
         Millis wake;

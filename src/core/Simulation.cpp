@@ -9,9 +9,8 @@
 namespace loopsim {
 
 Simulation::Simulation(const SettingsStore* settings)
-    : sound_(clock_, state_),
-      recording_(state_),
-      context_{state_, clock_, view_, sound_, recording_, random_, input_, dialogs_} {
+    : sound_(clock_, state_), recording_(state_), context_{state_,     clock_,  view_,  sound_,
+                                                           recording_, random_, input_, dialogs_} {
     addTickTable(clock_);
     clock_.setHoldEndedHandler([this] { applyHeldInput(); });
     clock_.timer("RecordingTimer").setHandler([this] { recording_.recordingTick(); });
@@ -68,11 +67,21 @@ std::optional<std::string> Simulation::applyNow(const Action& action) {
         return "unknown element " + action.element;
 
     switch (action.verb) {
-        case Verb::Press: run(handlers->press); break;
-        case Verb::Release: run(handlers->release); break;
-        case Verb::Click: run(handlers->click); break;
-        case Verb::DblClick: run(handlers->dblclick); break;
-        case Verb::Move: run(handlers->move); break;
+        case Verb::Press:
+            run(handlers->press);
+            break;
+        case Verb::Release:
+            run(handlers->release);
+            break;
+        case Verb::Click:
+            run(handlers->click);
+            break;
+        case Verb::DblClick:
+            run(handlers->dblclick);
+            break;
+        case Verb::Move:
+            run(handlers->move);
+            break;
         case Verb::Tap:
             run(handlers->press);
             run(handlers->release);
@@ -113,7 +122,8 @@ std::optional<std::string> Simulation::applyNow(const Action& action) {
                 handlers->set(static_cast<int>(*value));
             break;
         }
-        default: break;
+        default:
+            break;
     }
     return std::nullopt;
 }

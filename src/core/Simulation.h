@@ -19,7 +19,7 @@ class LoopGasStep;
 class GasSupply;
 
 class Simulation {
-public:
+  public:
     // Runs the load step: fixed screen texts, the stored settings (defaults when store is
     // null), every start value. The start-up warning counts as accepted.
     explicit Simulation(const SettingsStore* settings = nullptr);
@@ -52,7 +52,7 @@ public:
     // Writes the four stored settings from their fields (the first step of the exit path).
     void saveSettings(SettingsStore& store) const;
 
-private:
+  private:
     std::optional<std::string> applyNow(const Action& action);
     void applyHeldInput();
 

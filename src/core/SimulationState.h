@@ -55,8 +55,8 @@ struct SimulationState {
     int DiluentButtonMissing = 0;
     int DumpValveFailed = 0;
     int DarkAtDepth = 0;
-    int SlowCell = 0;         // cell 1..3 that responds slowly; anything else: none
-    CellValues CellDrift{};   // millivolts per cell 1..3; slot 0 may be written, never read
+    int SlowCell = 0;        // cell 1..3 that responds slowly; anything else: none
+    CellValues CellDrift{};  // millivolts per cell 1..3; slot 0 may be written, never read
 
     // Electronics
     std::array<OxygenCell, 4> OxygenCells{};  // cells 1..3; slot 0 is never read
@@ -77,7 +77,7 @@ struct SimulationState {
     int CalPressure = 0;       // millibar assumed by calibration
     int CalOxygenPercent = 0;  // percent assumed by calibration
     double CalibrationCount = 0;
-    int FailedCell = 0;        // the cell that failed the start-up check
+    int FailedCell = 0;  // the cell that failed the start-up check
 
     // Recording
     int RecordIndex = 0;  // present row of the recording table, 0..18000

@@ -7,13 +7,17 @@ const std::string& ElementView::textOrEmpty() const {
     return text_ ? *text_ : empty;
 }
 
-ElementView& ElementView::setText(std::string_view text) { return assign(text_, std::string(text)); }
+ElementView& ElementView::setText(std::string_view text) {
+    return assign(text_, std::string(text));
+}
 
 ElementView& ElementView::setPicture(std::string_view picture) {
     return assign(picture_, std::string(picture));
 }
 
-ElementView& ElementView::setTag(std::string_view tag) { return assign(tag_, std::string(tag)); }
+ElementView& ElementView::setTag(std::string_view tag) {
+    return assign(tag_, std::string(tag));
+}
 
 ElementView& ElementView::setGeometry(int left, int top, int width, int height) {
     assign(left_, left);

@@ -20,7 +20,7 @@ struct Rgb {
 };
 
 class ElementView {
-public:
+  public:
     ElementView(std::string name, std::uint64_t& revisionCounter)
         : name_(std::move(name)), counter_(&revisionCounter) {}
 
@@ -58,7 +58,7 @@ public:
     ElementView& setValue(int value) { return assign(value_, value); }
     ElementView& setTag(std::string_view tag);
 
-private:
+  private:
     template <typename T>
     ElementView& assign(std::optional<T>& property, const T& value) {
         if (!property || !(*property == value)) {
@@ -87,7 +87,7 @@ private:
 };
 
 class ViewModel {
-public:
+  public:
     ViewModel() = default;
     ViewModel(const ViewModel&) = delete;
     ViewModel& operator=(const ViewModel&) = delete;
@@ -98,7 +98,7 @@ public:
     const std::map<std::string, ElementView, std::less<>>& elements() const { return elements_; }
     std::uint64_t revision() const { return revision_; }
 
-private:
+  private:
     std::uint64_t revision_ = 0;
     std::map<std::string, ElementView, std::less<>> elements_;
 };

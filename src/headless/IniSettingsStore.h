@@ -10,14 +10,14 @@ namespace loopsim {
 // The stored settings in an INI file, group "Settings", as the runner's --settings option
 // names it.
 class IniSettingsStore : public SettingsStore {
-public:
+  public:
     explicit IniSettingsStore(const QString& path) : settings_(path, QSettings::IniFormat) {}
 
     std::optional<std::string> read(const std::string& key) const override;
     void write(const std::string& key, const std::string& value) override;
     bool sync();
 
-private:
+  private:
     QSettings settings_;
 };
 

@@ -99,8 +99,8 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
 
     const Scenario scenario = parseScenario(text, &simulation.input());
     if (scenario.error) {
-        err << scenarioName << ":" << scenario.error->lineNumber << ": "
-            << scenario.error->message << "\n";
+        err << scenarioName << ":" << scenario.error->lineNumber << ": " << scenario.error->message
+            << "\n";
         return kRunRefused;
     }
 

@@ -13,6 +13,8 @@ GasSupply::GasSupply(SimContext& context)
     advBox.click = [this] { advBoxClicked(); };
 }
 
-void GasSupply::advBoxClicked() { advButton_.setVisible(advOn_.isChecked()); }
+void GasSupply::advBoxClicked() {
+    advButton_.setVisible(advOn_.isChecked());
+}
 
 }  // namespace loopsim

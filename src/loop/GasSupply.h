@@ -7,10 +7,10 @@ namespace loopsim {
 // The cylinder valves, the manual addition buttons, the ADV enable box and its button, the
 // dump valve, and the free flows and leaks.
 class GasSupply {
-public:
+  public:
     explicit GasSupply(SimContext& context);
 
-private:
+  private:
     // The ADV's push button shows exactly while the box is ticked.
     void advBoxClicked();
 

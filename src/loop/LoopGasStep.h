@@ -8,12 +8,12 @@ namespace loopsim {
 // titles, the counterlung gauge's colours, the automatic diluent valve or venting of an
 // over-full loop, and the volume bar.
 class LoopGasStep {
-public:
+  public:
     explicit LoopGasStep(SimContext& context);
 
     Process loopGasStep();
 
-private:
+  private:
     SimContext& context_;
     ElementView& label16_;
     ElementView& label1_;

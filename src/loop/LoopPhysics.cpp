@@ -18,7 +18,8 @@ void addGasToLoop(SimulationState& state, double litres, double oxygenFraction, 
         state.CounterlungVolume = state.CounterlungVolume + litres * 100 / state.LoopCapacity;
     const double newLitres = loopGasLitres(state);
     if (newLitres != 0)
-        state.LoopPO2 = (state.LoopPO2 * oldLitres + pressure * oxygenFraction * litres) / newLitres;
+        state.LoopPO2 =
+            (state.LoopPO2 * oldLitres + pressure * oxygenFraction * litres) / newLitres;
 }
 
 void addGasToLoop(SimulationState& state, double litres, double oxygenFraction) {

@@ -17,7 +17,7 @@ namespace loopsim {
 struct SimulationState;
 
 class SoundBackend {
-public:
+  public:
     virtual ~SoundBackend() = default;
     virtual void play(int channel, const std::string& file, bool repeat) = 0;
     virtual void stop(int channel) = 0;
@@ -32,7 +32,7 @@ struct SoundCall {
 };
 
 class SoundChannels {
-public:
+  public:
     static constexpr int kChannelCount = 7;
 
     SoundChannels(const SimClock& clock, const SimulationState& state)
@@ -53,7 +53,7 @@ public:
     const std::vector<SoundCall>& log() const { return log_; }
     std::vector<SoundCall> takeLog() { return std::exchange(log_, {}); }
 
-private:
+  private:
     const SimClock& clock_;
     const SimulationState& state_;
     SoundBackend* backend_ = nullptr;

@@ -28,7 +28,7 @@ enum RecordColumn : int {
 };
 
 class RecordTable {
-public:
+  public:
     static constexpr int kLastRow = 18000;
 
     RecordTable() : rows_(kLastRow + 1) {}
@@ -37,12 +37,12 @@ public:
     const RecordRow& row(int index) const { return rows_[static_cast<std::size_t>(index)]; }
     static bool holdsRow(int index) { return index >= 0 && index <= kLastRow; }
 
-private:
+  private:
     std::vector<RecordRow> rows_;
 };
 
 class Recording {
-public:
+  public:
     explicit Recording(SimulationState& state) : state_(state) {}
 
     // Puts a status message into the present row; a later one in the same second wins.
@@ -54,7 +54,7 @@ public:
     RecordTable& table() { return table_; }
     const RecordTable& table() const { return table_; }
 
-private:
+  private:
     SimulationState& state_;
     RecordTable table_;
 };

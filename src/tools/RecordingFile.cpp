@@ -50,7 +50,7 @@ struct Field {
 // Splits the file into fields: a comma or a line end ends a field, so every line gives at
 // least one field and an empty line gives one empty field.
 class FieldReader {
-public:
+  public:
     explicit FieldReader(std::string_view text) : text_(text) {}
 
     bool atEnd() const { return position_ >= text_.size(); }
@@ -99,7 +99,7 @@ public:
         return field;
     }
 
-private:
+  private:
     char peek() const { return atEnd() ? '\0' : text_[position_]; }
     static bool isSeparator(char c) { return c == ',' || c == '\r' || c == '\n'; }
     void skipBlanks() {
@@ -124,10 +124,13 @@ private:
 
 RecordValue toValue(const Field& field) {
     switch (field.kind) {
-        case Field::kNumber: return field.number;
+        case Field::kNumber:
+            return field.number;
         case Field::kText:
-        case Field::kDate: return field.text;
-        case Field::kEmpty: break;
+        case Field::kDate:
+            return field.text;
+        case Field::kEmpty:
+            break;
     }
     return std::monostate{};
 }

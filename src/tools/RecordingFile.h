@@ -36,8 +36,8 @@ std::optional<std::string> writeRecordingFile(const std::filesystem::path& path,
 
 struct RecordingReadResult {
     bool ok = false;
-    int rows = 0;        // data rows read
-    std::string error;   // why the file could not be read
+    int rows = 0;       // data rows read
+    std::string error;  // why the file could not be read
 };
 
 // Reads data rows into table, overwriting only the rows the file holds.

@@ -1,9 +1,9 @@
-#include "core/SimClock.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "core/SimClock.h"
 
 namespace loopsim {
 namespace {
@@ -71,8 +71,8 @@ TEST_F(ClockFixture, TimersDueTogetherRunInTableOrder) {
     logged("Second", 500, true);
     logged("Third", 1000, true);
     clock.advanceTo(1000);
-    EXPECT_EQ(log, (std::vector<std::string>{"Second@500", "First@1000", "Second@1000",
-                                             "Third@1000"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"Second@500", "First@1000", "Second@1000", "Third@1000"}));
 }
 
 TEST_F(ClockFixture, NextDueIsTheEarliestEnabledTimer) {
@@ -132,7 +132,8 @@ TEST_F(ClockFixture, HoldStopsEverythingThenRunsLateTimersOnce) {
         co_await clock.holdFor(2000);
         log.push_back("held process resumes@" + std::to_string(clock.now()));
     };
-    clock.setHoldEndedHandler([this] { log.push_back("held input@" + std::to_string(clock.now())); });
+    clock.setHoldEndedHandler(
+        [this] { log.push_back("held input@" + std::to_string(clock.now())); });
     clock.advanceTo(100);
     Process held = process(clock, log);
     clock.advanceTo(1500);

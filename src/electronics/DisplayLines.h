@@ -1,0 +1,26 @@
+// The lines a running handset shows on its main and warning screens: a title, a pad of
+// spaces and the handset's three cell readings. The cell tick, the warning tick and the
+// display cycle all draw these same lines.
+#pragma once
+
+#include <string>
+
+#include "core/HandsetState.h"
+
+namespace loopsim {
+
+inline constexpr int kMasterMainScreen = 17;
+inline constexpr int kSlaveMainScreen = 5;
+inline constexpr int kCellWarningScreen = 50;
+inline constexpr int kLowOxygenScreen = 51;
+inline constexpr int kHighOxygenScreen = 52;
+inline constexpr int kLowBatteryScreen = 54;
+
+// "      MASTER   " or "       SLAVE   ", the setpoint as "0.0", eight spaces, the readings.
+std::string mainLine(bool master, double activeSetpoint, const CellValues& cellPO2);
+// The cell warning, low oxygen or high oxygen line (screens 50, 51, 52) with the readings.
+std::string warningLine(int screen, const CellValues& cellPO2);
+// The three readings as "0.00", the given separator between them.
+std::string cellReadings(const CellValues& cellPO2, const std::string& separator);
+
+}  // namespace loopsim
