@@ -231,7 +231,9 @@ RecordingReadResult readRecordingText(std::string_view text, RecordTable& table)
     while (!reader.atEnd()) {
         if (row > RecordTable::kLastRow)
             break;
-        RecordRow& target = table.row(row);
+        // Fields the file does not have keep the row's former values; the end notice is
+        // read like a row but never stored.
+        RecordRow target = table.row(row);
         reader.next();  // the second of the run
         for (int column : {kLoopPO2Column, kHandsetPO2Column, kDepthColumn, kSetpointColumn,
                            kLoopVolumeColumn, kStatusColumn}) {
@@ -243,6 +245,7 @@ RecordingReadResult readRecordingText(std::string_view text, RecordTable& table)
         auto first = std::get_if<std::string>(&target[kLoopPO2Column]);
         if (first && *first == kEndNotice)
             break;
+        table.row(row) = std::move(target);
         ++row;
     }
     return {true, row - 1, {}};
