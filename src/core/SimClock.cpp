@@ -6,8 +6,8 @@
 
 namespace loopsim {
 
-SimTimer::SimTimer(SimClock& clock, std::string name, int interval, bool enabled, int order)
-    : clock_(clock), name_(std::move(name)), interval_(interval), enabled_(enabled), order_(order) {
+SimTimer::SimTimer(SimClock& clock, std::string name, int interval, bool enabled)
+    : clock_(clock), name_(std::move(name)), interval_(interval), enabled_(enabled) {
     due_ = clock_.now() + interval_;
 }
 
@@ -63,8 +63,7 @@ SimClock::~SimClock() {
 SimTimer& SimClock::addTimer(std::string name, int interval, bool enabled) {
     if (findTimer(name))
         throw std::logic_error("timer added twice: " + name);
-    return timers_.emplace_back(
-        SimTimer(*this, std::move(name), interval, enabled, static_cast<int>(timers_.size())));
+    return timers_.emplace_back(SimTimer(*this, std::move(name), interval, enabled));
 }
 
 SimTimer* SimClock::findTimer(const std::string& name) {

@@ -54,14 +54,13 @@ class SimTimer {
 
   private:
     friend class SimClock;
-    SimTimer(SimClock& clock, std::string name, int interval, bool enabled, int order);
+    SimTimer(SimClock& clock, std::string name, int interval, bool enabled);
     void fire();
 
     SimClock& clock_;
     std::string name_;
     int interval_;
     bool enabled_;
-    int order_;
     Millis due_ = 0;
     bool busy_ = false;
     std::function<void()> handler_;
