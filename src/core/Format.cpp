@@ -41,15 +41,24 @@ std::string formatPlain(double value) {
 }
 
 std::string formatRoundTrip(double value) {
-    if (std::isnan(value))
-        return "NaN";
-    if (std::isinf(value))
-        return value > 0 ? "Infinity" : "-Infinity";
-    if (value == 0)
-        return "0";
-    char buffer[400];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
-    return std::string(buffer, result.ptr);
+    std::string text;
+    appendRoundTrip(text, value);
+    return text;
+}
+
+void appendRoundTrip(std::string& out, double value) {
+    if (std::isnan(value)) {
+        out += "NaN";
+    } else if (std::isinf(value)) {
+        out += value > 0 ? "Infinity" : "-Infinity";
+    } else if (value == 0) {
+        out += '0';
+    } else {
+        char buffer[400];
+        auto result =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+        out.append(buffer, result.ptr);
+    }
 }
 
 std::optional<double> parseNumber(std::string_view text) {

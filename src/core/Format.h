@@ -18,6 +18,8 @@ std::string formatTwoDigits(double value);
 std::string formatPlain(double value);
 // The shortest text that reads back as exactly the same double, without an exponent.
 std::string formatRoundTrip(double value);
+// The same, appended to out without a temporary string.
+void appendRoundTrip(std::string& out, double value);
 
 // The whole text as a finite number (surrounding blanks allowed), or nothing.
 std::optional<double> parseNumber(std::string_view text);

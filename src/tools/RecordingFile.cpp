@@ -1,6 +1,7 @@
 #include "tools/RecordingFile.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <ctime>
 #include <fstream>
@@ -29,7 +30,7 @@ void appendText(std::string& out, std::string_view text) {
 
 void appendValue(std::string& out, const RecordValue& value) {
     if (auto number = std::get_if<double>(&value))
-        out += formatRoundTrip(*number);
+        appendRoundTrip(out, *number);
     else if (auto text = std::get_if<std::string>(&value))
         appendText(out, *text);
 }
@@ -82,16 +83,19 @@ class FieldReader {
                 ++position_;
             skipToSeparator();
         } else {
+            const std::size_t start = position_;
             while (!atEnd() && !isSeparator(peek()))
-                field.text += text_[position_++];
-            while (!field.text.empty() && field.text.back() == ' ')
-                field.text.pop_back();
-            if (!field.text.empty()) {
-                if (auto number = parseNumber(field.text)) {
+                ++position_;
+            std::string_view raw = text_.substr(start, position_ - start);
+            while (!raw.empty() && raw.back() == ' ')
+                raw.remove_suffix(1);
+            if (!raw.empty()) {
+                if (auto number = parseNumber(raw)) {
                     field.kind = Field::kNumber;
                     field.number = *number;
                 } else {
                     field.kind = Field::kText;
+                    field.text = std::string(raw);
                 }
             }
         }
@@ -170,7 +174,8 @@ std::string recordingFileText(const RecordTable& table, int lastRow, const Calen
 
     for (int i = 1; i <= lastRow; ++i) {
         const RecordRow& row = table.row(i);
-        out += std::to_string(i);
+        char second[16];
+        out.append(second, std::to_chars(second, second + sizeof second, i).ptr);
         for (int column : {kLoopPO2Column, kHandsetPO2Column, kDepthColumn, kSetpointColumn,
                            kLoopVolumeColumn, kStatusColumn}) {
             out += ',';
