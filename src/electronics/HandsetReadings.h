@@ -1,7 +1,6 @@
 // How the electronics read the two handsets: each handset's three cell readings from the
-// cells' outputs and its own calibration factors, and which handset is the master. The
-// master is the left handset when it says so, otherwise the right one; the left is asked
-// first because the unit's firmware looks at it first.
+// cells' outputs and its own calibration factors, and which handset is the master (the
+// left one when its flag says so, otherwise the right one).
 #pragma once
 
 #include "core/SimulationState.h"
