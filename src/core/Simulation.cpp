@@ -3,8 +3,10 @@
 #include "core/Format.h"
 #include "core/StartValues.h"
 #include "core/TickTable.h"
+#include "electronics/Electronics.h"
 #include "loop/GasSupply.h"
 #include "loop/LoopGasStep.h"
+#include "tools/OptionsDialog.h"
 
 namespace loopsim {
 
@@ -17,6 +19,8 @@ Simulation::Simulation(const SettingsStore* settings)
 
     loopGas_ = std::make_unique<LoopGasStep>(context_);
     gasSupply_ = std::make_unique<GasSupply>(context_);
+    optionsDialog_ = std::make_unique<OptionsDialog>(context_);
+    electronics_ = std::make_unique<Electronics>(context_, *optionsDialog_);
 
     loadStartValues(context_, settings);
 }

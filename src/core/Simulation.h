@@ -17,6 +17,8 @@ namespace loopsim {
 
 class LoopGasStep;
 class GasSupply;
+class OptionsDialog;
+class Electronics;
 
 class Simulation {
   public:
@@ -40,6 +42,7 @@ class Simulation {
     const Dialogs& dialogs() const { return dialogs_; }
     const InputRouter& input() const { return input_; }
     SimContext& context() { return context_; }
+    OptionsDialog& optionsDialog() { return *optionsDialog_; }
 
     Millis now() const { return clock_.now(); }
     void advanceTo(Millis time) { clock_.advanceTo(time); }
@@ -69,6 +72,8 @@ class Simulation {
 
     std::unique_ptr<LoopGasStep> loopGas_;
     std::unique_ptr<GasSupply> gasSupply_;
+    std::unique_ptr<OptionsDialog> optionsDialog_;
+    std::unique_ptr<Electronics> electronics_;
 };
 
 }  // namespace loopsim

@@ -1,0 +1,68 @@
+#include "electronics/CellModel.h"
+
+#include "core/Format.h"
+#include "electronics/DisplayLines.h"
+#include "electronics/HandsetReadings.h"
+
+namespace loopsim {
+
+CellModel::CellModel(SimContext& context)
+    : context_(context),
+      label17_(context.view.element("Label17")),
+      label14_(context.view.element("Label14")),
+      label15_(context.view.element("Label15")) {
+    // The panel's design caption, until the first cell tick replaces it.
+    label17_.setText("10      10      10");
+    context.clock.timer("CellMillivoltTimer").setHandler([this] { cellTick(); });
+    context.clock.timer("CellDriftTimer").setHandler([this] { driftTick(); });
+}
+
+void CellModel::cellTick() {
+    SimulationState& s = context_.state;
+    for (std::size_t cell = 1; cell <= 3; ++cell)
+        followLoop(cell);
+
+    label17_.setText(formatNoLeadingZero(s.OxygenCells[1].Millivolts) + "   " +
+                     formatNoLeadingZero(s.OxygenCells[2].Millivolts) + "   " +
+                     formatNoLeadingZero(s.OxygenCells[3].Millivolts));
+
+    updateCellReadings(s, ReadingLimit::Capped);
+    drawMainLine(s.LeftHandset, label14_);
+    drawMainLine(s.RightHandset, label15_);
+}
+
+void CellModel::followLoop(std::size_t cell) {
+    SimulationState& s = context_.state;
+    OxygenCell& c = s.OxygenCells[cell];
+    if (c.Millivolts == 0)
+        return;
+    const double target =
+        s.LoopPO2 * c.AirMillivolts * (100.0 / 21) - c.OffsetMillivolts - s.CellDrift[cell];
+    const double old = c.Millivolts;
+    if (static_cast<int>(cell) == s.SlowCell) {
+        if (target > old)
+            c.Millivolts = old + (target - old) / 4;
+        else
+            c.Millivolts = target + (old - target) / 4;
+    } else {
+        c.Millivolts = (old + target) / 2;
+    }
+    if (s.CellDrift[cell] != 0)
+        s.CellDrift[cell] *= 1.01;
+}
+
+void CellModel::drawMainLine(const HandsetState& handset, ElementView& display) {
+    const double setpoint = context_.state.ActiveSetpoint;
+    if (handset.Screen == kMasterMainScreen)
+        display.setText(mainLine(true, setpoint, handset.CellPO2));
+    else if (handset.Screen == kSlaveMainScreen)
+        display.setText(mainLine(false, setpoint, handset.CellPO2));
+}
+
+void CellModel::driftTick() {
+    for (std::size_t cell = 1; cell <= 3; ++cell)
+        if (context_.state.CellDrift[cell] != 0)
+            context_.state.CellDrift[cell] *= 2;
+}
+
+}  // namespace loopsim

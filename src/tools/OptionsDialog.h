@@ -1,0 +1,64 @@
+// The instructor's failure options as core state. The dialog's 23 check boxes and its
+// delay slider live in the view model under "Options.Check1".."Options.Check23" and
+// "Options.Slider1"; they exist from start, whether or not the dialog was ever shown, and
+// keep their values while it is hidden. The failure injection reads them when the delay
+// has passed; the handset buttons and the depth control read "Must Calibrate" and
+// "Battery Bounce" themselves.
+//
+// Apply ("Change now") notes the time and starts the option tick; the dialog's own close
+// control hides it and applies nothing. "Refill Scrubber" and "Change Batteries" act at
+// once and leave the dialog open.
+#pragma once
+
+#include <span>
+#include <string>
+
+#include "core/SimContext.h"
+
+namespace loopsim {
+
+inline constexpr const char* kOptionsDialog = "Options";
+
+struct OptionBox {
+    int number;
+    const char* frame;
+    const char* caption;
+    const char* tooltip;
+};
+
+// The boxes in the order the dialog lays them out, frame by frame.
+std::span<const OptionBox> optionBoxes();
+
+class OptionsDialog {
+  public:
+    static constexpr int kBoxCount = 23;
+    static constexpr int kLongestDelay = 15;  // minutes
+
+    explicit OptionsDialog(SimContext& context);
+
+    static std::string boxName(int number);
+    bool isTicked(int number) const;
+    void setTicked(int number, bool ticked);
+    int delayMinutes() const;
+
+    // The main window's "&Options" button.
+    void open();
+    // Command1: apply the options and hide the dialog.
+    void apply();
+    // The window's close control: hide the dialog, apply nothing, keep the boxes.
+    void closeWithoutApplying();
+    // Command2: a fresh scrubber.
+    void refillScrubber();
+    // Command3: fresh batteries in both handsets.
+    void changeBatteries();
+
+  private:
+    void registerBox(int number, int partner);
+    void sliderMoved(int value);
+
+    SimContext& context_;
+    ElementView& slider_;
+    ElementView& applyButton_;
+};
+
+}  // namespace loopsim
