@@ -81,7 +81,7 @@ RecordingChartView::RecordingChartView(QWidget* parent) : QChartView(parent) {
     po2_ = addAxis(chart, QStringLiteral("PO 2"), "%.1f", Qt::AlignLeft);
     depthAxis_ = addAxis(chart, QStringLiteral("Depth meters"), "%.0f", Qt::AlignRight);
     depthAxis_->setGridLineVisible(false);
-    // Ticks at round seconds, whatever stretch of time is shown.
+    // Ticks at round seconds, also after the user drags a stretch of time to zoom.
     time_->setTickType(QValueAxis::TicksDynamic);
     time_->setTickAnchor(0);
     connect(time_, &QValueAxis::rangeChanged, this,
@@ -141,7 +141,7 @@ void RecordingChartView::zoomToTimeRange(double from, double to) {
     to = std::min(to, static_cast<double>(std::max(rows_, 1)));
     if (to <= from)
         return;
-    time_->setRange(from, to);
+    showTimeRange(from, to);
 }
 
 void RecordingChartView::resetZoom() {
@@ -157,8 +157,15 @@ QImage RecordingChartView::image() {
     return image;
 }
 
+void RecordingChartView::showTimeRange(double from, double to) {
+    // The step first: the axis builds its ticks as soon as the range changes, and an old
+    // step of one second over five hours would make 18000 of them.
+    time_->setTickInterval(niceStep(to - from, 8));
+    time_->setRange(from, to);
+}
+
 void RecordingChartView::showFullRanges() {
-    time_->setRange(0, std::max(rows_, 1));
+    showTimeRange(0, std::max(rows_, 1));
     po2_->setRange(0, po2Top_);
     po2_->setTickType(QValueAxis::TicksFixed);
     po2_->setTickCount(intervals_ + 1);

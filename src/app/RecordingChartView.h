@@ -43,6 +43,7 @@ class RecordingChartView : public QChartView {
 
   private:
     void chooseVerticalRanges(double highestPO2, double deepest);
+    void showTimeRange(double from, double to);
     void showFullRanges();
     void showSummary(const QPointF& point, bool hovering);
 
