@@ -1,5 +1,5 @@
 // The bug report window: a description, a severity, and two ways to send them to support.
-// "Send Using Outlook" hands the report to the user's mail program as a mailto: link; when
+// The first button hands the report to the user's mail program as a mailto: link; when
 // nothing takes the link the window stays open for "Manual Send", which puts the report on
 // the clipboard for the user to paste into a mail.
 #pragma once

@@ -34,12 +34,6 @@ class ChartDataTest : public QObject {
         QCOMPARE(data.deepest, 4.0);
         QVERIFY(data.events.isEmpty());
     }
-
-    void rowsBeyondTheTableAreNotRead() {
-        RecordTable table;
-        ChartSeriesData data = chartSeriesData(table, 40000);
-        QVERIFY(data.realPO2.isEmpty());
-    }
 };
 
 QTEST_MAIN(ChartDataTest)
