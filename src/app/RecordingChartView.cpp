@@ -58,6 +58,10 @@ RecordingChartView::RecordingChartView(QWidget* parent) : QChartView(parent) {
     chart->legend()->setAlignment(Qt::AlignBottom);
     setChart(chart);
     setRenderHint(QPainter::Antialiasing);
+    // The view itself is see-through, so a frame caption just above it stays readable.
+    setFrameShape(QFrame::NoFrame);
+    setBackgroundBrush(Qt::NoBrush);
+    viewport()->setAutoFillBackground(false);
     setRubberBand(QChartView::HorizontalRubberBand);
 
     realPO2_ = addLine(chart, QStringLiteral("Real PO2"), QColor(0x1f, 0x5f, 0xbf), Qt::SolidLine);

@@ -12,7 +12,7 @@ namespace loopsim {
 inline constexpr int kLayoutUnitsPerInch = 1440;
 inline constexpr int kViewerMargin = 60;
 inline constexpr int kViewerBottomReserve = 540;
-inline constexpr QSize kViewerButtonSize{1815, 435};
+inline constexpr QSize kViewerButtonSize{2160, 435};
 
 struct ViewerGeometry {
     QRect frame;
