@@ -1,0 +1,33 @@
+// Where the results viewer's parts sit for a given inner window size. Positions are in
+// layout units of 1/1440 inch, turned into pixels by the screen's dots per inch, so the
+// window looks the same on any screen. The buttons sit in one row under the frame; the
+// frame's right edge lines up with the Exit button's.
+#pragma once
+
+#include <QRect>
+#include <QSize>
+
+namespace loopsim {
+
+inline constexpr int kLayoutUnitsPerInch = 1440;
+inline constexpr int kViewerMargin = 60;
+inline constexpr int kViewerBottomReserve = 540;
+inline constexpr QSize kViewerButtonSize{2160, 435};
+
+struct ViewerGeometry {
+    QRect frame;
+    QRect chart;  // in the window, like the rest
+    QRect saveButton;
+    QRect loadButton;
+    QRect exitButton;
+    QRect chartImageButton;  // the extra buttons follow Load, each 60 units further on
+    QRect resetZoomButton;
+};
+
+ViewerGeometry viewerGeometry(QSize inner, QSize button = kViewerButtonSize);
+
+// A rectangle in layout units as pixels; sizes below zero become zero.
+QRect layoutToPixels(const QRect& rect, double dotsPerInchX, double dotsPerInchY);
+int pixelsToLayout(int pixels, double dotsPerInch);
+
+}  // namespace loopsim

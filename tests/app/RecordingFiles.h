@@ -1,0 +1,77 @@
+// Recording files for the tests, in the form the simulator writes them, and the fakes that
+// answer the windows' file dialogs and message boxes.
+#pragma once
+
+#include <QByteArray>
+#include <QFile>
+#include <QList>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+#include "app/FileChooser.h"
+#include "app/UserMessages.h"
+#include "tools/RecordingFile.h"
+
+namespace loopsim::test {
+
+inline QByteArray recordingHeader() {
+    return "\"Tarven Calvendrite Simulator\",#2024-05-01#,#10:00:00#\r\n"
+           "\r\n"
+           "\"Time (secs)\",\"Real PO2\",\"Handset PO2\",\"Depth\",\"Setpoint\",\"loop "
+           "Volume\",\"Status Messages\"\r\n"
+           "\r\n";
+}
+
+// The data lines, then the empty line and the end notice.
+inline QByteArray recordingBody(const QList<QByteArray>& dataLines) {
+    QByteArray text;
+    for (const QByteArray& line : dataLines)
+        text += line + "\r\n";
+    return text + "\r\n\"" + kEndNotice + "\"\r\n";
+}
+
+inline QByteArray recordingFile(const QList<QByteArray>& dataLines) {
+    return recordingHeader() + recordingBody(dataLines);
+}
+
+// Data lines for seconds 1 to n with real PO2 0.5, handset PO2 0.49, depth 5, setpoint 0.7.
+inline QList<QByteArray> steadyLines(int n) {
+    QList<QByteArray> lines;
+    for (int i = 1; i <= n; ++i)
+        lines.append(QByteArray::number(i) + ",0.5,0.49,5,0.7,16,");
+    return lines;
+}
+
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Answers the file dialogs in order; an empty answer, or none left, cancels.
+class ScriptedFileChooser : public FileChooser {
+  public:
+    std::optional<QString> chooseFile(QWidget*, const FileRequest& request) override {
+        requests.push_back(request);
+        const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
+        if (answer.isEmpty())
+            return std::nullopt;
+        return answer;
+    }
+
+    QStringList answers;
+    std::vector<FileRequest> requests;
+};
+
+class CollectedMessages : public UserMessages {
+  public:
+    void showMessage(QWidget*, const QString& text) override { texts.append(text); }
+    QStringList texts;
+};
+
+}  // namespace loopsim::test
