@@ -3,6 +3,8 @@
 #include "core/Format.h"
 #include "core/StartValues.h"
 #include "core/TickTable.h"
+#include "loop/Diver.h"
+#include "loop/EnvironmentPanel.h"
 #include "loop/GasSupply.h"
 #include "loop/LoopGasStep.h"
 
@@ -17,6 +19,8 @@ Simulation::Simulation(const SettingsStore* settings)
 
     loopGas_ = std::make_unique<LoopGasStep>(context_);
     gasSupply_ = std::make_unique<GasSupply>(context_);
+    diver_ = std::make_unique<Diver>(context_);
+    environmentPanel_ = std::make_unique<EnvironmentPanel>(context_);
 
     loadStartValues(context_, settings);
 }

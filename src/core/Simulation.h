@@ -17,6 +17,8 @@ namespace loopsim {
 
 class LoopGasStep;
 class GasSupply;
+class Diver;
+class EnvironmentPanel;
 
 class Simulation {
   public:
@@ -69,6 +71,8 @@ class Simulation {
 
     std::unique_ptr<LoopGasStep> loopGas_;
     std::unique_ptr<GasSupply> gasSupply_;
+    std::unique_ptr<Diver> diver_;
+    std::unique_ptr<EnvironmentPanel> environmentPanel_;
 };
 
 }  // namespace loopsim
