@@ -202,12 +202,14 @@ void EnvironmentPanel::metabolicRateDown() {
     s.MetabolicRate = s.MetabolicRate - 0.1;
     if (s.MetabolicRate <= 0.1)
         s.MetabolicRate = 0.1;
+    typedMetabolicRate_.reset();
     rateReadout_.setText(formatPlain(s.MetabolicRate));
 }
 
 void EnvironmentPanel::metabolicRateUp() {
     SimulationState& s = context_.state;
     s.MetabolicRate = s.MetabolicRate + 0.1;
+    typedMetabolicRate_.reset();
     rateReadout_.setText(formatPlain(s.MetabolicRate));
 }
 
@@ -256,17 +258,23 @@ void EnvironmentPanel::storeOxygenAnalysis(double value) {
 
 void EnvironmentPanel::typeMetabolicRate() {
     promptForNumber("Metabolic Rate ?", "MetabolicRate in litres per minute",
-                    formatPlain(context_.state.MetabolicRate),
-                    [this](double value) { storeMetabolicRate(value); });
+                    presentMetabolicRate(), [this](double value) { storeMetabolicRate(value); });
+}
+
+std::string EnvironmentPanel::presentMetabolicRate() const {
+    const double rate = context_.state.MetabolicRate;
+    if (typedMetabolicRate_ && parseNumber(*typedMetabolicRate_) == rate)
+        return *typedMetabolicRate_;
+    return formatPlain(rate);
 }
 
 void EnvironmentPanel::storeMetabolicRate(double value) {
     SimulationState& s = context_.state;
     value = std::clamp(value, 0.0, kHighestTypedMetabolicRate);
     // Kept to two decimals, as the readout shows it.
-    const std::string stored = formatFixed(value, 2);
-    s.MetabolicRate = parseNumber(stored).value_or(s.MetabolicRate);
-    rateReadout_.setText(stored);
+    typedMetabolicRate_ = formatFixed(value, 2);
+    s.MetabolicRate = parseNumber(*typedMetabolicRate_).value_or(s.MetabolicRate);
+    rateReadout_.setText(*typedMetabolicRate_);
 }
 
 void EnvironmentPanel::soundBoxClicked() {

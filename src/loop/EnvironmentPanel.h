@@ -33,6 +33,9 @@ class EnvironmentPanel {
     void storeAmbientPressure(double typed);
     void storeOxygenAnalysis(double typed);
     void storeMetabolicRate(double typed);
+    // The rate as the prompt offers it: a typed rate keeps its text ("1.30") until
+    // something else changes the rate.
+    std::string presentMetabolicRate() const;
     void soundBoxClicked();
 
     // Gas compressed or expanded by the move from oldDepth to the present depth.
@@ -54,6 +57,7 @@ class EnvironmentPanel {
     ElementView& warningsBox_;
     ElementView& batteryBounceBox_;
     std::array<ElementView*, 8> arrows_;  // Image9 to Image16
+    std::optional<std::string> typedMetabolicRate_;
 };
 
 }  // namespace loopsim

@@ -19,14 +19,14 @@ class FreeFlowTest : public LoopFixture {
     }
 };
 
-TEST_F(FreeFlowTest, AllFourFreeFlowsActInOneTick) {
+TEST_F(FreeFlowTest, AllFourFreeFlowsActInOneTickAtTheTicksPressure) {
     tap("Image7");
     tap("Image4");
     s.AdvFreeFlow = 1;
     s.OxygenInjectorStuckOn = 1;
     s.DiluentInjectorStuckOn = 1;
     s.SolenoidState = "Open";
-    s.Depth = 10;  // with no leak failure the depth only sets the pressure
+    s.Depth = 10;
     takeSounds();
     at(kFreeFlowTick);
 
@@ -47,23 +47,16 @@ TEST_F(FreeFlowTest, AllFourFreeFlowsActInOneTick) {
 
 struct FlowCase {
     const char* name;
-    bool oxygenOpen;
-    bool diluentOpen;
-    bool advBoxTicked;
+    const char* valve;  // the one valve opened
     void (*fault)(SimulationState&);
     double volumeAfter;
 };
 
 class FreeFlowRuleTest : public FreeFlowTest, public ::testing::WithParamInterface<FlowCase> {};
 
-TEST_P(FreeFlowRuleTest, FlowsOnlyWithItsValveOpen) {
+TEST_P(FreeFlowRuleTest, FlowsOnlyThroughItsOpenValve) {
     const FlowCase& c = GetParam();
-    if (c.oxygenOpen)
-        tap("Image7");
-    if (c.diluentOpen)
-        tap("Image4");
-    if (!c.advBoxTicked)
-        act(Verb::Uncheck, "ADVOn");
+    tap(c.valve);
     c.fault(s);
     at(kFreeFlowTick);
     EXPECT_DOUBLE_EQ(s.CounterlungVolume, c.volumeAfter);
@@ -84,16 +77,27 @@ void solenoidOpen(SimulationState& s) {
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, FreeFlowRuleTest,
-    ::testing::Values(FlowCase{"AdvFreeFlow", false, true, true, advFreeFlow, 24.375},
-                      FlowCase{"AdvFreeFlowBoxUnticked", false, true, false, advFreeFlow, 20},
-                      FlowCase{"AdvFreeFlowValveClosed", true, false, true, advFreeFlow, 20},
-                      FlowCase{"OxygenStuck", true, false, true, oxygenStuck, 24.375},
-                      FlowCase{"OxygenStuckValveClosed", false, true, true, oxygenStuck, 20},
-                      FlowCase{"DiluentStuck", false, true, false, diluentStuck, 24.375},
-                      FlowCase{"DiluentStuckValveClosed", true, false, true, diluentStuck, 20},
-                      FlowCase{"SolenoidOpen", true, false, true, solenoidOpen, 24.375},
-                      FlowCase{"SolenoidOpenValveClosed", false, true, true, solenoidOpen, 20}),
+    ::testing::Values(FlowCase{"AdvFreeFlow", "Image4", advFreeFlow, 24.375},
+                      FlowCase{"AdvFreeFlowOxygenOpen", "Image7", advFreeFlow, 20},
+                      FlowCase{"OxygenStuck", "Image7", oxygenStuck, 24.375},
+                      FlowCase{"OxygenStuckDiluentOpen", "Image4", oxygenStuck, 20},
+                      FlowCase{"DiluentStuck", "Image4", diluentStuck, 24.375},
+                      FlowCase{"DiluentStuckOxygenOpen", "Image7", diluentStuck, 20},
+                      FlowCase{"SolenoidOpen", "Image7", solenoidOpen, 24.375},
+                      FlowCase{"SolenoidOpenDiluentOpen", "Image4", solenoidOpen, 20}),
     kCaseName);
+
+TEST_F(FreeFlowTest, UntickedAdvBoxHidesItsButtonAndStopsTheAdvAndItsFreeFlow) {
+    sim.clock().timer("Timer1").setEnabled(true);
+    tap("Image4");
+    s.AdvFreeFlow = 1;
+    act(Verb::Uncheck, "ADVOn");
+    EXPECT_EQ(element("Image17").visible(), false);
+    at(2 * kFreeFlowTick);
+    EXPECT_EQ(s.CounterlungVolume, 20);
+    act(Verb::Check, "ADVOn");
+    EXPECT_EQ(element("Image17").visible(), true);
+}
 
 struct LeakCase {
     const char* name;
@@ -124,10 +128,8 @@ INSTANTIATE_TEST_SUITE_P(
         LeakCase{"DumpValveAtDepth", 1, &SimulationState::DumpValveFailed, 15},
         LeakCase{"DiluentButtonAtSurface", 0, &SimulationState::DiluentButtonMissing, 20},
         LeakCase{"DiluentButtonAtDepth", 30, &SimulationState::DiluentButtonMissing, 15},
-        LeakCase{"OxygenButtonAtSurface", 0, &SimulationState::OxygenButtonMissing, 20},
         LeakCase{"OxygenButtonAtDepth", 5, &SimulationState::OxygenButtonMissing, 15},
-        // Not a failure that leaks.
-        LeakCase{"AdvFailedAtDepth", 5, &SimulationState::AdvFailed, 20}),
+        LeakCase{"AdvFailedDoesNotLeak", 5, &SimulationState::AdvFailed, 20}),
     kCaseName);
 
 TEST_F(FreeFlowTest, LeakHasNoLowerLimitAndTheBarShowsEmpty) {
@@ -138,26 +140,6 @@ TEST_F(FreeFlowTest, LeakHasNoLowerLimitAndTheBarShowsEmpty) {
     at(kFreeFlowTick);
     EXPECT_EQ(s.CounterlungVolume, -3);
     EXPECT_EQ(element("ClungVolBar").height(), kGaugeHeight);
-}
-
-TEST_F(FreeFlowTest, SoundBoxUntickedFlowsInSilence) {
-    act(Verb::Uncheck, "Check1");
-    tap("Image7");
-    s.OxygenInjectorStuckOn = 1;
-    s.Depth = 2;
-    s.DumpValveFailed = 1;
-    at(kFreeFlowTick);
-    EXPECT_DOUBLE_EQ(s.CounterlungVolume, 20 + 4.375 - 5);
-    EXPECT_TRUE(takeSounds().empty());
-}
-
-TEST_F(FreeFlowTest, UntickingTheAdvBoxStopsTheAutomaticAdvAndItsFreeFlow) {
-    sim.clock().timer("Timer1").setEnabled(true);
-    tap("Image4");
-    s.AdvFreeFlow = 1;
-    act(Verb::Uncheck, "ADVOn");
-    at(2 * kFreeFlowTick);
-    EXPECT_EQ(s.CounterlungVolume, 20);
 }
 
 }  // namespace

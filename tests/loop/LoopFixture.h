@@ -26,7 +26,7 @@ void PrintTo(const Case& row, std::ostream* out) {
 inline constexpr auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
 
 class LoopFixture : public ::testing::Test {
-  protected:
+  public:
     Simulation sim;
     SimulationState& s = sim.state();
 
