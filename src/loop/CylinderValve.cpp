@@ -4,7 +4,7 @@ namespace loopsim {
 
 CylinderValve::CylinderValve(SimContext& context, Design design)
     : context_(context),
-      design_(std::move(design)),
+      design_(design),
       label_(context.view.element(design_.label)),
       hideTimer_(context.clock.timer(design_.hideTimer)) {
     label_.setText("CLOSED").setVisible(false);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <functional>
 #include <string>
 
 #include "core/SimContext.h"
@@ -19,7 +18,7 @@ class CylinderValve {
         const char* openedMessage;
         const char* closedMessage;
         // Stops the free-flow sounds that this valve's open state was feeding.
-        std::function<void(SimContext&)> stopFreeFlowSounds;
+        void (*stopFreeFlowSounds)(SimContext&);
     };
 
     CylinderValve(SimContext& context, Design design);

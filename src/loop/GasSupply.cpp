@@ -10,6 +10,22 @@ constexpr int kHissChannel = 5;      // a held button's hiss, the dump's bubbles
 constexpr int kFreeFlowChannel = 6;  // the free-flow hisses
 constexpr double kFreeFlowLitres = 0.7;
 
+// What an open oxygen valve was feeding: the stuck injector's hiss, the stuck solenoid's.
+void stopOxygenFreeFlowSounds(SimContext& context) {
+    if (context.state.OxygenInjectorStuckOn == 1)
+        context.sound.stop(kFreeFlowChannel);
+    if (context.state.SolenoidState == "Open")
+        context.sound.stop(kHissChannel);
+}
+
+// What an open diluent valve was feeding: the ADV's free flow, the stuck injector's hiss.
+void stopDiluentFreeFlowSounds(SimContext& context) {
+    if (context.state.AdvFreeFlow == 1)
+        context.sound.stop(kFreeFlowChannel);
+    if (context.state.DiluentInjectorStuckOn == 1)
+        context.sound.stop(kFreeFlowChannel);
+}
+
 }  // namespace
 
 GasSupply::GasSupply(SimContext& context)
@@ -19,22 +35,13 @@ GasSupply::GasSupply(SimContext& context)
     advButton_.setVisible(true);
 
     oxygenValve_ = std::make_unique<CylinderValve>(
-        context, CylinderValve::Design{&SimulationState::OxygenValve, "Image7", "Label6", "Timer2",
-                                       "O2 Valve Opened", "O2 Valve Closed", [](SimContext& c) {
-                                           if (c.state.OxygenInjectorStuckOn == 1)
-                                               c.sound.stop(kFreeFlowChannel);
-                                           if (c.state.SolenoidState == "Open")
-                                               c.sound.stop(kHissChannel);
-                                       }});
-    diluentValve_ = std::make_unique<CylinderValve>(
         context,
-        CylinderValve::Design{&SimulationState::DiluentValve, "Image4", "Label7", "Timer3",
-                              "Diluent Valve Opened", "Diluent Valve Closed", [](SimContext& c) {
-                                  if (c.state.AdvFreeFlow == 1)
-                                      c.sound.stop(kFreeFlowChannel);
-                                  if (c.state.DiluentInjectorStuckOn == 1)
-                                      c.sound.stop(kFreeFlowChannel);
-                              }});
+        CylinderValve::Design{&SimulationState::OxygenValve, "Image7", "Label6", "Timer2",
+                              "O2 Valve Opened", "O2 Valve Closed", stopOxygenFreeFlowSounds});
+    diluentValve_ = std::make_unique<CylinderValve>(
+        context, CylinderValve::Design{&SimulationState::DiluentValve, "Image4", "Label7", "Timer3",
+                                       "Diluent Valve Opened", "Diluent Valve Closed",
+                                       stopDiluentFreeFlowSounds});
 
     auto& oxygen = context.input.on("Image6");
     oxygen.press = [this] { oxygenPressed(); };

@@ -26,8 +26,6 @@ class GasSupply {
     explicit GasSupply(SimContext& context);
     ~GasSupply();
 
-    const PressTimes& pressTimes() const { return press_; }
-
   private:
     void oxygenPressed();
     void oxygenReleased();
