@@ -4,6 +4,8 @@
 #include "core/StartValues.h"
 #include "core/TickTable.h"
 #include "electronics/Electronics.h"
+#include "loop/Diver.h"
+#include "loop/EnvironmentPanel.h"
 #include "loop/GasSupply.h"
 #include "loop/LoopGasStep.h"
 #include "tools/OptionsDialog.h"
@@ -21,6 +23,8 @@ Simulation::Simulation(const SettingsStore* settings)
     gasSupply_ = std::make_unique<GasSupply>(context_);
     optionsDialog_ = std::make_unique<OptionsDialog>(context_);
     electronics_ = std::make_unique<Electronics>(context_, *optionsDialog_);
+    diver_ = std::make_unique<Diver>(context_);
+    environmentPanel_ = std::make_unique<EnvironmentPanel>(context_);
 
     loadStartValues(context_, settings);
 }

@@ -19,6 +19,8 @@ class LoopGasStep;
 class GasSupply;
 class OptionsDialog;
 class Electronics;
+class Diver;
+class EnvironmentPanel;
 
 class Simulation {
   public:
@@ -74,6 +76,8 @@ class Simulation {
     std::unique_ptr<GasSupply> gasSupply_;
     std::unique_ptr<OptionsDialog> optionsDialog_;
     std::unique_ptr<Electronics> electronics_;
+    std::unique_ptr<Diver> diver_;
+    std::unique_ptr<EnvironmentPanel> environmentPanel_;
 };
 
 }  // namespace loopsim

@@ -1,6 +1,32 @@
 #include "loop/GasSupply.h"
 
+#include "loop/CylinderValve.h"
+#include "loop/LoopPhysics.h"
+
 namespace loopsim {
+namespace {
+
+constexpr int kHissChannel = 5;      // a held button's hiss, the dump's bubbles
+constexpr int kFreeFlowChannel = 6;  // the free-flow hisses
+constexpr double kFreeFlowLitres = 0.7;
+
+// What an open oxygen valve was feeding: the stuck injector's hiss, the stuck solenoid's.
+void stopOxygenFreeFlowSounds(SimContext& context) {
+    if (context.state.OxygenInjectorStuckOn == 1)
+        context.sound.stop(kFreeFlowChannel);
+    if (context.state.SolenoidState == "Open")
+        context.sound.stop(kHissChannel);
+}
+
+// What an open diluent valve was feeding: the ADV's free flow, the stuck injector's hiss.
+void stopDiluentFreeFlowSounds(SimContext& context) {
+    if (context.state.AdvFreeFlow == 1)
+        context.sound.stop(kFreeFlowChannel);
+    if (context.state.DiluentInjectorStuckOn == 1)
+        context.sound.stop(kFreeFlowChannel);
+}
+
+}  // namespace
 
 GasSupply::GasSupply(SimContext& context)
     : context_(context),
@@ -8,13 +34,178 @@ GasSupply::GasSupply(SimContext& context)
       advButton_(context.view.element("Image17")) {
     advButton_.setVisible(true);
 
+    oxygenValve_ = std::make_unique<CylinderValve>(
+        context,
+        CylinderValve::Design{&SimulationState::OxygenValve, "Image7", "Label6", "Timer2",
+                              "O2 Valve Opened", "O2 Valve Closed", stopOxygenFreeFlowSounds});
+    diluentValve_ = std::make_unique<CylinderValve>(
+        context, CylinderValve::Design{&SimulationState::DiluentValve, "Image4", "Label7", "Timer3",
+                                       "Diluent Valve Opened", "Diluent Valve Closed",
+                                       stopDiluentFreeFlowSounds});
+
+    auto& oxygen = context.input.on("Image6");
+    oxygen.press = [this] { oxygenPressed(); };
+    oxygen.release = [this] { oxygenReleased(); };
+    oxygen.click = [this] { oxygenClicked(); };
+    auto& diluent = context.input.on("Image5");
+    diluent.press = [this] { diluentPressed(); };
+    diluent.release = [this] { diluentReleased(); };
+    diluent.click = [this] { diluentClicked(); };
+    auto& advButton = context.input.on("Image17");
+    advButton.press = [this] { advButtonPressed(); };
+    advButton.release = [this] { advButtonReleased(); };
+    advButton.click = [this] { advButtonClicked(); };
     auto& advBox = context.input.on("ADVOn");
     advBox.kind = ElementHandlers::Kind::CheckBox;
     advBox.click = [this] { advBoxClicked(); };
+    auto& dump = context.input.on("Image8");
+    dump.press = [this] { dumpPressed(); };
+    dump.release = [this] { dumpReleased(); };
+
+    context.clock.timer("FreeFlowTimer").setHandler([this] { freeFlowTick(); });
+}
+
+GasSupply::~GasSupply() = default;
+
+void GasSupply::oxygenPressed() {
+    const SimulationState& s = context_.state;
+    if (s.OxygenValve == "OPEN" && s.OxygenInjectorFailed == 0 && s.OxygenButtonMissing == 0) {
+        press_.OxygenPressStartTick = context_.clock.now();
+        context_.sound.playIfEnabled(kHissChannel, "shorthiss.wav");
+    }
+}
+
+void GasSupply::oxygenReleased() {
+    const SimulationState& s = context_.state;
+    if (s.OxygenInjectorFailed == 0) {
+        press_.OxygenPressEndTick = context_.clock.now();
+        if (s.SoundEnabled == 1 && s.OxygenValve == "OPEN")
+            context_.sound.stop(kHissChannel);
+    }
+    drawVolumeBar(context_);
+}
+
+void GasSupply::oxygenClicked() {
+    const SimulationState& s = context_.state;
+    if (s.OxygenValve == "OPEN" && s.OxygenInjectorFailed == 0 && s.OxygenButtonMissing == 0) {
+        // 5 litres per second of pressing.
+        const double litres =
+            0.5 * static_cast<double>(press_.OxygenPressEndTick - press_.OxygenPressStartTick) /
+            100;
+        addByHand(litres, s.OxygenAnalysis / 100.0, "Manual O2 Addition");
+    }
+}
+
+void GasSupply::diluentPressed() {
+    const SimulationState& s = context_.state;
+    if (s.DiluentValve == "OPEN" && s.DiluentInjectorFailed == 0 && s.DiluentButtonMissing == 0) {
+        press_.PressStartTick = context_.clock.now();
+        context_.sound.playIfEnabled(kHissChannel, "shorthiss.wav");
+    }
+}
+
+void GasSupply::diluentReleased() {
+    const SimulationState& s = context_.state;
+    if (s.DiluentInjectorFailed == 0) {
+        press_.PressEndTick = context_.clock.now();
+        if (s.SoundEnabled == 1 && s.DiluentValve == "OPEN")
+            context_.sound.stop(kHissChannel);
+    }
+    drawVolumeBar(context_);
+}
+
+void GasSupply::diluentClicked() {
+    const SimulationState& s = context_.state;
+    if (s.DiluentValve == "OPEN" && s.DiluentInjectorFailed == 0 && s.DiluentButtonMissing == 0) {
+        const double litres =
+            0.5 * static_cast<double>(press_.PressEndTick - press_.PressStartTick) / 100;
+        addByHand(litres, kAirOxygenFraction, "Manual Diluent Addition");
+    }
+}
+
+void GasSupply::advButtonPressed() {
+    const SimulationState& s = context_.state;
+    press_.PressStartTick = context_.clock.now();
+    if (s.DiluentValve == "OPEN" && s.AdvFailed == 0)
+        context_.sound.playIfEnabled(kHissChannel, "shorthiss.wav");
+}
+
+void GasSupply::advButtonReleased() {
+    if (context_.state.AdvFailed == 0) {
+        press_.PressEndTick = context_.clock.now();
+        context_.sound.stopIfEnabled(kHissChannel);
+    }
+    drawVolumeBar(context_);
+}
+
+void GasSupply::advButtonClicked() {
+    const SimulationState& s = context_.state;
+    if (advOn_.isChecked() && s.DiluentValve == "OPEN" && s.AdvFailed == 0) {
+        // 2 litres per second of pressing.
+        const double litres =
+            0.2 * static_cast<double>(press_.PressEndTick - press_.PressStartTick) / 100;
+        addByHand(litres, kAirOxygenFraction, "ADV Manually operated");
+    }
+}
+
+void GasSupply::addByHand(double litres, double oxygenFraction, const char* message) {
+    SimulationState& s = context_.state;
+    const double volumeBefore = s.CounterlungVolume;
+    addGasToLoop(s, litres, oxygenFraction);
+    context_.recording.recordEvent(message);
+    if (s.Mouthpiece == "Open" && s.Breathing == 0)
+        s.CounterlungVolume = volumeBefore;
 }
 
 void GasSupply::advBoxClicked() {
     advButton_.setVisible(advOn_.isChecked());
+}
+
+void GasSupply::dumpPressed() {
+    press_.DumpPressStartTick = context_.clock.now();
+    context_.recording.recordEvent("Dump Valve Operated");
+    context_.sound.playIfEnabled(kHissChannel, "bubbles.wav");
+}
+
+void GasSupply::dumpReleased() {
+    SimulationState& s = context_.state;
+    context_.sound.stopIfEnabled(kHissChannel);
+    // 20 percentage points per second held.
+    s.CounterlungVolume =
+        s.CounterlungVolume -
+        20 * static_cast<double>(context_.clock.now() - press_.DumpPressStartTick) / 1000;
+    if (s.CounterlungVolume < 0)
+        s.CounterlungVolume = 0;
+    drawVolumeBar(context_);
+}
+
+void GasSupply::freeFlowTick() {
+    SimulationState& s = context_.state;
+    const double pressure = absolutePressure(s);
+    const double oxygenFraction = s.OxygenAnalysis / 100.0;
+
+    if (advOn_.isChecked() && s.DiluentValve == "OPEN" && s.AdvFreeFlow == 1) {
+        context_.sound.playIfEnabled(kFreeFlowChannel, "longhiss.wav");
+        addGasToLoop(s, kFreeFlowLitres, kAirOxygenFraction, pressure);
+    }
+    if (s.OxygenValve == "OPEN" && s.OxygenInjectorStuckOn == 1) {
+        context_.sound.playIfEnabled(kFreeFlowChannel, "longhiss.wav");
+        addGasToLoop(s, kFreeFlowLitres, oxygenFraction, pressure);
+    }
+    if (s.DiluentValve == "OPEN" && s.DiluentInjectorStuckOn == 1) {
+        context_.sound.playIfEnabled(kFreeFlowChannel, "longthiss.wav");
+        addGasToLoop(s, kFreeFlowLitres, kAirOxygenFraction, pressure);
+    }
+    if (s.OxygenValve == "OPEN" && s.SolenoidState == "Open") {
+        context_.sound.playIfEnabled(kHissChannel, "injector.wav");
+        addGasToLoop(s, kFreeFlowLitres, oxygenFraction, pressure);
+    }
+    if (s.Depth > 0 &&
+        (s.DumpValveFailed == 1 || s.DiluentButtonMissing == 1 || s.OxygenButtonMissing == 1)) {
+        s.CounterlungVolume = s.CounterlungVolume - 5;
+        context_.sound.playIfEnabled(4, "Bubbles.wav");
+    }
+    drawVolumeBar(context_);
 }
 
 }  // namespace loopsim
