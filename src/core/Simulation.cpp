@@ -3,6 +3,7 @@
 #include "core/Format.h"
 #include "core/StartValues.h"
 #include "core/TickTable.h"
+#include "handset/Handsets.h"
 #include "loop/GasSupply.h"
 #include "loop/LoopGasStep.h"
 
@@ -17,6 +18,7 @@ Simulation::Simulation(const SettingsStore* settings)
 
     loopGas_ = std::make_unique<LoopGasStep>(context_);
     gasSupply_ = std::make_unique<GasSupply>(context_);
+    handsets_ = std::make_unique<Handsets>(context_);
 
     loadStartValues(context_, settings);
 }

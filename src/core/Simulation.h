@@ -17,6 +17,7 @@ namespace loopsim {
 
 class LoopGasStep;
 class GasSupply;
+class Handsets;
 
 class Simulation {
   public:
@@ -69,6 +70,7 @@ class Simulation {
 
     std::unique_ptr<LoopGasStep> loopGas_;
     std::unique_ptr<GasSupply> gasSupply_;
+    std::unique_ptr<Handsets> handsets_;
 };
 
 }  // namespace loopsim
