@@ -11,13 +11,13 @@
 
 namespace loopsim {
 
-struct HandsetFixture : ::testing::Test {
+struct HandsetRig {
     Simulation sim;
     SimulationState& s = sim.state();
     HandsetState& left = s.LeftHandset;
     HandsetState& right = s.RightHandset;
 
-    HandsetFixture() {
+    HandsetRig() {
         const double air[] = {0, 10.5, 11.6, 9.5};
         for (std::size_t cell = 1; cell <= 3; ++cell) {
             s.OxygenCells[cell].AirMillivolts = air[cell];
@@ -83,5 +83,7 @@ struct HandsetFixture : ::testing::Test {
         handset.Screen = screen;
     }
 };
+
+struct HandsetFixture : ::testing::Test, HandsetRig {};
 
 }  // namespace loopsim
