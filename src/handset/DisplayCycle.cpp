@@ -94,7 +94,7 @@ void DisplayCycle::showScreen() {
             return;
         case kStartupCellReplaceScreen:
             handset_.showText(cellFailureText(s.FailedCell));
-            h.Screen = 12;  // the NO DIVE of the cycle
+            h.Screen = kStartupNoDiveScreen;
             return;
         case kFailedCellScreen:
             handset_.showText(cellFailureText(s.DrawnCell));
@@ -102,7 +102,7 @@ void DisplayCycle::showScreen() {
             return;
         case kFailedCellReplaceScreen:
             handset_.showText(cellFailureText(s.DrawnCell));
-            h.Screen = 30;  // the NO DIVE of the cycle
+            h.Screen = kFailedCellNoDiveScreen;
             return;
         case kOnTimeScreen:
             handset_.showText(elapsedTimeText(s.LeftHandset.OnMinutes));

@@ -18,10 +18,6 @@ HandsetButtons::HandsetButtons(Handset& handset)
       warningsBox_(handset.context().view.element("Check2")),
       mustCalibrateBox_(handset.context().view.element("Options.Check1")),
       setpointTick_(handset.context().clock.timer("SetPointTimer")) {
-    // The Warnings box is ticked when the window opens.
-    if (!warningsBox_.checked())
-        warningsBox_.setChecked(true);
-
     InputRouter& input = handset.context().input;
     ElementHandlers& left = input.on(handset.side().leftButton);
     left.press = [this] { leftPressed(); };

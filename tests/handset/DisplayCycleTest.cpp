@@ -101,15 +101,6 @@ TEST_F(DisplayCycleFixture, EachScreenShowsItsTextAndMovesOn) {
     }
 }
 
-TEST_F(DisplayCycleFixture, FixedScreensShowTheirOwnTexts) {
-    tickOn(7);
-    EXPECT_EQ(text("Label14"), "        DIVE NOW?    YES                      NO ");
-    tickOn(12);
-    EXPECT_EQ(text("Label14"), "                                        NO DIVE    ");
-    tickOn(26);
-    EXPECT_EQ(text("Label14"), "      CELL STUCK       ");
-}
-
 TEST_F(DisplayCycleFixture, AHandsetThatIsOffShowsOneSpaceAndGoesToScreenZero) {
     putOn(left, 17);
     left.UnitOn = 0;
