@@ -11,14 +11,12 @@ namespace {
 constexpr double kSurfaceTarget = 1.013;  // 1013 mb of pure oxygen
 
 // The left handset, master, about to run its calibration screen at 3000 ms with the oxygen
-// valve open. The cell outputs hold still: the controller and the cell tick are stopped.
+// valve open.
 struct CalibrationRig : HandsetRig {
     Millis started = 0;
     Millis ended = 0;
 
     CalibrationRig() {
-        sim.clock().timer("CellMillivoltTimer").setEnabled(false);
-        sim.clock().timer("ComputerTimer").setEnabled(false);
         s.OxygenValve = "OPEN";
         for (std::size_t cell = 1; cell <= 3; ++cell)
             s.OxygenCells[cell].Millivolts = 10;
