@@ -7,7 +7,7 @@
 // else runs (cells, loop, controller, warnings, the other handset, the trainee's input).
 // From air at the surface the working volume first grows from 20 % to 100 % (about
 // 427000 passes), the loop PO2 then climbs to the target (about 85000) and counts 100000
-// saturated passes: about 611000 passes, so the flush lasts about 24.5 s of simulated time
+// saturated passes: about 611000 passes, so the flush lasts about 24.4 s of simulated time
 // on any machine. Nothing else runs inside a batch, so the cell readings are the same
 // after every pass of it: they and the flushing text are taken once per batch.
 //
