@@ -6,6 +6,7 @@
 #include "electronics/Electronics.h"
 #include "loop/Diver.h"
 #include "loop/EnvironmentPanel.h"
+#include "handset/Handsets.h"
 #include "loop/GasSupply.h"
 #include "loop/LoopGasStep.h"
 #include "tools/OptionsDialog.h"
@@ -25,6 +26,7 @@ Simulation::Simulation(const SettingsStore* settings)
     electronics_ = std::make_unique<Electronics>(context_, *optionsDialog_);
     diver_ = std::make_unique<Diver>(context_);
     environmentPanel_ = std::make_unique<EnvironmentPanel>(context_);
+    handsets_ = std::make_unique<Handsets>(context_);
 
     loadStartValues(context_, settings);
 }

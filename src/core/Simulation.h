@@ -21,6 +21,7 @@ class OptionsDialog;
 class Electronics;
 class Diver;
 class EnvironmentPanel;
+class Handsets;
 
 class Simulation {
   public:
@@ -78,6 +79,7 @@ class Simulation {
     std::unique_ptr<Electronics> electronics_;
     std::unique_ptr<Diver> diver_;
     std::unique_ptr<EnvironmentPanel> environmentPanel_;
+    std::unique_ptr<Handsets> handsets_;
 };
 
 }  // namespace loopsim

@@ -1,0 +1,149 @@
+#include "handset/Calibration.h"
+
+#include "handset/ScreenTexts.h"
+#include "handset/Screens.h"
+
+namespace loopsim {
+
+Calibration::Flush Calibration::startFlush() {
+    SimContext& context = handset_.context();
+    SimulationState& s = context.state;
+    handset_.showText(flushingText(handset_.record().CellPO2));
+    context.recording.recordEvent("Calibration Started");
+
+    Flush flush;
+    flush.startPO2 = s.LoopPO2;
+    context.sound.playIfEnabled(7, "injector.wav");
+    flush.volume = s.CounterlungVolume;
+    flush.startTime = context.clock.now();
+    return flush;
+}
+
+bool Calibration::flushBatch(Flush& flush) {
+    bool readingsDue = false;
+    for (int pass = 0; pass < kFlushPassesPerBatch && flush.end == FlushEnd::Running; ++pass)
+        flushPass(flush, readingsDue);
+    if (readingsDue) {
+        takeReadings();
+        handset_.showText(flushingText(handset_.record().CellPO2));
+    }
+    return flush.end == FlushEnd::Running;
+}
+
+void Calibration::flushPass(Flush& flush, bool& readingsDue) {
+    SimulationState& s = handset_.state();
+    const double target = targetPO2();
+    if (!(s.LoopPO2 < target + 0.1)) {
+        flush.end = FlushEnd::TargetPassed;
+        return;
+    }
+    if (s.OxygenValve != "OPEN") {
+        flush.end = FlushEnd::ValveClosed;
+        return;
+    }
+
+    const double capacity = s.LoopCapacity;
+    const double oldGas = capacity / 100 * flush.volume;
+    // The pass's oxygen in percent of a full counterlung.
+    flush.volume = flush.volume + kOxygenPerPass * 100 / capacity;
+    if (flush.volume > 100)
+        flush.volume = 100;
+    const double newGas = capacity / 100 * flush.volume;
+    if (newGas != 0)
+        s.LoopPO2 = (oldGas * s.LoopPO2 + kOxygenPerPass * target) / newGas;
+
+    if (s.LoopPO2 > target) {
+        ++flush.saturatedPasses;
+        s.LoopPO2 = target;
+    } else {
+        flush.saturatedPasses = 0;
+    }
+    if (flush.saturatedPasses >= kSaturatedPassesToEnd) {
+        flush.end = FlushEnd::Saturated;
+        return;
+    }
+    if (s.Mouthpiece == "Closed")
+        s.CounterlungVolume = flush.volume;
+
+    readingsDue = true;
+    if (handset_.context().clock.now() > flush.startTime + kFlushTimeLimit)
+        flush.end = FlushEnd::TimeUp;
+}
+
+bool Calibration::finishFlush(const Flush& flush) {
+    SimContext& context = handset_.context();
+    SimulationState& s = context.state;
+    HandsetState& h = handset_.record();
+
+    context.sound.stopIfEnabled(7);
+    if (flush.end == FlushEnd::ValveClosed) {
+        h.Screen = kNoOxygenScreen;
+        return false;
+    }
+    const double present = s.LoopPO2;
+    if (s.SlowCell != 0 || (present - 0.02 <= flush.startPO2 && flush.startPO2 <= present + 0.02)) {
+        h.Screen = kCellStuckScreen;
+        return false;
+    }
+    for (std::size_t cell = 1; cell <= 3; ++cell) {
+        if (s.OxygenCells[cell].Millivolts == 0) {
+            h.Screen = kFailedCellScreen;
+            return false;
+        }
+    }
+
+    settleCells();
+    setFactors(h);
+    if (handset_.other().Screen == kSlaveWaitScreen)
+        setFactors(handset_.other());
+    // The factors stay out of the cells' millivolts. They are bar per millivolt, not an
+    // output; written there they would drop every reading of both handsets to near zero
+    // until the cell tick had pulled the cells back, long enough for the controller to
+    // fire on a reading no cell gave. The settled millivolts carry on as they are.
+    s.CalibrationCount = s.CalibrationCount + 1;
+    context.recording.recordEvent("Calibration ended");
+    return true;
+}
+
+void Calibration::showCalibrating() {
+    handset_.showText(handset_.state().HandsetScreens[kCalibratingScreen]);
+}
+
+void Calibration::endCalibrating() {
+    // The end of calibration beeps whatever the Sound box says.
+    handset_.context().sound.play(1, "DoubleBeep.wav");
+    handset_.record().Screen = kMasterMainScreen;
+}
+
+double Calibration::targetPO2() const {
+    const SimulationState& s = handset_.context().state;
+    return (s.AmbientPressure / 1000.0) * (s.OxygenAnalysis / 100.0);
+}
+
+void Calibration::takeReadings() {
+    SimulationState& s = handset_.state();
+    HandsetState& h = handset_.record();
+    for (std::size_t cell = 1; cell <= 3; ++cell)
+        h.CellPO2[cell] = s.OxygenCells[cell].Millivolts * h.CellFactor[cell];
+}
+
+void Calibration::settleCells() {
+    // One plain step of the cell model towards the flushed loop, without drift growth.
+    SimulationState& s = handset_.state();
+    for (std::size_t cell = 1; cell <= 3; ++cell) {
+        OxygenCell& c = s.OxygenCells[cell];
+        const double target =
+            s.LoopPO2 * c.AirMillivolts * (100.0 / 21) - c.OffsetMillivolts - s.CellDrift[cell];
+        c.Millivolts = (c.Millivolts + target) / 2;
+    }
+}
+
+void Calibration::setFactors(HandsetState& handset) {
+    const SimulationState& s = handset_.state();
+    const double gasPO2 = (s.CalPressure / 1000.0) * (s.CalOxygenPercent / 100.0);
+    for (std::size_t cell = 1; cell <= 3; ++cell)
+        if (s.OxygenCells[cell].Millivolts != 0)
+            handset.CellFactor[cell] = gasPO2 / s.OxygenCells[cell].Millivolts;
+}
+
+}  // namespace loopsim
