@@ -4,9 +4,9 @@
 #include "core/StartValues.h"
 #include "core/TickTable.h"
 #include "electronics/Electronics.h"
+#include "handset/Handsets.h"
 #include "loop/Diver.h"
 #include "loop/EnvironmentPanel.h"
-#include "handset/Handsets.h"
 #include "loop/GasSupply.h"
 #include "loop/LoopGasStep.h"
 #include "tools/OptionsDialog.h"
@@ -69,6 +69,9 @@ std::optional<std::string> Simulation::applyNow(const Action& action) {
             dialogs_.requestExitPath();
             return std::nullopt;
         case Verb::Dump:
+        case Verb::Pause:
+        case Verb::Resume:
+        case Verb::Speed:
             return std::nullopt;
         default:
             break;
