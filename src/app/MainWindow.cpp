@@ -98,7 +98,7 @@ void MainWindow::buildClockControls() {
         button->setToolTip(
             QStringLiteral("Run the simulator %1 times as fast as real time").arg(speed));
         speeds_->addButton(button, speed);
-        unit_->place(button, place, kControlTwips - 20);
+        unit_->place(button, place, kControlTwips - 30);
         place.left += kSpeedButtonStep;
     }
     connect(speeds_, &QButtonGroup::idClicked, this, [this](int speed) {

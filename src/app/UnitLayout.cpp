@@ -51,6 +51,10 @@ constexpr std::array kElements{
     ElementDesign{"Frame8", K::Frame, kRateFrame, "Metabolic Rate (lpm)"},
     ElementDesign{"Frame9", K::Frame, {13560, 6300, 2040, 2700}, "Controls"},
 
+    // The diver's regulator, under the handsets: in the mouth it reaches behind the right one.
+    ElementDesign{"Image19", K::Picture, assets::kRegulatorSmallPlace, "RegulatorSmall.jpg",
+                  "Large = breath from loop. Small = not breathing. Click to change"},
+
     // The handsets: picture, display background and text, then the hot areas on top.
     ElementDesign{"Image2", K::Picture, kLeftHandsetPicture, "\\HSOff.jpg"},
     ElementDesign{"Image3", K::Picture, kRightHandsetPicture, "\\HSOff.jpg"},
@@ -79,8 +83,6 @@ constexpr std::array kElements{
                   "\\MouthC.jpg",
                   "Click to open and close mouthpiece"},
     ElementDesign{"Image20", K::Picture, {5760, 4260, 1200, 600}, "BailOut.jpg"},
-    ElementDesign{"Image19", K::Picture, assets::kRegulatorSmallPlace, "RegulatorSmall.jpg",
-                  "Large = breath from loop. Small = not breathing. Click to change"},
 
     // The counterlung gauge and the true loop PO2.
     ElementDesign{"Shape3", K::Shape, {12600, 1140, 960, 4800}},

@@ -77,7 +77,7 @@ void UnitView::add(const ElementDesign& design) {
             frame->setAttribute(Qt::WA_TransparentForMouseEvents);
             widget = frame;
             // The environment's four frames sit inside its own and carry smaller titles.
-            const bool inner = design.rect.width < 2400;
+            const bool inner = design.rect.height < 1500;
             fontTwips = inner ? kInnerFrameTitleTwips : kFrameTitleTwips;
             break;
         }
