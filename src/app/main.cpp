@@ -1,6 +1,7 @@
-// The loopsim program. With no arguments it opens the results viewer on the recording file
-// of the current folder; --render-chart draws a recording's chart into a PNG without a
-// display.
+// The loopsim program. With no arguments it runs the simulator: the start-up warning, the
+// main window, and at exit the results viewer. --results opens the results viewer alone on
+// the recording file of the current folder; --render-chart draws a recording's chart into
+// a PNG without a display.
 #include <QApplication>
 #include <cstdio>
 #include <string_view>
@@ -8,12 +9,17 @@
 #include "app/AppSettings.h"
 #include "app/ChartRender.h"
 #include "app/FileChooser.h"
+#include "app/MonotonicClock.h"
+#include "app/QtSoundBackend.h"
 #include "app/ResultsViewer.h"
+#include "app/SessionLog.h"
+#include "app/SimulatorSession.h"
 #include "app/UserMessages.h"
 
 namespace {
 
-constexpr const char* kUsage = "usage: loopsim [--render-chart RECORDING.csv IMAGE.png]\n";
+constexpr const char* kUsage =
+    "usage: loopsim [--results | --render-chart RECORDING.csv IMAGE.png]\n";
 
 int renderChart(const QStringList& arguments) {
     if (arguments.size() != 4) {
@@ -27,6 +33,13 @@ int renderChart(const QStringList& arguments) {
     return 0;
 }
 
+int showResults(loopsim::FileChooser& files, loopsim::UserMessages& messages) {
+    loopsim::ResultsViewer viewer(files, messages);
+    QObject::connect(&viewer, &loopsim::ResultsViewer::exitRequested, qApp, &QApplication::quit);
+    viewer.show();
+    return QApplication::exec();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -37,17 +50,31 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName(QString::fromLatin1(loopsim::kSettingsOrganization));
     QApplication::setApplicationName(QString::fromLatin1(loopsim::kSettingsApplication));
 
+    const QStringList arguments = QApplication::arguments();
     if (renderOnly)
-        return renderChart(QApplication::arguments());
-    if (QApplication::arguments().size() > 1) {
+        return renderChart(arguments);
+    loopsim::DialogFileChooser files;
+    loopsim::MessageBoxMessages messages;
+    if (arguments.size() == 2 && arguments[1] == QLatin1String("--results"))
+        return showResults(files, messages);
+    if (arguments.size() > 1) {
         std::fputs(kUsage, stderr);
         return 2;
     }
 
-    loopsim::DialogFileChooser files;
-    loopsim::MessageBoxMessages messages;
-    loopsim::ResultsViewer viewer(files, messages);
-    QObject::connect(&viewer, &loopsim::ResultsViewer::exitRequested, &app, &QApplication::quit);
-    viewer.show();
+    loopsim::MediaDeviceOutputs outputs;
+    loopsim::ElapsedTimerClock wallClock;
+    loopsim::NullSessionLog log;
+    loopsim::SimulatorSession session({QApplication::applicationDirPath().toStdString(),
+                                       messages,
+                                       outputs,
+                                       wallClock,
+                                       log,
+                                       files,
+                                       {}});
+    QObject::connect(&session, &loopsim::SimulatorSession::finished, &app, &QApplication::quit,
+                     Qt::QueuedConnection);
+    if (!session.start())
+        return 0;
     return QApplication::exec();
 }

@@ -6,7 +6,7 @@
 namespace loopsim {
 namespace {
 
-constexpr std::array<std::pair<Verb, std::string_view>, 15> kVerbNames{{
+constexpr std::array<std::pair<Verb, std::string_view>, 18> kVerbNames{{
     {Verb::Press, "press"},
     {Verb::Release, "release"},
     {Verb::Click, "click"},
@@ -22,6 +22,9 @@ constexpr std::array<std::pair<Verb, std::string_view>, 15> kVerbNames{{
     {Verb::Dump, "dump"},
     {Verb::Exit, "exit"},
     {Verb::End, "end"},
+    {Verb::Pause, "pause"},
+    {Verb::Resume, "resume"},
+    {Verb::Speed, "speed"},
 }};
 
 }  // namespace
@@ -47,10 +50,17 @@ bool verbTakesElement(Verb verb) {
         case Verb::Dump:
         case Verb::Exit:
         case Verb::End:
+        case Verb::Pause:
+        case Verb::Resume:
+        case Verb::Speed:
             return false;
         default:
             return true;
     }
+}
+
+bool verbIsWindowClock(Verb verb) {
+    return verb == Verb::Pause || verb == Verb::Resume || verb == Verb::Speed;
 }
 
 }  // namespace loopsim

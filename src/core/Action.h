@@ -25,6 +25,9 @@ enum class Verb {
     Dump,      // write a state dump
     Exit,      // the main window's exit button
     End,       // stop here and take the exit path
+    Pause,     // the window's clock stops (changes nothing in virtual time)
+    Resume,    // the window's clock runs again
+    Speed,     // the window's clock runs value times as fast as the wall clock
 };
 
 struct Action {
@@ -37,5 +40,8 @@ std::string_view verbName(Verb verb);
 std::optional<Verb> verbFromName(std::string_view name);
 // Whether the verb names an element.
 bool verbTakesElement(Verb verb);
+// Whether the verb is about the window's clock (pause, resume, speed): logged with the
+// session so a replay shows when it happened, but nothing in the simulation changes.
+bool verbIsWindowClock(Verb verb);
 
 }  // namespace loopsim

@@ -1,11 +1,15 @@
 #include "core/Scenario.h"
 
 #include <cctype>
+#include <cmath>
 
 #include "core/Format.h"
 
 namespace loopsim {
 namespace {
+
+// How many times faster than the wall clock a session may run.
+constexpr int kFastestSpeed = 100;
 
 std::string_view nextWord(std::string_view& rest) {
     while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t'))
@@ -80,6 +84,14 @@ std::optional<std::string> parseLine(std::string_view line, const InputRouter* r
             return "the value '" + std::string(value) + "' is not a number";
         if (*verb == Verb::Hold && *number < 0)
             return std::string("a hold cannot last a negative time");
+        parsed.action.value = std::string(value);
+    }
+    if (*verb == Verb::Speed) {
+        std::string_view value = nextWord(rest);
+        auto number = parseNumber(value);
+        if (!number || *number < 1 || *number > kFastestSpeed || std::floor(*number) != *number)
+            return "the speed '" + std::string(value) + "' is not a whole number from 1 to " +
+                   std::to_string(kFastestSpeed);
         parsed.action.value = std::string(value);
     }
     if (!trim(rest).empty())

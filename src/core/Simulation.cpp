@@ -83,6 +83,9 @@ std::optional<std::string> Simulation::applyNow(const Action& action) {
             dialogs_.requestExitPath();
             return std::nullopt;
         case Verb::Dump:
+        case Verb::Pause:
+        case Verb::Resume:
+        case Verb::Speed:
             return std::nullopt;
         default:
             break;

@@ -73,6 +73,10 @@ TEST(Scenario, RefusesBadLinesNamingTheLine) {
         {"1 tap\n", "needs an element"},
         {"1 tap Image7 now\n", "unexpected 'now'"},
         {"1\n", "verb is missing"},
+        {"1 speed\n", "speed '' is not a whole number"},
+        {"1 speed 0\n", "speed '0' is not a whole number"},
+        {"1 speed 2.5\n", "speed '2.5' is not a whole number"},
+        {"1 pause Image7\n", "unexpected 'Image7'"},
     };
     for (auto [text, message] : rows) {
         const Scenario scenario = parseScenario(text, &router);
@@ -89,7 +93,8 @@ TEST(Scenario, LogLinesParseBackToTheSameActions) {
     const std::pair<Millis, Action> actions[] = {
         {1250, {Verb::Press, "Image7", {}}}, {1250, {Verb::Set, "Options.Slider1", "5"}},
         {2000, {Verb::Answer, {}, "20.9"}},  {2001, {Verb::Answer, {}, ""}},
-        {3000, {Verb::Cancel, {}, {}}},
+        {3000, {Verb::Cancel, {}, {}}},      {3500, {Verb::Pause, {}, {}}},
+        {3500, {Verb::Speed, {}, "10"}},     {4000, {Verb::Resume, {}, {}}},
     };
     std::string text;
     for (const auto& [time, action] : actions)

@@ -118,6 +118,22 @@ TEST_F(RunnerFixture, SameScenarioGivesTheSameDumps) {
     EXPECT_EQ(std::count(first.begin(), first.end(), '\n'), 3);
 }
 
+TEST_F(RunnerFixture, WindowClockLinesChangeNothingInVirtualTime) {
+    const std::string dive = "1 tap Image7\n5 tap Image10\n9 dump\n20 end\n";
+    ASSERT_EQ(run(dive), kRunPlayed) << err.str();
+    const auto plainCsv = lines("out.csv");
+    const auto plainDump = lines("out.jsonl");
+    ASSERT_EQ(run("1 tap Image7\n2 pause\n2 speed 10\n4.5 resume\n5 tap Image10\n6 speed 1\n"
+                  "9 dump\n20 end\n"),
+              kRunPlayed)
+        << err.str();
+    auto withClockCsv = lines("out.csv");
+    // The first line carries the date and time of writing.
+    EXPECT_EQ(std::vector(withClockCsv.begin() + 1, withClockCsv.end()),
+              std::vector(plainCsv.begin() + 1, plainCsv.end()));
+    EXPECT_EQ(lines("out.jsonl"), plainDump);
+}
+
 TEST_F(RunnerFixture, SettingsFileIsReadAndWrittenBack) {
     const fs::path settings = write("loopsim.ini", "[Settings]\nCO2=20\nLeftTimer=61\n");
     ASSERT_EQ(run("0 dump\n1 end\n", {"--settings", settings.string()}), kRunPlayed);

@@ -1,0 +1,35 @@
+// Where the window writes down every action of a session with its virtual time, so the
+// session can be played again by the runner. The window's clock changes (pause, resume,
+// speed) go here as well. This is the one place the window logs through.
+#pragma once
+
+#include <vector>
+
+#include "core/Action.h"
+#include "core/SimClock.h"
+
+namespace loopsim {
+
+class SessionLog {
+  public:
+    virtual ~SessionLog() = default;
+    virtual void record(Millis time, const Action& action) = 0;
+};
+
+class NullSessionLog : public SessionLog {
+  public:
+    void record(Millis, const Action&) override {}
+};
+
+class MemorySessionLog : public SessionLog {
+  public:
+    struct Entry {
+        Millis time;
+        Action action;
+    };
+    void record(Millis time, const Action& action) override { entries.push_back({time, action}); }
+
+    std::vector<Entry> entries;
+};
+
+}  // namespace loopsim

@@ -1,0 +1,176 @@
+// loopsim-window-play: plays a scenario through the simulator window with mouse events on
+// its widgets, on a virtual wall clock, and saves pictures of the windows on the way. The
+// README's screenshots are made with it; it also shows that a whole dive can be driven by
+// the pointer alone.
+//
+//   loopsim-window-play SCENARIO [--size WxH] [--warning FILE.png] [--shot SECONDS FILE.png]...
+#include <QApplication>
+#include <QCheckBox>
+#include <QFile>
+#include <QTest>
+#include <cstdio>
+#include <map>
+
+#include "app/AppSettings.h"
+#include "app/MainWindow.h"
+#include "app/MonotonicClock.h"
+#include "app/PictureFiles.h"
+#include "app/QtSoundBackend.h"
+#include "app/RealTimeDriver.h"
+#include "app/SessionLog.h"
+#include "app/StartupWarning.h"
+#include "app/UnitView.h"
+#include "app/UserMessages.h"
+#include "core/Scenario.h"
+#include "core/Simulation.h"
+
+namespace {
+
+using namespace loopsim;
+
+class ManualClock : public MonotonicClock {
+  public:
+    std::int64_t elapsedMilliseconds() const override { return now; }
+    std::int64_t now = 0;
+};
+
+class NoAudio : public AudioOutputs {
+  public:
+    bool available() const override { return false; }
+};
+
+class QuietMessages : public UserMessages {
+  public:
+    void showMessage(QWidget*, const QString&) override {}
+};
+
+// One scenario line as the pointer would do it.
+bool pointerDoes(UnitView& unit, const Action& action) {
+    QWidget* widget = unit.element(action.element);
+    if (!widget)
+        return false;
+    switch (action.verb) {
+        case Verb::Tap:
+            QTest::mouseClick(widget, Qt::LeftButton);
+            return true;
+        case Verb::Press:
+            QTest::mousePress(widget, Qt::LeftButton);
+            return true;
+        case Verb::Release:
+            QTest::mouseRelease(widget, Qt::LeftButton);
+            return true;
+        case Verb::Move:
+            QTest::mouseMove(widget);
+            return true;
+        case Verb::DblClick:
+            QTest::mouseClick(widget, Qt::LeftButton);
+            QTest::mouseDClick(widget, Qt::LeftButton);
+            QTest::mouseRelease(widget, Qt::LeftButton);
+            return true;
+        case Verb::Check:
+        case Verb::Uncheck:
+            if (auto* box = qobject_cast<QCheckBox*>(widget);
+                box && box->isChecked() != (action.verb == Verb::Check))
+                QTest::mouseClick(box, Qt::LeftButton);
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool save(QWidget& window, const QString& file) {
+    if (!window.grab().save(file)) {
+        std::fprintf(stderr, "loopsim-window-play: cannot write %s\n", qPrintable(file));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(file));
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const QStringList arguments = QApplication::arguments();
+    if (arguments.size() < 2) {
+        std::fputs(
+            "usage: loopsim-window-play SCENARIO [--size WxH] [--warning FILE.png] "
+            "[--shot SECONDS FILE.png]...\n",
+            stderr);
+        return 2;
+    }
+    QSize size(1600, 1000);
+    QString warningShot;
+    std::multimap<Millis, QString> shots;
+    for (int i = 2; i + 1 < arguments.size(); i += 2) {
+        if (arguments[i] == QLatin1String("--size")) {
+            const QStringList parts = arguments[i + 1].split('x');
+            size = QSize(parts.value(0).toInt(), parts.value(1).toInt());
+        } else if (arguments[i] == QLatin1String("--warning")) {
+            warningShot = arguments[i + 1];
+        } else if (arguments[i] == QLatin1String("--shot") && i + 2 < arguments.size()) {
+            shots.emplace(parseScenarioTime(arguments[i + 1].toStdString()).value_or(0),
+                          arguments[i + 2]);
+            ++i;
+        }
+    }
+
+    QFile file(arguments[1]);
+    if (!file.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "loopsim-window-play: cannot read %s\n", qPrintable(arguments[1]));
+        return 2;
+    }
+    const PictureFiles pictures(QApplication::applicationDirPath().toStdString());
+    Simulation simulation;
+    const Scenario scenario = parseScenario(file.readAll().toStdString(), &simulation.input());
+    if (scenario.error) {
+        std::fprintf(stderr, "%s:%d: %s\n", qPrintable(arguments[1]), scenario.error->lineNumber,
+                     scenario.error->message.c_str());
+        return 2;
+    }
+
+    NoAudio audio;
+    QuietMessages messages;
+    QtSoundBackend sound(pictures.folder() / "Sounds", audio, messages);
+    if (!warningShot.isEmpty()) {
+        StartupWarning warning(pictures, sound);
+        warning.show();
+        QApplication::processEvents();
+        if (!save(warning, warningShot))
+            return 1;
+    }
+
+    ManualClock wall;
+    NullSessionLog log;
+    MainWindow window(pictures);
+    RealTimeDriver driver(simulation, wall, log);
+    window.resize(size);
+    window.attach(simulation, driver);
+    window.show();
+    driver.start();
+
+    auto runTo = [&](Millis time) {
+        for (auto shot = shots.begin(); shot != shots.end() && shot->first <= time;) {
+            wall.now = shot->first;
+            driver.catchUp();
+            QApplication::processEvents();
+            if (!save(window, shot->second))
+                return false;
+            shot = shots.erase(shot);
+        }
+        wall.now = std::max<std::int64_t>(wall.now, time);
+        driver.catchUp();
+        return true;
+    };
+    for (const ScenarioLine& line : scenario.lines) {
+        if (line.action.verb == Verb::End || line.action.verb == Verb::Exit)
+            break;
+        if (!runTo(line.time))
+            return 1;
+        if (!pointerDoes(window.unit(), line.action) && line.action.verb != Verb::Dump)
+            driver.apply(line.action);
+        QApplication::processEvents();
+    }
+    const Millis last = shots.empty() ? simulation.now() : shots.rbegin()->first;
+    return runTo(last) ? 0 : 1;
+}

@@ -1,0 +1,229 @@
+// The main window on a simulation: its elements under their names, mouse events on them
+// becoming the unit's actions, what the window then shows, and how it scales.
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStatusBar>
+#include <QtTest>
+
+#include "WindowFixtures.h"
+#include "core/Scenario.h"
+
+using namespace loopsim;
+using namespace loopsim::test;
+
+namespace {
+
+QStringList loggedLines(const MemorySessionLog& log) {
+    QStringList lines;
+    for (const auto& entry : log.entries)
+        lines.append(QString::fromStdString(formatScenarioLine(entry.time, entry.action)));
+    return lines;
+}
+
+// Elements that live in the simulation's dialogs rather than in the main window.
+bool belongsToADialog(const std::string& name) {
+    return name.find('.') != std::string::npos;
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void carriesTitleButtonsAndStatusPanels() {
+        WindowedSimulation run;
+        QCOMPARE(run.window.objectName(), QStringLiteral("TarvenLoopsim"));
+        QCOMPARE(run.window.windowTitle(), QStringLiteral("Tarven Calvendrite Simulator"));
+        const std::pair<const char*, const char*> buttons[] = {
+            {"Command1", "E&xit"}, {"Command2", "&Options"}, {"Command3", "Report &Bug"}};
+        const char* tips[] = {"Click this button to exit and close the Simulator",
+                              "Click on this button to select failure modes",
+                              "Click this button to send a bug report"};
+        for (int i = 0; i < 3; ++i) {
+            auto* button = run.element<QPushButton>(buttons[i].first);
+            QVERIFY(button);
+            QCOMPARE(button->text(), QString::fromLatin1(buttons[i].second));
+            QCOMPARE(button->toolTip(), QString::fromLatin1(tips[i]));
+        }
+        const QStringList panels = MainWindow::statusPanelTexts();
+        QCOMPARE(panels.size(), 3);
+        QCOMPARE(panels[0], QStringLiteral("  Version 1.0.0  "));
+        for (int i = 0; i < 3; ++i) {
+            auto* label = run.window.statusBar()->findChild<QLabel*>(
+                QStringLiteral("StatusPanel%1").arg(i + 1));
+            QVERIFY(label);
+            QCOMPARE(label->text(), panels[i]);
+            QVERIFY(label->text().startsWith("  ") && label->text().endsWith("  "));
+            QVERIFY(label->text().trimmed().size() > 3);
+        }
+        for (const char* frame : {"Gas Control", "Electronics", "Volume", "Environment"}) {
+            bool found = false;
+            for (auto* box : run.window.findChildren<QGroupBox*>())
+                found = found || box->title() == QLatin1String(frame);
+            QVERIFY2(found, frame);
+        }
+        QCOMPARE(run.element<QGroupBox>("Frame9")->title(), QStringLiteral("Controls"));
+    }
+
+    void everyElementOfTheUnitIsThereUnderItsName() {
+        WindowedSimulation run;
+        for (const auto& [name, handlers] : run.simulation.input().elements())
+            if (!belongsToADialog(name))
+                QVERIFY2(run.window.findChild<QWidget*>(QString::fromStdString(name)),
+                         name.c_str());
+        for (const auto& [name, view] : run.simulation.view().elements())
+            if (!belongsToADialog(name))
+                QVERIFY2(run.window.findChild<QWidget*>(QString::fromStdString(name)),
+                         name.c_str());
+        const char* drawnOnly[] = {"Image2",      "Image3",  "Image20", "Label14", "Label15",
+                                   "Label16",     "Label17", "Shape1",  "Shape2",  "Shape3",
+                                   "ClungVolBar", "LHOO",    "RHOO",    "Label18", "Label21"};
+        for (const char* name : drawnOnly)
+            QVERIFY2(run.element(name), name);
+    }
+
+    void switchingOnAndStartingAHandsetByMouse() {
+        WindowedSimulation run;
+        run.wall.now = 500;
+        run.click("LHOO");
+        QCOMPARE(run.simulation.state().LeftHandset.SwitchOn, 1);
+        run.wall.now = 1000;
+        run.click("Label8");
+        // The turn-on click holds the unit for two seconds; the display tick then shows the
+        // start-up banner, and three seconds later the elapsed on-time.
+        run.runUntil(3000);
+        auto* display = run.element<DisplayElement>("Label14");
+        QCOMPARE(display->lines(), (TwoLines{"  K.T.Varnel", "Calvendrite"}));
+        run.runUntil(6100);
+        QCOMPARE(display->lines(), (TwoLines{"     Elapsed ON Time", "0 hrs 14 mins"}));
+        QCOMPARE(run.element<DisplayElement>("Label15")->lines(), TwoLines{});
+        QCOMPARE(loggedLines(run.log),
+                 (QStringList{"0.5 press LHOO", "0.5 release LHOO", "0.5 click LHOO",
+                              "1 press Label8", "1 release Label8", "1 click Label8"}));
+    }
+
+    void aPressedButtonShowsItsPictureUntilReleased() {
+        WindowedSimulation run;
+        run.click("LHOO");
+        auto* picture = run.element<PictureElement>("Image2");
+        QCOMPARE(picture->pictureName(), std::string("\\HSOn.jpg"));
+        QTest::mousePress(run.element("Label9"), Qt::LeftButton);
+        QCOMPARE(picture->pictureName(), std::string("\\HSRight.jpg"));
+        QTest::mouseRelease(run.element("Label9"), Qt::LeftButton);
+        QCOMPARE(picture->pictureName(), std::string("\\HSOn.jpg"));
+        QCOMPARE(run.element<PictureElement>("Image3")->pictureName(), std::string("\\HSOff.jpg"));
+    }
+
+    void aValveClickRedrawsOnlyWhatChanged() {
+        WindowedSimulation run;
+        run.runUntil(0);
+        QCOMPARE(run.window.lastRedrawCount(), 0);
+        auto* label = run.element<StateLabelElement>("Label6");
+        QVERIFY(label->isHidden());
+        run.click("Image7");
+        QVERIFY(label->isVisible());
+        QCOMPARE(label->text(), QStringLiteral("OPEN"));
+        QCOMPARE(run.window.lastRedrawCount(), 1);
+        // The label hides itself three seconds later.
+        run.runUntil(3100);
+        QVERIFY(label->isHidden());
+    }
+
+    void aDoubleClickIsPressReleaseClickDoubleClickRelease() {
+        WindowedSimulation run;
+        run.wall.now = 700;
+        // What the window system delivers for a double click: a click, then the double-click
+        // event in place of the second press, then its release.
+        QTest::mouseClick(run.element("Label3"), Qt::LeftButton);
+        QTest::mouseDClick(run.element("Label3"), Qt::LeftButton);
+        QTest::mouseRelease(run.element("Label3"), Qt::LeftButton);
+        QCOMPARE(loggedLines(run.log),
+                 (QStringList{"0.7 press Label3", "0.7 release Label3", "0.7 click Label3",
+                              "0.7 dblclick Label3", "0.7 release Label3"}));
+        // The double click opened the oxygen analysis prompt.
+        QVERIFY(run.simulation.dialogs().prompt());
+    }
+
+    void checkBoxesSendTheirTicks() {
+        WindowedSimulation run;
+        auto* sound = run.element<QCheckBox>("Check1");
+        QVERIFY(sound->isChecked());
+        QCOMPARE(sound->toolTip(),
+                 QStringLiteral("Select this button to enable sound. No tick, no sounds"));
+        sound->click();
+        QCOMPARE(run.simulation.state().SoundEnabled, 0);
+        QVERIFY(!sound->isChecked());
+        run.element<QCheckBox>("ADVOn")->click();
+        QVERIFY(run.element("Image17")->isHidden());
+        QCOMPARE(loggedLines(run.log), (QStringList{"0 uncheck Check1", "0 uncheck ADVOn"}));
+    }
+
+    void movesAreSentOnlyWhereTheUnitListens() {
+        WindowedSimulation run;
+        run.click("LHOO");
+        run.log.entries.clear();
+        QTest::mouseMove(run.element("Label18"));
+        QTest::mouseMove(run.element("Label8"));
+        QCOMPARE(loggedLines(run.log), QStringList{"0 move Label18"});
+        QCOMPARE(run.element<PictureElement>("Image2")->pictureName(),
+                 std::string("\\HSLineOuters.jpg"));
+    }
+
+    void theUnitScalesWithTheWindowKeepingItsProportions() {
+        WindowedSimulation run;
+        for (QSize size : {QSize(1088, 700), QSize(2176, 1400), QSize(1600, 700)}) {
+            run.window.unit().resize(size);
+            QWidget* display = run.element("Label14");
+            const double scale = run.window.unit().scale();
+            QCOMPARE(scale, std::min(size.width() / 16320.0, size.height() / 9960.0));
+            QVERIFY(qAbs(display->width() - 3735 * scale) <= 1);
+            QVERIFY(qAbs(display->height() - 975 * scale) <= 1);
+            // The two handsets keep their spacing at every size.
+            const int spacing = run.element("Label15")->x() - display->x();
+            QVERIFY(qAbs(spacing - 6120 * scale) <= 1);
+        }
+    }
+
+    void theRegulatorMovesToWhereTheViewModelPutsIt() {
+        WindowedSimulation run;
+        run.window.unit().resize(1632, 996);
+        auto* regulator = run.element<PictureElement>("Image19");
+        QCOMPARE(regulator->geometry(), run.window.unit().toPixels({6360, 2160, 600, 480}));
+        run.click("Image19");
+        QCOMPARE(regulator->geometry(), run.window.unit().toPixels({6120, 1200, 1080, 1800}));
+        QCOMPARE(regulator->pictureName(), std::string("RegulatorLarge.jpg"));
+    }
+
+    void exitAndTheCloseBoxAskForTheExitPath() {
+        {
+            WindowedSimulation run;
+            QSignalSpy ending(&run.window, &MainWindow::endingRequested);
+            run.click("Command1");
+            QCOMPARE(ending.count(), 1);
+            QCOMPARE(ending.at(0).at(0).value<Ending>(), Ending::ExitPath);
+        }
+        {
+            WindowedSimulation run;
+            QSignalSpy ending(&run.window, &MainWindow::endingRequested);
+            QVERIFY(!run.window.close());
+            QCOMPARE(ending.count(), 1);
+            QCOMPARE(loggedLines(run.log), QStringList{"0 exit"});
+        }
+    }
+
+    void hiddenArrowsAreHiddenInTheWindow() {
+        WindowedSimulation run;
+        QVERIFY(run.element("Image9")->isHidden());
+        run.click("Image10");
+        QVERIFY(run.element("Image9")->isVisible());
+        QVERIFY(run.element("Image11")->isHidden());
+        QCOMPARE(run.element<ReadoutElement>("Label1")->text(), QStringLiteral("1"));
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
