@@ -111,6 +111,8 @@ Millis SimClock::nextDue() const {
 }
 
 bool SimClock::runNextDueAtOrBefore(Millis target) {
+    if (stopped_ && stopped_())
+        return false;
     if (holding()) {
         if (holdEnd_ > target)
             return false;

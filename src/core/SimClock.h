@@ -88,6 +88,8 @@ class SimClock {
     Millis holdEnd() const { return holdEnd_; }
     // Called once when a hold ends, right after the held process resumed.
     void setHoldEndedHandler(std::function<void()> handler) { onHoldEnded_ = std::move(handler); }
+    // Once this says so, nothing more runs: the program is ending.
+    void setStopCondition(std::function<bool()> stopped) { stopped_ = std::move(stopped); }
 
     struct SleepAwaiter {
         SimClock& clock;
@@ -139,6 +141,7 @@ class SimClock {
     Millis holdEnd_ = kNever;
     std::coroutine_handle<> heldProcess_;
     std::function<void()> onHoldEnded_;
+    std::function<bool()> stopped_;
 };
 
 }  // namespace loopsim

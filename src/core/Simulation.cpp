@@ -1,6 +1,7 @@
 #include "core/Simulation.h"
 
 #include "core/Format.h"
+#include "core/MainWindowButtons.h"
 #include "core/StartValues.h"
 #include "core/TickTable.h"
 #include "electronics/Electronics.h"
@@ -18,8 +19,10 @@ Simulation::Simulation(const SettingsStore* settings)
                                                            recording_, random_, input_, dialogs_} {
     addTickTable(clock_);
     clock_.setHoldEndedHandler([this] { applyHeldInput(); });
+    clock_.setStopCondition([this] { return dialogs_.ending() != Ending::Running; });
     clock_.timer("RecordingTimer").setHandler([this] { recording_.recordingTick(); });
 
+    mainWindowButtons_ = std::make_unique<MainWindowButtons>(context_);
     loopGas_ = std::make_unique<LoopGasStep>(context_);
     gasSupply_ = std::make_unique<GasSupply>(context_);
     optionsDialog_ = std::make_unique<OptionsDialog>(context_);
@@ -33,19 +36,30 @@ Simulation::Simulation(const SettingsStore* settings)
 
 Simulation::~Simulation() = default;
 
-std::optional<std::string> Simulation::apply(const Action& action) {
+std::optional<std::string> Simulation::apply(const Action& action, int origin) {
     if (clock_.holding()) {
-        heldInput_.push_back(action);
+        heldInput_.push_back({action, origin, nullptr});
         return std::nullopt;
     }
     return applyNow(action);
 }
 
+void Simulation::atInputTime(std::function<void()> observe) {
+    if (clock_.holding())
+        heldInput_.push_back({{}, 0, std::move(observe)});
+    else
+        observe();
+}
+
 void Simulation::applyHeldInput() {
-    while (!heldInput_.empty() && !clock_.holding()) {
-        Action action = std::move(heldInput_.front());
+    while (!heldInput_.empty() && !clock_.holding() && dialogs_.ending() == Ending::Running) {
+        HeldInput held = std::move(heldInput_.front());
         heldInput_.pop_front();
-        applyNow(action);
+        if (held.observe) {
+            held.observe();
+        } else if (auto refused = applyNow(held.action); refused && !heldInputError_) {
+            heldInputError_ = HeldInputError{held.origin, *refused};
+        }
     }
 }
 
@@ -106,6 +120,9 @@ std::optional<std::string> Simulation::applyNow(const Action& action) {
             auto releaseLater = [](Simulation& simulation, std::string element,
                                    Millis delay) -> Process {
                 co_await simulation.clock().sleepFor(delay);
+                // Timers due at the release's own millisecond run before it, as they would
+                // before a scenario line at that time.
+                co_await simulation.clock().yieldToPending();
                 simulation.applyNow({Verb::Release, element, {}});
                 simulation.applyNow({Verb::Click, element, {}});
             };

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "core/Action.h"
 #include "core/SettingsStore.h"
@@ -16,6 +17,7 @@
 namespace loopsim {
 
 class LoopGasStep;
+class MainWindowButtons;
 class GasSupply;
 class OptionsDialog;
 class Electronics;
@@ -52,8 +54,21 @@ class Simulation {
 
     // Applies user input at the present time. During a hold of the whole program the input
     // waits and is applied in order when the hold ends. Returns why the input cannot be
-    // applied (an answer with no prompt open), or nothing.
-    std::optional<std::string> apply(const Action& action);
+    // applied (an answer with no prompt open), or nothing. The origin (a scenario line
+    // number) names held input whose application fails later: see takeHeldInputError.
+    std::optional<std::string> apply(const Action& action, int origin = 0);
+    // Runs observe once the input given so far has been applied: now, or when a hold ends,
+    // before the timers that fell due during it.
+    void atInputTime(std::function<void()> observe);
+
+    struct HeldInputError {
+        int origin = 0;
+        std::string message;
+    };
+    // The first held input that could not be applied when its hold ended, if any.
+    std::optional<HeldInputError> takeHeldInputError() {
+        return std::exchange(heldInputError_, {});
+    }
 
     // Writes the four stored settings from their fields (the first step of the exit path).
     void saveSettings(SettingsStore& store) const;
@@ -71,8 +86,15 @@ class Simulation {
     InputRouter input_;
     Dialogs dialogs_;
     SimContext context_;
-    std::deque<Action> heldInput_;
+    struct HeldInput {
+        Action action;
+        int origin = 0;
+        std::function<void()> observe;  // set instead of an action for an observer
+    };
+    std::deque<HeldInput> heldInput_;
+    std::optional<HeldInputError> heldInputError_;
 
+    std::unique_ptr<MainWindowButtons> mainWindowButtons_;
     std::unique_ptr<LoopGasStep> loopGas_;
     std::unique_ptr<GasSupply> gasSupply_;
     std::unique_ptr<OptionsDialog> optionsDialog_;

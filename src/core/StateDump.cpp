@@ -1,5 +1,6 @@
 #include "core/StateDump.h"
 
+#include "core/Format.h"
 #include "core/JsonWriter.h"
 
 namespace loopsim {
@@ -70,7 +71,13 @@ void writeState(JsonWriter& json, const SimulationState& s) {
     }
     json.endArray();
     json.key("ActiveSetpoint").value(s.ActiveSetpoint);
-    json.key("HandsetPO2").value(s.HandsetPO2);
+    // The voted PO2 is kept as its display text; a dump gives the number (null before the
+    // first vote).
+    json.key("HandsetPO2");
+    if (auto handsetPO2 = parseNumber(s.HandsetPO2))
+        json.value(*handsetPO2);
+    else
+        json.null();
     json.key("CellSpread").value(s.CellSpread);
     json.key("DisplayColour");
     writeColour(json, s.DisplayColour);

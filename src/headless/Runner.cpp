@@ -1,5 +1,6 @@
 #include "headless/Runner.h"
 
+#include <algorithm>
 #include <fstream>
 #include <sstream>
 
@@ -105,38 +106,45 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
     }
 
     std::string dumps;
-    auto dump = [&] {
-        // A dump asked for during a hold of the whole program is taken when it ends.
-        if (simulation.clock().holding())
-            simulation.advanceTo(simulation.clock().holdEnd());
-        dumps += stateDumpJson(simulation, simulation.sound().takeLog());
-        dumps += '\n';
+    auto refuse = [&](int lineNumber, const std::string& why) {
+        err << scenarioName << ":" << lineNumber << ": " << why << "\n";
+        return kRunRefused;
+    };
+    // Advances the clock; input held back by a hold of the whole program may fail then.
+    auto advanceTo = [&](Millis time) -> std::optional<Simulation::HeldInputError> {
+        simulation.advanceTo(time);
+        return simulation.takeHeldInputError();
     };
 
-    bool stoppedEarly = false;
     for (const ScenarioLine& line : scenario.lines) {
-        if (options.until && line.time > *options.until) {
-            simulation.advanceTo(*options.until);
-            stoppedEarly = true;
+        if (options.until && line.time > *options.until)
             break;
-        }
-        simulation.advanceTo(line.time);
+        if (auto failed = advanceTo(line.time))
+            return refuse(failed->origin, failed->message);
+        if (simulation.dialogs().ending() != Ending::Running)
+            break;
         if (line.action.verb == Verb::Dump) {
-            dump();
+            // Taken once the lines before it have been applied, even inside a hold.
+            simulation.atInputTime([&] {
+                dumps += stateDumpJson(simulation, simulation.sound().takeLog());
+                dumps += '\n';
+            });
             continue;
         }
-        if (auto refused = simulation.apply(line.action)) {
-            err << scenarioName << ":" << line.lineNumber << ": " << *refused << "\n";
-            return kRunRefused;
-        }
-        if (simulation.dialogs().ending() != Ending::Running) {
-            stoppedEarly = true;
+        if (auto refused = simulation.apply(line.action, line.lineNumber))
+            return refuse(line.lineNumber, *refused);
+        if (line.action.verb == Verb::Exit || line.action.verb == Verb::End)
             break;
-        }
     }
-    if (!stoppedEarly && options.until && simulation.now() < *options.until &&
-        scenario.lines.empty())
-        simulation.advanceTo(*options.until);
+    // The run ends at --until or after the last line; lines held back by a hold that is still
+    // on are applied when it ends.
+    Millis end = simulation.now();
+    if (simulation.clock().holding())
+        end = simulation.clock().holdEnd();
+    if (options.until && scenario.lines.size() > 0 && scenario.lines.back().time > *options.until)
+        end = *options.until;
+    if (auto failed = advanceTo(std::max(end, simulation.now())))
+        return refuse(failed->origin, failed->message);
 
     if (simulation.dialogs().ending() == Ending::WithoutSaving)
         return kRunPlayed;

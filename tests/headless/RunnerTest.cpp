@@ -153,3 +153,66 @@ TEST_F(RunnerFixture, WithoutDumpFileDumpsGoToStandardOutput) {
 
 }  // namespace
 }  // namespace loopsim
+
+namespace loopsim {
+namespace {
+
+// The left handset's turn-on click at 1 s holds the whole unit until 3 s.
+constexpr const char* kTurnOn = "0.5 tap LHOO\n1 tap Label8\n";
+
+TEST_F(RunnerFixture, HoldReleasesAfterTheTimerDueAtItsOwnMillisecond) {
+    // Holding both right buttons exactly the switch-off tick's second switches the handset off.
+    ASSERT_EQ(run(std::string(kTurnOn) + "10 hold Label19 1000\n12 dump\n"), kRunPlayed)
+        << err.str();
+    EXPECT_NE(readTestFile((folder / "out.jsonl").string()).find("\"LeftHandset\":{\"UnitOn\":0"),
+              std::string::npos);
+}
+
+TEST_F(RunnerFixture, DumpInsideAHoldOnlyObserves) {
+    const std::string held = std::string(kTurnOn) + "2 tap Image7\n";
+    ASSERT_EQ(run(held + "2 dump\n5 end\n"), kRunPlayed) << err.str();
+    const std::string withDump = readTestFile((folder / "out.csv").string());
+    const std::string dump = readTestFile((folder / "out.jsonl").string());
+    ASSERT_EQ(run(held + "5 end\n"), kRunPlayed) << err.str();
+    EXPECT_EQ(withoutWrittenDate(readTestFile((folder / "out.csv").string())),
+              withoutWrittenDate(withDump));
+    // Taken when the hold ends, after the held valve click, before the late timers.
+    EXPECT_NE(dump.find("\"t\":3000,"), std::string::npos);
+    EXPECT_NE(dump.find("\"OxygenValve\":\"OPEN\""), std::string::npos);
+    EXPECT_NE(dump.find("\"RecordIndex\":1,"), std::string::npos);
+}
+
+TEST_F(RunnerFixture, ExitInsideAHoldEndsTheRunWhenTheHoldEnds) {
+    ASSERT_EQ(run(std::string(kTurnOn) + "2 exit\n4 tap Image7\n9 dump\n"), kRunPlayed);
+    EXPECT_EQ(readTestFile((folder / "out.jsonl").string()), "");
+    EXPECT_EQ(lines("out.csv").size(), 4u + 1u + 2u);  // only the second before the hold
+}
+
+TEST_F(RunnerFixture, LinesInsideAHoldAtTheEndAreStillApplied) {
+    ASSERT_EQ(run(std::string(kTurnOn) + "2 tap Image7\n2 dump\n"), kRunPlayed);
+    EXPECT_NE(readTestFile((folder / "out.jsonl").string()).find("\"OxygenValve\":\"OPEN\""),
+              std::string::npos);
+}
+
+TEST_F(RunnerFixture, HeldAnswerWithNoPromptIsRefusedWithItsLine) {
+    write("out.csv", "keep me");
+    EXPECT_EQ(run(std::string(kTurnOn) + "2 answer 12\n5 end\n"), kRunRefused);
+    EXPECT_NE(err.str().find("test.scenario:3: there is no text prompt open to answer"),
+              std::string::npos)
+        << err.str();
+    EXPECT_EQ(readTestFile((folder / "out.csv").string()), "keep me");
+}
+
+TEST_F(RunnerFixture, MainWindowButtons) {
+    ASSERT_EQ(run("1 tap Command3\n1 dump\n2 tap BugReport.Command2\n2 dump\n3 tap Command1\n"
+                  "9 dump\n"),
+              kRunPlayed);
+    const auto dumps = lines("out.jsonl");
+    ASSERT_EQ(dumps.size(), 2u);
+    EXPECT_NE(dumps[0].find("\"Dialogs\":[\"BugReport\"]"), std::string::npos);
+    EXPECT_NE(dumps[1].find("\"Dialogs\":[]"), std::string::npos);
+    EXPECT_EQ(lines("out.csv").size(), 4u + 3u + 2u);  // the exit button ended the run at 3 s
+}
+
+}  // namespace
+}  // namespace loopsim
