@@ -131,8 +131,9 @@ void MainWindow::attach(Simulation& simulation, RealTimeDriver& driver) {
     connect(unit_->element<QPushButton>("Command2"), &QPushButton::clicked, this, [this] {
         act(Action{Verb::Click, "Command2", {}});
     });
-    connect(unit_->element<QPushButton>("Command3"), &QPushButton::clicked, this,
-            &MainWindow::bugReportRequested);
+    connect(unit_->element<QPushButton>("Command3"), &QPushButton::clicked, this, [this] {
+        act(Action{Verb::Click, "Command3", {}});
+    });
     connect(&driver, &RealTimeDriver::advanced, this, &MainWindow::redraw);
     redraw();
 }

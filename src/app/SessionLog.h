@@ -3,6 +3,7 @@
 // speed) go here as well. This is the one place the window logs through.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "core/Action.h"
@@ -13,6 +14,8 @@ namespace loopsim {
 class SessionLog {
   public:
     virtual ~SessionLog() = default;
+    // A remark for the person reading the log (a comment line in the scenario file).
+    virtual void note(const std::string&) {}
     virtual void record(Millis time, const Action& action) = 0;
 };
 

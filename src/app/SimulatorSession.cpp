@@ -5,15 +5,17 @@
 #include "app/AppSettings.h"
 #include "app/BugReport.h"
 #include "app/BugReportForm.h"
-#include "app/DialogPresenter.h"
 #include "app/MainWindow.h"
 #include "app/PictureFiles.h"
 #include "app/QtSettingsStore.h"
 #include "app/QtSoundBackend.h"
 #include "app/RealTimeDriver.h"
 #include "app/ResultsViewer.h"
+#include "app/SessionDialogs.h"
+#include "app/SessionLog.h"
 #include "app/StartupWarning.h"
 #include "app/UserMessages.h"
+#include "core/SettingsStore.h"
 #include "core/Simulation.h"
 #include "tools/RecordingFile.h"
 
@@ -45,20 +47,46 @@ bool SimulatorSession::start() {
     sound_->setMessageParent(window_.get());
 
     driver_ = std::make_unique<RealTimeDriver>(*simulation_, services_.wallClock, services_.log);
-    prompts_ = std::make_unique<PromptPresenter>(
-        window_.get(), [this](const Action& action) { driver_->apply(action); });
-    window_->setDialogPresenter(prompts_.get());
+    dialogs_ = std::make_unique<SessionDialogs>(
+        window_.get(), [this](const Action& action) { act(action); },
+        [this](QWidget* parent) -> QDialog* {
+            const QSettings settings(QString::fromLatin1(kSettingsOrganization),
+                                     QString::fromLatin1(kSettingsApplication));
+            return new BugReportForm(supportAddress(settings), services_.messages, parent);
+        });
+    window_->setDialogPresenter(dialogs_.get());
     window_->attach(*simulation_, *driver_);
     connect(window_.get(), &MainWindow::endingRequested, this, &SimulatorSession::end,
             Qt::QueuedConnection);
-    connect(window_.get(), &MainWindow::bugReportRequested, this, &SimulatorSession::reportBug);
+    noteStoredSettings();
     window_->show();
     driver_->start();
     return true;
 }
 
+// Input from the dialogs goes the way of the main window's: applied and logged by the
+// driver at the present virtual time; nothing more once the session is ending.
+void SimulatorSession::act(const Action& action) {
+    if (simulation_->dialogs().ending() != Ending::Running)
+        return;
+    driver_->apply(action);
+}
+
+// The runner starts from the same stored values when given them as its settings file.
+void SimulatorSession::noteStoredSettings() {
+    services_.log.note("A session of the simulator window. Its stored settings at start, for");
+    services_.log.note("loopsim-run --settings FILE.ini:");
+    services_.log.note("[Settings]");
+    for (const StoredSetting& setting :
+         {kScrubberSetting, kLeftTimerSetting, kLeftBatterySetting, kRightBatterySetting}) {
+        services_.log.note(std::string(setting.key) + "=" +
+                           settings_->read(setting.key).value_or(setting.defaultText));
+    }
+}
+
 void SimulatorSession::end(Ending ending) {
     driver_->stop();
+    dialogs_->hideAll();
     if (ending == Ending::ExitPath) {
         simulation_->saveSettings(*settings_);
         settings_->sync();
@@ -83,13 +111,6 @@ void SimulatorSession::showResultsViewer() {
             [this](int channel) { sound_->stop(channel); });
     connect(&viewer, &ResultsViewer::exitRequested, &viewer, &QDialog::accept);
     viewer.exec();
-}
-
-void SimulatorSession::reportBug() {
-    const QSettings settings(QString::fromLatin1(kSettingsOrganization),
-                             QString::fromLatin1(kSettingsApplication));
-    BugReportForm form(supportAddress(settings), services_.messages, window_.get());
-    form.exec();
 }
 
 }  // namespace loopsim

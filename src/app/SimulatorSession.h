@@ -14,6 +14,7 @@
 #include <functional>
 #include <memory>
 
+#include "core/Action.h"
 #include "core/Dialogs.h"
 
 class QWidget;
@@ -25,10 +26,10 @@ class FileChooser;
 class MainWindow;
 class MonotonicClock;
 class PictureFiles;
-class PromptPresenter;
 class QtSettingsStore;
 class QtSoundBackend;
 class RealTimeDriver;
+class SessionDialogs;
 class SessionLog;
 class Simulation;
 class UserMessages;
@@ -59,13 +60,15 @@ class SimulatorSession : public QObject {
     Simulation* simulation() const { return simulation_.get(); }
     RealTimeDriver* driver() const { return driver_.get(); }
     QtSoundBackend& sound() const { return *sound_; }
+    SessionDialogs* dialogs() const { return dialogs_.get(); }
 
   signals:
     void finished();
 
   private:
     void end(Ending ending);
-    void reportBug();
+    void act(const Action& action);
+    void noteStoredSettings();
     void showResultsViewer();
 
     SessionServices services_;
@@ -75,7 +78,7 @@ class SimulatorSession : public QObject {
     std::unique_ptr<QtSettingsStore> settings_;
     std::unique_ptr<Simulation> simulation_;
     std::unique_ptr<RealTimeDriver> driver_;
-    std::unique_ptr<PromptPresenter> prompts_;
+    std::unique_ptr<SessionDialogs> dialogs_;
 };
 
 }  // namespace loopsim

@@ -12,6 +12,7 @@
 #include "app/MonotonicClock.h"
 #include "app/QtSoundBackend.h"
 #include "app/ResultsViewer.h"
+#include "app/ScenarioFileLog.h"
 #include "app/SessionLog.h"
 #include "app/SimulatorSession.h"
 #include "app/UserMessages.h"
@@ -64,7 +65,7 @@ int main(int argc, char** argv) {
 
     loopsim::MediaDeviceOutputs outputs;
     loopsim::ElapsedTimerClock wallClock;
-    loopsim::NullSessionLog log;
+    loopsim::ScenarioFileLog log(loopsim::kSessionLogFileName);
     loopsim::SimulatorSession session({QApplication::applicationDirPath().toStdString(),
                                        messages,
                                        outputs,

@@ -9,7 +9,8 @@ MainWindowButtons::MainWindowButtons(SimContext& context) {
     context.view.element("Command3").setText("Report &Bug");
     context.input.on("Command1").click = [&dialogs] { dialogs.requestExitPath(); };
     context.input.on("Command3").click = [&dialogs] { dialogs.open("BugReport"); };
-    for (const char* send : {"BugReport.Command1", "BugReport.Command2"})
+    // Either send button, or the form's close box, closes the form.
+    for (const char* send : {"BugReport.Command1", "BugReport.Command2", "BugReport.Close"})
         context.input.on(send).click = [&dialogs] { dialogs.close("BugReport"); };
 }
 

@@ -74,6 +74,8 @@ OptionsDialog::OptionsDialog(SimContext& context)
     context.input.on("Options.Command2").click = [this] { refillScrubber(); };
     context.view.element("Options.Command3").setText("Change Batteries");
     context.input.on("Options.Command3").click = [this] { changeBatteries(); };
+    // The window's own close control.
+    context.input.on("Options.Close").click = [this] { closeWithoutApplying(); };
 
     context.input.on("Command2").click = [this] { open(); };
 }

@@ -6,8 +6,8 @@
 // "Battery Bounce" themselves.
 //
 // Apply ("Change now") notes the time and starts the option tick; the dialog's own close
-// control hides it and applies nothing. "Refill Scrubber" and "Change Batteries" act at
-// once and leave the dialog open.
+// control ("Options.Close") hides it and applies nothing. "Refill Scrubber" and "Change Batteries"
+// act at once and leave the dialog open.
 #pragma once
 
 #include <span>

@@ -1,0 +1,36 @@
+#include "app/ScenarioFileLog.h"
+
+#include "core/Scenario.h"
+
+namespace loopsim {
+
+ScenarioFileLog::ScenarioFileLog(std::filesystem::path path) : path_(std::move(path)) {}
+
+void ScenarioFileLog::note(const std::string& text) {
+    writeLine("# " + text);
+}
+
+void ScenarioFileLog::record(Millis time, const Action& action) {
+    writeLine(formatScenarioLine(time, action));
+}
+
+bool ScenarioFileLog::ensureOpen() {
+    if (opened_)
+        return out_.good();
+    opened_ = true;
+    out_.open(path_, std::ios::binary | std::ios::trunc);
+    if (!out_)
+        error_ = "cannot write the session log " + path_.string();
+    return out_.good();
+}
+
+void ScenarioFileLog::writeLine(const std::string& line) {
+    if (!ensureOpen())
+        return;
+    out_ << line << '\n';
+    out_.flush();
+    if (!out_ && !error_)
+        error_ = "cannot write the session log " + path_.string();
+}
+
+}  // namespace loopsim

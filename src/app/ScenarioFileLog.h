@@ -1,0 +1,40 @@
+// The session log on disk: every action of the session as a scenario line with its virtual
+// time, in the file the runner plays. The file is made at the first line written, so a
+// session that never starts leaves nothing behind, and each line is flushed as it is
+// written, so the log of a session that ends abruptly holds everything up to that moment.
+#pragma once
+
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "app/SessionLog.h"
+
+namespace loopsim {
+
+// The session log's name beside the recording file: the same base name, ".scenario".
+inline constexpr const char* kSessionLogFileName = "TarvenLoopsimData.scenario";
+
+class ScenarioFileLog : public SessionLog {
+  public:
+    explicit ScenarioFileLog(std::filesystem::path path);
+
+    void note(const std::string& text) override;
+    void record(Millis time, const Action& action) override;
+
+    const std::filesystem::path& path() const { return path_; }
+    // Why the file could not be written, once it could not; the session runs on regardless.
+    const std::optional<std::string>& error() const { return error_; }
+
+  private:
+    bool ensureOpen();
+    void writeLine(const std::string& line);
+
+    std::filesystem::path path_;
+    std::ofstream out_;
+    bool opened_ = false;
+    std::optional<std::string> error_;
+};
+
+}  // namespace loopsim
