@@ -153,10 +153,13 @@ std::optional<std::string> Simulation::applyNow(const Action& action) {
 }
 
 void Simulation::saveSettings(SettingsStore& store) const {
-    store.write(kScrubberSetting.key, formatPlain(state_.ScrubberMinutes));
-    store.write(kLeftTimerSetting.key, formatPlain(state_.LeftHandset.OnMinutes));
-    store.write(kLeftBatterySetting.key, formatPlain(state_.LeftHandset.BatteryVolts));
-    store.write(kRightBatterySetting.key, formatPlain(state_.RightHandset.BatteryVolts));
+    const auto save = [&store](StoredSetting setting, double value) {
+        store.write(setting.key, storedNumberText(value, setting));
+    };
+    save(kScrubberSetting, state_.ScrubberMinutes);
+    save(kLeftTimerSetting, state_.LeftHandset.OnMinutes);
+    save(kLeftBatterySetting, state_.LeftHandset.BatteryVolts);
+    save(kRightBatterySetting, state_.RightHandset.BatteryVolts);
 }
 
 }  // namespace loopsim
