@@ -53,14 +53,13 @@ void addPreDive(ScenarioText& scenario) {
         scenario.add(step.time, Verb::Tap, step.element);
 }
 
-// Moves one metre every six seconds from one depth to another; returns when it arrives.
-Millis changeDepth(ScenarioText& scenario, Millis start, int from, int to) {
+// Moves one metre every six seconds from one depth to another.
+void changeDepth(ScenarioText& scenario, Millis start, int from, int to) {
     Millis time = start;
     for (int depth = from; depth != to; depth += to > from ? 1 : -1) {
         scenario.add(time, Verb::Tap, to > from ? "Image10" : "Image9");
         time += 6 * kSecond;
     }
-    return time;
 }
 
 }  // namespace
