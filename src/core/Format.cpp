@@ -6,10 +6,31 @@
 
 namespace loopsim {
 
+namespace {
+
+// printf's "%.*f": to_chars with a precision gives the same digits, without the cost of a
+// format string and a locale. printf keeps its own spelling of NaN and the infinities.
+std::string printfFixed(double value, int decimals) {
+    if (!std::isfinite(value)) {
+        char buffer[64];
+        std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
+        return buffer;
+    }
+    char buffer[400];
+    auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, decimals);
+    if (result.ec == std::errc())
+        return std::string(buffer, result.ptr);
+    std::string text(static_cast<std::size_t>(std::snprintf(nullptr, 0, "%.*f", decimals, value)),
+                     '\0');
+    std::snprintf(text.data(), text.size() + 1, "%.*f", decimals, value);
+    return text;
+}
+
+}  // namespace
+
 std::string formatFixed(double value, int decimals) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-    std::string text = buffer;
+    std::string text = printfFixed(value, decimals);
     // "-0.00" reads as 0.00 on a display.
     if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
         text.erase(0, 1);
@@ -25,18 +46,24 @@ std::string formatNoLeadingZero(double value) {
 }
 
 std::string formatTwoDigits(double value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%02.0f", value);
-    return buffer;
+    // printf's "%02.0f": a single character is a lone digit, padded with a zero.
+    std::string text = printfFixed(value, 0);
+    if (text.size() < 2)
+        text.insert(0, 1, '0');
+    return text;
 }
 
 std::string formatPlain(double value) {
     if (!std::isfinite(value))
         return formatRoundTrip(value);
+    // Round to the 15 significant digits of printf's "%.15g", then write the result in
+    // fixed notation.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    // Reformat in fixed notation with the digits %.15g kept.
-    const double rounded = std::strtod(buffer, nullptr);
+    auto written =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    double rounded = value;
+    if (std::from_chars(buffer, written.ptr, rounded).ec != std::errc())
+        rounded = value;
     return formatRoundTrip(rounded);
 }
 

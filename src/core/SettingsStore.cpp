@@ -1,5 +1,8 @@
 #include "core/SettingsStore.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/Format.h"
 
 namespace loopsim {
@@ -11,11 +14,25 @@ std::optional<std::string> MemorySettingsStore::read(const std::string& key) con
     return found->second;
 }
 
+namespace {
+
+double withinRange(double value, StoredSetting setting) {
+    return std::clamp(value, setting.lowest, setting.highest);
+}
+
+}  // namespace
+
 double readStoredNumber(const SettingsStore& store, StoredSetting setting) {
     if (auto text = store.read(setting.key))
         if (auto number = parseNumber(*text))
-            return *number;
+            return withinRange(*number, setting);
     return *parseNumber(setting.defaultText);
+}
+
+std::string storedNumberText(double value, StoredSetting setting) {
+    if (!std::isfinite(value))
+        return setting.defaultText;
+    return formatPlain(withinRange(value, setting));
 }
 
 }  // namespace loopsim

@@ -1,5 +1,8 @@
 #include "core/Simulation.h"
 
+#include <algorithm>
+#include <limits>
+
 #include "core/Format.h"
 #include "core/MainWindowButtons.h"
 #include "core/StartValues.h"
@@ -13,6 +16,12 @@
 #include "tools/OptionsDialog.h"
 
 namespace loopsim {
+namespace {
+
+// Longer than any run: a scenario's hold of more is released no later than this.
+constexpr double kLongestHold = 1e12;  // milliseconds, about 30 years
+
+}  // namespace
 
 Simulation::Simulation(const SettingsStore* settings)
     : sound_(clock_, state_), recording_(state_), context_{state_,     clock_,  view_,  sound_,
@@ -116,7 +125,8 @@ std::optional<std::string> Simulation::applyNow(const Action& action) {
             break;
         case Verb::Hold: {
             run(handlers->press);
-            const auto milliseconds = parseNumber(action.value).value_or(0);
+            const double milliseconds =
+                std::clamp(parseNumber(action.value).value_or(0), 0.0, kLongestHold);
             auto releaseLater = [](Simulation& simulation, std::string element,
                                    Millis delay) -> Process {
                 co_await simulation.clock().sleepFor(delay);
@@ -144,12 +154,16 @@ std::optional<std::string> Simulation::applyNow(const Action& action) {
         case Verb::Set: {
             if (handlers->kind != ElementHandlers::Kind::Slider)
                 return action.element + " is not a slider";
-            const auto value = parseNumber(action.value);
-            if (!value)
+            const auto number = parseNumber(action.value);
+            if (!number)
                 return "the value of set is not a number: " + action.value;
-            view_.element(action.element).setValue(static_cast<int>(*value));
+            // A scenario may hold any number; the slider's own handler keeps it in range.
+            const int value =
+                static_cast<int>(std::clamp(*number, double{std::numeric_limits<int>::min()},
+                                            double{std::numeric_limits<int>::max()}));
+            view_.element(action.element).setValue(value);
             if (handlers->set)
-                handlers->set(static_cast<int>(*value));
+                handlers->set(value);
             break;
         }
         default:
@@ -159,10 +173,13 @@ std::optional<std::string> Simulation::applyNow(const Action& action) {
 }
 
 void Simulation::saveSettings(SettingsStore& store) const {
-    store.write(kScrubberSetting.key, formatPlain(state_.ScrubberMinutes));
-    store.write(kLeftTimerSetting.key, formatPlain(state_.LeftHandset.OnMinutes));
-    store.write(kLeftBatterySetting.key, formatPlain(state_.LeftHandset.BatteryVolts));
-    store.write(kRightBatterySetting.key, formatPlain(state_.RightHandset.BatteryVolts));
+    const auto save = [&store](StoredSetting setting, double value) {
+        store.write(setting.key, storedNumberText(value, setting));
+    };
+    save(kScrubberSetting, state_.ScrubberMinutes);
+    save(kLeftTimerSetting, state_.LeftHandset.OnMinutes);
+    save(kLeftBatterySetting, state_.LeftHandset.BatteryVolts);
+    save(kRightBatterySetting, state_.RightHandset.BatteryVolts);
 }
 
 }  // namespace loopsim

@@ -7,11 +7,16 @@ const std::string& ElementView::textOrEmpty() const {
     return text_ ? *text_ : empty;
 }
 
+// Most ticks write the text an element already shows: compare before making a copy.
 ElementView& ElementView::setText(std::string_view text) {
+    if (text_ && *text_ == text)
+        return *this;
     return assign(text_, std::string(text));
 }
 
 ElementView& ElementView::setPicture(std::string_view picture) {
+    if (picture_ && *picture_ == picture)
+        return *this;
     return assign(picture_, std::string(picture));
 }
 

@@ -20,9 +20,15 @@ Calibration::Flush Calibration::startFlush() {
 }
 
 bool Calibration::flushBatch(Flush& flush) {
+    // Nothing else runs inside a batch, so what a pass looks at besides the loop stays the
+    // same for all of its passes.
+    const SimulationState& s = handset_.state();
+    const PassConditions conditions{
+        targetPO2(), s.OxygenValve == "OPEN", s.Mouthpiece == "Closed",
+        handset_.context().clock.now() > flush.startTime + kFlushTimeLimit};
     bool readingsDue = false;
     for (int pass = 0; pass < kFlushPassesPerBatch && flush.end == FlushEnd::Running; ++pass)
-        flushPass(flush, readingsDue);
+        flushPass(flush, conditions, readingsDue);
     if (readingsDue) {
         takeReadings();
         handset_.showText(flushingText(handset_.record().CellPO2));
@@ -30,14 +36,14 @@ bool Calibration::flushBatch(Flush& flush) {
     return flush.end == FlushEnd::Running;
 }
 
-void Calibration::flushPass(Flush& flush, bool& readingsDue) {
+void Calibration::flushPass(Flush& flush, const PassConditions& conditions, bool& readingsDue) {
     SimulationState& s = handset_.state();
-    const double target = targetPO2();
+    const double target = conditions.target;
     if (!(s.LoopPO2 < target + 0.1)) {
         flush.end = FlushEnd::TargetPassed;
         return;
     }
-    if (s.OxygenValve != "OPEN") {
+    if (!conditions.valveOpen) {
         flush.end = FlushEnd::ValveClosed;
         return;
     }
@@ -62,11 +68,11 @@ void Calibration::flushPass(Flush& flush, bool& readingsDue) {
         flush.end = FlushEnd::Saturated;
         return;
     }
-    if (s.Mouthpiece == "Closed")
+    if (conditions.mouthpieceClosed)
         s.CounterlungVolume = flush.volume;
 
     readingsDue = true;
-    if (handset_.context().clock.now() > flush.startTime + kFlushTimeLimit)
+    if (conditions.timeUp)
         flush.end = FlushEnd::TimeUp;
 }
 

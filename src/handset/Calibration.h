@@ -55,7 +55,13 @@ class Calibration {
     void endCalibrating();
 
   private:
-    void flushPass(Flush& flush, bool& readingsDue);
+    struct PassConditions {
+        double target;  // the calibration gas PO2 the loop is flushed towards
+        bool valveOpen;
+        bool mouthpieceClosed;
+        bool timeUp;
+    };
+    void flushPass(Flush& flush, const PassConditions& conditions, bool& readingsDue);
     double targetPO2() const;
     void takeReadings();
     void settleCells();

@@ -105,6 +105,12 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
         return kRunRefused;
     }
 
+    // The sound calls are kept only for the dumps; a long run without any keeps none.
+    const bool dumpsAsked =
+        std::any_of(scenario.lines.begin(), scenario.lines.end(),
+                    [](const ScenarioLine& line) { return line.action.verb == Verb::Dump; });
+    simulation.sound().setLogging(dumpsAsked);
+
     std::string dumps;
     auto refuse = [&](int lineNumber, const std::string& why) {
         err << scenarioName << ":" << lineNumber << ": " << why << "\n";

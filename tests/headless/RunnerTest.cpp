@@ -144,6 +144,33 @@ TEST_F(RunnerFixture, SettingsFileIsReadAndWrittenBack) {
         EXPECT_NE(written.find(line), std::string::npos) << written;
 }
 
+TEST_F(RunnerFixture, BadSettingsGiveSaneValuesWrittenBackAsNumbers) {
+    const fs::path settings =
+        write("loopsim.ini",
+              "[Settings]\nCO2=nan\nLeftTimer=1, 2\nLeftBattery=@Invalid()\nRightBattery=-7\n");
+    ASSERT_EQ(run("0 dump\n1 end\n", {"--settings", settings.string()}), kRunPlayed);
+    EXPECT_EQ(err.str(), "");
+    const std::string dump = readTestFile((folder / "out.jsonl").string());
+    for (const char* field : {"\"ScrubberMinutes\":14,", "\"OnMinutes\":14,",
+                              "\"BatteryVolts\":6.2}", "\"BatteryVolts\":0}"})
+        EXPECT_NE(dump.find(field), std::string::npos) << field;
+    const std::string written = readTestFile(settings.string());
+    for (const char* line : {"CO2=14", "LeftTimer=14", "LeftBattery=6.2", "RightBattery=0"})
+        EXPECT_NE(written.find(line), std::string::npos) << written;
+}
+
+TEST_F(RunnerFixture, BinarySettingsFileGivesTheDefaults) {
+    std::string junk;
+    for (int i = 0; i < 4096; ++i)
+        junk += static_cast<char>((i * 7919 + 13) % 256);
+    const fs::path settings = write("loopsim.ini", junk);
+    ASSERT_EQ(run("0 dump\n1 end\n", {"--settings", settings.string()}), kRunPlayed);
+    const std::string dump = readTestFile((folder / "out.jsonl").string());
+    for (const char* field :
+         {"\"ScrubberMinutes\":14,", "\"OnMinutes\":14,", "\"BatteryVolts\":6.2}"})
+        EXPECT_NE(dump.find(field), std::string::npos) << field;
+}
+
 TEST_F(RunnerFixture, WithoutDumpFileDumpsGoToStandardOutput) {
     std::vector<std::string> arguments{write("test.scenario", "0 dump\n").string(), "--out",
                                        (folder / "out.csv").string()};

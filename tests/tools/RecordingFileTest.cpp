@@ -83,6 +83,75 @@ TEST(RecordingFile, TruncatedFileKeepsWhatItHas) {
     EXPECT_EQ(table.row(3)[kStatusColumn], RecordValue{std::string("before")});
 }
 
+// Cut anywhere after its header, a file still reads: every row whose line is whole comes
+// back as written, and at most one more row (the cut one) is touched.
+TEST(RecordingFile, CutAtAnyByteReadsTheWholeLinesBeforeTheCut) {
+    const RecordTable written = sampleTable();
+    const std::string text = recordingFileText(written, 3, kWritten);
+    std::size_t headerEnd = 0;
+    for (int line = 0; line < 4; ++line)
+        headerEnd = text.find("\r\n", headerEnd) + 2;
+    for (std::size_t cut = headerEnd; cut <= text.size(); ++cut) {
+        const std::string_view part = std::string_view(text).substr(0, cut);
+        int wholeRows = 0;
+        for (std::size_t at = part.find("\r\n", headerEnd); at != std::string_view::npos;
+             at = part.find("\r\n", at + 2))
+            ++wholeRows;
+        wholeRows = std::min(wholeRows, 3);
+        RecordTable table;
+        const RecordingReadResult result = readRecordingText(part, table);
+        ASSERT_TRUE(result.ok) << "cut at " << cut;
+        EXPECT_GE(result.rows, wholeRows) << "cut at " << cut;
+        EXPECT_LE(result.rows, wholeRows + 1) << "cut at " << cut;
+        for (int row = 1; row <= wholeRows; ++row)
+            EXPECT_EQ(table.row(row), written.row(row)) << "cut at " << cut << ", row " << row;
+    }
+}
+
+TEST(RecordingFile, BinaryDataAfterTheHeaderIsReadWithoutHarm) {
+    std::string text = recordingFileText(sampleTable(), 0, kWritten);
+    text.resize(text.rfind("\r\n\r\n") + 2);  // the header alone
+    std::uint32_t noise = 12345;
+    for (int i = 0; i < 200000; ++i) {
+        noise = noise * 1664525u + 1013904223u;
+        text += static_cast<char>(noise >> 24);
+    }
+    RecordTable table;
+    const RecordingReadResult result = readRecordingText(text, table);
+    EXPECT_TRUE(result.ok);
+    EXPECT_GT(result.rows, 0);
+    EXPECT_LE(result.rows, RecordTable::kLastRow);
+}
+
+TEST(RecordingFile, QuoteNeverClosedEndsAtTheEndOfTheFile) {
+    std::string text = recordingFileText(sampleTable(), 2, kWritten);
+    text = text.substr(0, text.find("\r\n2,")) + "\r\n2,0.5,0.5,3,1.3,16,\"no end\r\n3,1,1";
+    RecordTable table;
+    const RecordingReadResult result = readRecordingText(text, table);
+    ASSERT_TRUE(result.ok);
+    EXPECT_EQ(result.rows, 2);
+    EXPECT_EQ(table.row(2)[kStatusColumn], RecordValue{std::string("no end\r\n3,1,1")});
+}
+
+TEST(RecordingFile, HundredThousandRowsReadAsTheTableFull) {
+    std::string text = recordingFileText(sampleTable(), 0, kWritten);
+    const std::string trailer = text.substr(text.rfind("\r\n\r\n") + 2);
+    text.resize(text.size() - trailer.size());
+    for (int second = 1; second <= 100000; ++second)
+        text += std::to_string(second) + "," + std::to_string(second % 100) + ",0.5,10,1.3,16,\r\n";
+    text += trailer;
+    const auto path = std::filesystem::temp_directory_path() / "loopsim-hundred-thousand-rows.csv";
+    std::ofstream(path, std::ios::binary) << text;
+    RecordTable table;
+    const RecordingReadResult result = readRecordingFile(path, table);
+    std::filesystem::remove(path);
+    ASSERT_TRUE(result.ok) << result.error;
+    EXPECT_EQ(result.rows, RecordTable::kLastRow);
+    EXPECT_EQ(table.row(RecordTable::kLastRow),
+              (RecordRow{std::monostate{}, 0.0, 0.5, 10.0, 1.3, 16.0}));
+    EXPECT_EQ(table.row(1)[kLoopPO2Column], RecordValue{1.0});
+}
+
 TEST(RecordingFile, ReadsAtMostTheTableRows) {
     RecordTable big;
     for (int row = 1; row <= RecordTable::kLastRow; ++row)
