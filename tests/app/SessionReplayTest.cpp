@@ -11,13 +11,13 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
 #include <sstream>
 
 #include "RecordingFiles.h"
+#include "TestFolders.h"
 #include "WindowFixtures.h"
 #include "app/BailoutWindow.h"
 #include "app/OptionsWindow.h"
@@ -55,17 +55,11 @@ class SessionReplayTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        startFolder_ = QDir::currentPath();
-    }
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void init() {
-        settingsFolder_ = std::make_unique<QTemporaryDir>();
-        runFolder_ = std::make_unique<QTemporaryDir>();
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder_->path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder_->path());
-        QVERIFY(QDir::setCurrent(runFolder_->path()));
+        folders_ = std::make_unique<TestFolders>();
+        QVERIFY(folders_->entered());
         wall_.now = 0;
         log_ = std::make_unique<ScenarioFileLog>(kSessionLogFileName);
         outputs_ = std::make_unique<FakeAudioOutputs>(false);
@@ -80,9 +74,7 @@ class SessionReplayTest : public QObject {
     void cleanup() {
         session_.reset();
         log_.reset();
-        QDir::setCurrent(startFolder_);
-        runFolder_.reset();
-        settingsFolder_.reset();
+        folders_.reset();
     }
 
     void theExitPathWritesEverythingThenShowsTheViewer() {
@@ -121,7 +113,7 @@ class SessionReplayTest : public QObject {
         QVERIFY(finished.wait(5000));
         QVERIFY(!viewerSaw_.opened);
         QVERIFY(!QFile::exists(kRecordingFileName));
-        QVERIFY(QDir(settingsFolder_->path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+        QVERIFY(QDir(folders_->settingsPath()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
         QCOMPARE(logLines().last(), QStringLiteral("1.2 click Bailout.Exit"));
     }
 
@@ -255,9 +247,7 @@ class SessionReplayTest : public QObject {
         bool windowHidden = false;
     };
 
-    QString startFolder_;
-    std::unique_ptr<QTemporaryDir> settingsFolder_;
-    std::unique_ptr<QTemporaryDir> runFolder_;
+    std::unique_ptr<TestFolders> folders_;
     CollectedMessages messages_;
     ScriptedFileChooser files_;
     FakeWallClock wall_;

@@ -7,12 +7,12 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <memory>
 
 #include "RecordingFiles.h"
+#include "TestFolders.h"
 #include "WindowFixtures.h"
 #include "app/AppSettings.h"
 #include "app/SimulatorSession.h"
@@ -46,25 +46,16 @@ class SimulatorSessionTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        startFolder_ = QDir::currentPath();
-    }
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void init() {
-        settingsFolder_ = std::make_unique<QTemporaryDir>();
-        runFolder_ = std::make_unique<QTemporaryDir>();
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder_->path());
-        QVERIFY(QDir::setCurrent(runFolder_->path()));
+        folders_ = std::make_unique<TestFolders>();
+        QVERIFY(folders_->entered());
         messages_ = CollectedMessages();
         resultsShown_ = 0;
     }
 
-    void cleanup() {
-        QDir::setCurrent(startFolder_);
-        runFolder_.reset();
-        settingsFolder_.reset();
-    }
+    void cleanup() { folders_.reset(); }
 
     void refusingTheWarningEndsWithNothingWritten() {
         auto session = makeSession(true);
@@ -72,8 +63,8 @@ class SimulatorSessionTest : public QObject {
         QVERIFY(!session->start());
         QVERIFY(!session->window()->isVisible());
         QCOMPARE(session->simulation()->state().DisclaimerAccepted, 0);
-        QVERIFY(QDir(settingsFolder_->path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
-        QVERIFY(QDir(runFolder_->path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+        QVERIFY(QDir(folders_->settingsPath()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+        QVERIFY(QDir(folders_->runPath()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
     }
 
     void acceptingTheWarningShowsTheRunningWindow() {
@@ -136,7 +127,7 @@ class SimulatorSessionTest : public QObject {
         QCOMPARE(settings.value("Settings/LeftBattery").toString(), QStringLiteral("5.9"));
         QCOMPARE(settings.value("Settings/RightBattery").toString(), QStringLiteral("5.5"));
         const QByteArray recording =
-            readFile(QDir(runFolder_->path()).filePath(kRecordingFileName));
+            readFile(QDir(folders_->runPath()).filePath(kRecordingFileName));
         QVERIFY(recording.contains("\r\n1,0.21,"));
         QVERIFY(recording.contains("\r\n2,0.21,"));
         QVERIFY(!session->window()->isVisible());
@@ -163,9 +154,7 @@ class SimulatorSessionTest : public QObject {
                             [this](QWidget*, QtSoundBackend&) { ++resultsShown_; }});
     }
 
-    QString startFolder_;
-    std::unique_ptr<QTemporaryDir> settingsFolder_;
-    std::unique_ptr<QTemporaryDir> runFolder_;
+    std::unique_ptr<TestFolders> folders_;
     CollectedMessages messages_;
     ScriptedFileChooser files_;
     FakeWallClock wall_;
