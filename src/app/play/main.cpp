@@ -1,15 +1,19 @@
 // loopsim-window-play: plays a scenario through the simulator window with mouse events on
 // its widgets, on a virtual wall clock, and saves pictures of the windows on the way. The
 // README's screenshots are made with it; it also shows that a whole dive can be driven by
-// the pointer alone.
+// the pointer alone. With --log and --out it keeps the window's session log and writes the
+// recording file at the end, so a session driven through the window can be replayed headless
+// and the two recordings compared.
 //
 //   loopsim-window-play SCENARIO [--size WxH] [--warning FILE.png] [--shot SECONDS FILE.png]...
+//                       [--log FILE.scenario] [--out FILE.csv]
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
 #include <QTest>
 #include <cstdio>
 #include <map>
+#include <optional>
 
 #include "app/AppSettings.h"
 #include "app/MainWindow.h"
@@ -17,12 +21,14 @@
 #include "app/PictureFiles.h"
 #include "app/QtSoundBackend.h"
 #include "app/RealTimeDriver.h"
+#include "app/ScenarioFileLog.h"
 #include "app/SessionLog.h"
 #include "app/StartupWarning.h"
 #include "app/UnitView.h"
 #include "app/UserMessages.h"
 #include "core/Scenario.h"
 #include "core/Simulation.h"
+#include "tools/RecordingFile.h"
 
 namespace {
 
@@ -95,12 +101,14 @@ int main(int argc, char** argv) {
     if (arguments.size() < 2) {
         std::fputs(
             "usage: loopsim-window-play SCENARIO [--size WxH] [--warning FILE.png] "
-            "[--shot SECONDS FILE.png]...\n",
+            "[--shot SECONDS FILE.png]... [--log FILE.scenario] [--out FILE.csv]\n",
             stderr);
         return 2;
     }
     QSize size(1600, 1000);
     QString warningShot;
+    QString logFile;
+    QString recordingFile;
     std::multimap<Millis, QString> shots;
     for (int i = 2; i + 1 < arguments.size(); i += 2) {
         if (arguments[i] == QLatin1String("--size")) {
@@ -108,6 +116,10 @@ int main(int argc, char** argv) {
             size = QSize(parts.value(0).toInt(), parts.value(1).toInt());
         } else if (arguments[i] == QLatin1String("--warning")) {
             warningShot = arguments[i + 1];
+        } else if (arguments[i] == QLatin1String("--log")) {
+            logFile = arguments[i + 1];
+        } else if (arguments[i] == QLatin1String("--out")) {
+            recordingFile = arguments[i + 1];
         } else if (arguments[i] == QLatin1String("--shot") && i + 2 < arguments.size()) {
             shots.emplace(parseScenarioTime(arguments[i + 1].toStdString()).value_or(0),
                           arguments[i + 2]);
@@ -141,7 +153,11 @@ int main(int argc, char** argv) {
     }
 
     ManualClock wall;
-    NullSessionLog log;
+    NullSessionLog noLog;
+    std::optional<ScenarioFileLog> fileLog;
+    if (!logFile.isEmpty())
+        fileLog.emplace(logFile.toStdString());
+    SessionLog& log = fileLog ? static_cast<SessionLog&>(*fileLog) : noLog;
     MainWindow window(pictures);
     RealTimeDriver driver(simulation, wall, log);
     window.resize(size);
@@ -162,9 +178,15 @@ int main(int argc, char** argv) {
         driver.catchUp();
         return true;
     };
+    bool ended = false;
     for (const ScenarioLine& line : scenario.lines) {
-        if (line.action.verb == Verb::End || line.action.verb == Verb::Exit)
+        if (line.action.verb == Verb::End || line.action.verb == Verb::Exit) {
+            if (!runTo(line.time))
+                return 1;
+            driver.apply({Verb::Exit, {}, {}});
+            ended = true;
             break;
+        }
         if (!runTo(line.time))
             return 1;
         if (!pointerDoes(window.unit(), line.action) && line.action.verb != Verb::Dump)
@@ -172,5 +194,17 @@ int main(int argc, char** argv) {
         QApplication::processEvents();
     }
     const Millis last = shots.empty() ? simulation.now() : shots.rbegin()->first;
-    return runTo(last) ? 0 : 1;
+    if (!runTo(last))
+        return 1;
+    if (!ended)
+        driver.apply({Verb::Exit, {}, {}});
+    if (!recordingFile.isEmpty()) {
+        if (auto error =
+                writeRecordingFile(recordingFile.toStdString(), simulation.recording().table(),
+                                   simulation.state().RecordIndex, localCalendarTime())) {
+            std::fprintf(stderr, "loopsim-window-play: %s\n", error->c_str());
+            return 1;
+        }
+    }
+    return 0;
 }
