@@ -51,7 +51,6 @@ class MainWindow : public QMainWindow {
   signals:
     // The simulation asked to end: by the exit path, or at once with nothing saved.
     void endingRequested(Ending ending);
-    void bugReportRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
