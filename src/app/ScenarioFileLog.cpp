@@ -14,6 +14,13 @@ void ScenarioFileLog::record(Millis time, const Action& action) {
     writeLine(formatScenarioLine(time, action));
 }
 
+void ScenarioFileLog::finish() {
+    if (opened_ && !finished_)
+        note(kSessionEndedNote);
+    finished_ = true;
+    out_.close();
+}
+
 bool ScenarioFileLog::ensureOpen() {
     if (opened_)
         return out_.good();
@@ -25,7 +32,7 @@ bool ScenarioFileLog::ensureOpen() {
 }
 
 void ScenarioFileLog::writeLine(const std::string& line) {
-    if (!ensureOpen())
+    if (finished_ || !ensureOpen())
         return;
     out_ << line << '\n';
     out_.flush();

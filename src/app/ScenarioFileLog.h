@@ -2,6 +2,8 @@
 // time, in the file the runner plays. The file is made at the first line written, so a
 // session that never starts leaves nothing behind, and each line is flushed as it is
 // written, so the log of a session that ends abruptly holds everything up to that moment.
+// A session that ends, whichever way, ends its log with the end note; a log without it is
+// a lost session's, whose recording can be rebuilt from it.
 #pragma once
 
 #include <filesystem>
@@ -10,11 +12,9 @@
 #include <string>
 
 #include "app/SessionLog.h"
+#include "tools/LostSession.h"
 
 namespace loopsim {
-
-// The session log's name beside the recording file: the same base name, ".scenario".
-inline constexpr const char* kSessionLogFileName = "TarvenLoopsimData.scenario";
 
 class ScenarioFileLog : public SessionLog {
   public:
@@ -22,6 +22,7 @@ class ScenarioFileLog : public SessionLog {
 
     void note(const std::string& text) override;
     void record(Millis time, const Action& action) override;
+    void finish() override;
 
     const std::filesystem::path& path() const { return path_; }
     // Why the file could not be written, once it could not; the session runs on regardless.
@@ -34,6 +35,7 @@ class ScenarioFileLog : public SessionLog {
     std::filesystem::path path_;
     std::ofstream out_;
     bool opened_ = false;
+    bool finished_ = false;
     std::optional<std::string> error_;
 };
 

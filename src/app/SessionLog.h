@@ -17,6 +17,8 @@ class SessionLog {
     // A remark for the person reading the log (a comment line in the scenario file).
     virtual void note(const std::string&) {}
     virtual void record(Millis time, const Action& action) = 0;
+    // The session has ended, by its exit path or without saving: nothing more comes.
+    virtual void finish() {}
 };
 
 class NullSessionLog : public SessionLog {

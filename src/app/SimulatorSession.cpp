@@ -93,9 +93,11 @@ void SimulatorSession::end(Ending ending) {
         if (auto error = writeRecordingFile(kRecordingFileName, simulation_->recording().table(),
                                             simulation_->state().RecordIndex, localCalendarTime()))
             qWarning("loopsim: %s", error->c_str());
+        services_.log.finish();
         window_->hide();
         showResultsViewer();
     } else {
+        services_.log.finish();
         window_->hide();
     }
     emit finished();

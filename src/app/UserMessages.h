@@ -13,11 +13,14 @@ class UserMessages {
     virtual ~UserMessages() = default;
     // Shows text with an OK button and returns when it is answered.
     virtual void showMessage(QWidget* parent, const QString& text) = 0;
+    // Asks a question with Yes and No buttons; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& text) = 0;
 };
 
 class MessageBoxMessages : public UserMessages {
   public:
     void showMessage(QWidget* parent, const QString& text) override;
+    bool askYesNo(QWidget* parent, const QString& text) override;
 };
 
 }  // namespace loopsim

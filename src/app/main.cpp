@@ -1,5 +1,6 @@
-// The loopsim program. With no arguments it runs the simulator: the start-up warning, the
-// main window, and at exit the results viewer. --results opens the results viewer alone on
+// The loopsim program. With no arguments it runs the simulator: the offer to rebuild the
+// recording of a session that was lost, the start-up warning, the main window, and at exit
+// the results viewer. --results opens the results viewer alone on
 // the recording file of the current folder; --render-chart draws a recording's chart into
 // a PNG without a display.
 #include <QApplication>
@@ -9,7 +10,9 @@
 #include "app/AppSettings.h"
 #include "app/ChartRender.h"
 #include "app/FileChooser.h"
+#include "app/LostSessionOffer.h"
 #include "app/MonotonicClock.h"
+#include "app/QtSettingsStore.h"
 #include "app/QtSoundBackend.h"
 #include "app/ResultsViewer.h"
 #include "app/ScenarioFileLog.h"
@@ -41,6 +44,18 @@ int showResults(loopsim::FileChooser& files, loopsim::UserMessages& messages) {
     return QApplication::exec();
 }
 
+// A session lost before its exit gets its recording file back, shown in the results viewer.
+void offerLostRecording(loopsim::FileChooser& files, loopsim::UserMessages& messages) {
+    loopsim::QtSettingsStore settings;
+    loopsim::offerToRebuildLostSession(nullptr, messages, settings, [&] {
+        loopsim::ResultsViewer viewer(files, messages);
+        QObject::connect(&viewer, &loopsim::ResultsViewer::exitRequested, &viewer,
+                         &QDialog::accept);
+        viewer.exec();
+    });
+    settings.sync();
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -63,6 +78,7 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    offerLostRecording(files, messages);
     loopsim::MediaDeviceOutputs outputs;
     loopsim::ElapsedTimerClock wallClock;
     loopsim::ScenarioFileLog log(loopsim::kSessionLogFileName);

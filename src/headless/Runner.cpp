@@ -6,6 +6,7 @@
 
 #include "core/Format.h"
 #include "core/Scenario.h"
+#include "core/ScenarioPlay.h"
 #include "core/Simulation.h"
 #include "core/StateDump.h"
 #include "headless/IniSettingsStore.h"
@@ -112,45 +113,14 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
     simulation.sound().setLogging(dumpsAsked);
 
     std::string dumps;
-    auto refuse = [&](int lineNumber, const std::string& why) {
-        err << scenarioName << ":" << lineNumber << ": " << why << "\n";
+    const auto refused = playScenario(simulation, scenario, options.until, [&] {
+        dumps += stateDumpJson(simulation, simulation.sound().takeLog());
+        dumps += '\n';
+    });
+    if (refused) {
+        err << scenarioName << ":" << refused->lineNumber << ": " << refused->message << "\n";
         return kRunRefused;
-    };
-    // Advances the clock; input held back by a hold of the whole program may fail then.
-    auto advanceTo = [&](Millis time) -> std::optional<Simulation::HeldInputError> {
-        simulation.advanceTo(time);
-        return simulation.takeHeldInputError();
-    };
-
-    for (const ScenarioLine& line : scenario.lines) {
-        if (options.until && line.time > *options.until)
-            break;
-        if (auto failed = advanceTo(line.time))
-            return refuse(failed->origin, failed->message);
-        if (simulation.dialogs().ending() != Ending::Running)
-            break;
-        if (line.action.verb == Verb::Dump) {
-            // Taken once the lines before it have been applied, even inside a hold.
-            simulation.atInputTime([&] {
-                dumps += stateDumpJson(simulation, simulation.sound().takeLog());
-                dumps += '\n';
-            });
-            continue;
-        }
-        if (auto refused = simulation.apply(line.action, line.lineNumber))
-            return refuse(line.lineNumber, *refused);
-        if (line.action.verb == Verb::Exit || line.action.verb == Verb::End)
-            break;
     }
-    // The run ends at --until or after the last line; lines held back by a hold that is still
-    // on are applied when it ends.
-    Millis end = simulation.now();
-    if (simulation.clock().holding())
-        end = simulation.clock().holdEnd();
-    if (options.until && scenario.lines.size() > 0 && scenario.lines.back().time > *options.until)
-        end = *options.until;
-    if (auto failed = advanceTo(std::max(end, simulation.now())))
-        return refuse(failed->origin, failed->message);
 
     if (simulation.dialogs().ending() == Ending::WithoutSaving)
         return kRunPlayed;

@@ -71,7 +71,13 @@ class ScriptedFileChooser : public FileChooser {
 class CollectedMessages : public UserMessages {
   public:
     void showMessage(QWidget*, const QString& text) override { texts.append(text); }
+    // Questions are collected with the messages and answered from the list; none left: No.
+    bool askYesNo(QWidget*, const QString& text) override {
+        texts.append(text);
+        return !answers.isEmpty() && answers.takeFirst();
+    }
     QStringList texts;
+    QList<bool> answers;
 };
 
 }  // namespace loopsim::test

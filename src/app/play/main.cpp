@@ -48,6 +48,7 @@ class NoAudio : public AudioOutputs {
 class QuietMessages : public UserMessages {
   public:
     void showMessage(QWidget*, const QString&) override {}
+    bool askYesNo(QWidget*, const QString&) override { return false; }
 };
 
 // One scenario line as the pointer would do it.

@@ -1,0 +1,26 @@
+// At start, before the start-up warning: when the current folder holds the session log of
+// a session that ended without its exit path, the user is asked whether to rebuild that
+// session's recording file from it. Rebuilt, the recording file is where the exit path
+// puts it and the results viewer shows it, so it can be saved under another name before the
+// new session's exit writes over it; the stored settings take what that session used.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class QWidget;
+
+namespace loopsim {
+
+class SettingsStore;
+class UserMessages;
+
+// True when a recording was rebuilt.
+bool offerToRebuildLostSession(QWidget* parent, UserMessages& messages, SettingsStore& settings,
+                               const std::function<void()>& showRecording);
+
+// The question, and what is said when the log cannot be played.
+QString lostSessionQuestion();
+QString lostSessionFailure(const QString& why);
+
+}  // namespace loopsim
