@@ -9,28 +9,13 @@
 namespace loopsim::assets {
 namespace {
 
-class AssetLookupTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        ASSERT_FALSE(folder_.path().empty());
-        for (const char* file : {"HSOn.jpg", "MouthO.jpg", "Sounds/LowO2.wav", "Sounds/bubbles.wav",
-                                 "Sounds/CLICK.wav"}) {
-            folder_.touch(file);
-        }
+TEST(AssetLookupTest, FindsNamesAsTheSimulationSpellsThem) {
+    TempFolder folder;
+    ASSERT_FALSE(folder.path().empty());
+    for (const char* file : {"HSOn.jpg", "MouthO.jpg", "Sounds/LowO2.wav", "Sounds/bubbles.wav",
+                             "Sounds/CLICK.wav", "Tone.wav", "tone.wav", "TONE.wav"}) {
+        folder.touch(file);
     }
-
-    std::optional<std::string> find(const std::string& name) const {
-        const auto found = findAssetFile(folder_.path(), name);
-        if (!found) {
-            return std::nullopt;
-        }
-        return found->lexically_relative(folder_.path()).generic_string();
-    }
-
-    TempFolder folder_;
-};
-
-TEST_F(AssetLookupTest, FindsNamesAsTheSimulationSpellsThem) {
     struct Row {
         const char* requested;
         std::optional<std::string> expected;
@@ -44,6 +29,10 @@ TEST_F(AssetLookupTest, FindsNamesAsTheSimulationSpellsThem) {
         {"\\Sounds\\LowO2.wav", "Sounds/LowO2.wav"},
         {"sounds/Bubbles.wav", "Sounds/bubbles.wav"},
         {"\\\\Sounds\\\\click.wav", "Sounds/CLICK.wav"},
+        // The exact spelling first, then the first match in name order.
+        {"tone.wav", "tone.wav"},
+        {"Tone.wav", "Tone.wav"},
+        {"tOnE.wav", "TONE.wav"},
         {"\\Missing.jpg", std::nullopt},
         {"\\Sounds", std::nullopt},
         {"", std::nullopt},
@@ -52,21 +41,13 @@ TEST_F(AssetLookupTest, FindsNamesAsTheSimulationSpellsThem) {
         {"\\HSOn.jpg\\more", std::nullopt},
     };
     for (const Row& row : rows) {
-        EXPECT_EQ(find(row.requested), row.expected) << "requested: " << row.requested;
+        const auto found = findAssetFile(folder.path(), row.requested);
+        EXPECT_EQ(found ? std::optional(found->lexically_relative(folder.path()).generic_string())
+                        : std::nullopt,
+                  row.expected)
+            << "requested: " << row.requested;
     }
-}
-
-TEST_F(AssetLookupTest, PrefersTheExactSpellingThenTheFirstInNameOrder) {
-    folder_.touch("Tone.wav");
-    folder_.touch("tone.wav");
-    folder_.touch("TONE.wav");
-    EXPECT_EQ(find("tone.wav"), "tone.wav");
-    EXPECT_EQ(find("Tone.wav"), "Tone.wav");
-    EXPECT_EQ(find("tOnE.wav"), "TONE.wav");
-}
-
-TEST_F(AssetLookupTest, MissingFolderFindsNothing) {
-    EXPECT_FALSE(findAssetFile(folder_.path() / "nowhere", "HSOn.jpg"));
+    EXPECT_FALSE(findAssetFile(folder.path() / "nowhere", "HSOn.jpg"));
 }
 
 }  // namespace
