@@ -1,12 +1,17 @@
-// Recording files for the tests, in the form the simulator writes them, and the fakes that
-// answer the windows' file dialogs and message boxes.
+// Recording files for the tests, in the form the simulator writes them, the fakes that
+// answer the windows' file dialogs and message boxes, and the captions the windows show.
 #pragma once
 
+#include <QAbstractButton>
 #include <QByteArray>
 #include <QFile>
+#include <QGroupBox>
+#include <QLabel>
 #include <QList>
 #include <QStringList>
+#include <initializer_list>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "app/FileChooser.h"
@@ -79,5 +84,28 @@ class CollectedMessages : public UserMessages {
     QStringList texts;
     QList<bool> answers;
 };
+
+// The caption of each named part (a button's or label's text, a frame's title; an empty name
+// is the window's own title) that is not the one expected, as "name: caption".
+inline QStringList wrongCaptions(
+    const QWidget& window, std::initializer_list<std::pair<const char*, const char*>> expected) {
+    QStringList wrong;
+    for (const auto& [name, caption] : expected) {
+        const QObject* part =
+            *name ? window.findChild<QObject*>(QString::fromLatin1(name)) : &window;
+        QString seen = QStringLiteral("(missing)");
+        if (auto* button = qobject_cast<const QAbstractButton*>(part))
+            seen = button->text();
+        else if (auto* label = qobject_cast<const QLabel*>(part))
+            seen = label->text();
+        else if (auto* frame = qobject_cast<const QGroupBox*>(part))
+            seen = frame->title();
+        else if (auto* widget = qobject_cast<const QWidget*>(part))
+            seen = widget->windowTitle();
+        if (seen != QString::fromUtf8(caption))
+            wrong.append(QString::fromLatin1(name) + QStringLiteral(": ") + seen);
+    }
+    return wrong;
+}
 
 }  // namespace loopsim::test

@@ -1,19 +1,31 @@
 // What the window tests share: a wall clock moved by hand, audio outputs that are there or
-// not as a test says, and a simulation with its main window and driver on that clock.
+// not as a test says, a simulation with its main window and driver on that clock, and a
+// whole session of the window as the program runs it.
 #pragma once
 
+#include <QApplication>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <memory>
 
+#include "RecordingFiles.h"
+#include "app/AppSettings.h"
 #include "app/ElementWidgets.h"
 #include "app/MainWindow.h"
 #include "app/MonotonicClock.h"
 #include "app/PictureFiles.h"
 #include "app/QtSoundBackend.h"
 #include "app/RealTimeDriver.h"
+#include "app/ScenarioFileLog.h"
 #include "app/SessionLog.h"
+#include "app/SimulatorSession.h"
+#include "app/StartupWarning.h"
 #include "app/UnitView.h"
+#include "core/Scenario.h"
 #include "core/Simulation.h"
 
 namespace loopsim::test {
@@ -35,6 +47,21 @@ class FakeAudioOutputs : public AudioOutputs {
 
 inline std::filesystem::path runtimeFolder() {
     return LOOPSIM_RUNTIME_DIR;
+}
+
+// The logged actions as the session log's lines.
+inline QStringList loggedLines(const MemorySessionLog& log) {
+    QStringList lines;
+    for (const auto& entry : log.entries)
+        lines.append(QString::fromStdString(formatScenarioLine(entry.time, entry.action)));
+    return lines;
+}
+
+// The stored settings of the program, in the folder TestFolders put in place of the user's.
+inline QSettings programSettings() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                     QString::fromLatin1(kSettingsOrganization),
+                     QString::fromLatin1(kSettingsApplication));
 }
 
 // A simulation shown in its main window, driven by a clock the test moves.
@@ -66,6 +93,58 @@ struct WindowedSimulation {
     }
     // A left-button click in the middle of the element, as the user makes it.
     void click(const char* name) { QTest::mouseClick(element(name), Qt::LeftButton); }
+};
+
+// A session of the simulator window from start-up to its end, its log in the current
+// folder, on a wall clock the test moves. The results viewer is only noted, with what was
+// already written when it showed.
+struct WindowSession {
+    struct AtViewer {
+        int shown = 0;
+        bool settingsWritten = false;
+        bool recordingWritten = false;
+        bool windowHidden = false;
+    };
+
+    explicit WindowSession(bool audio = false) : outputs(audio) {}
+
+    // Starts the session, answering the start-up warning with the named button.
+    bool start(const char* warningButton = "AcceptButton") {
+        QTimer::singleShot(0, [warningButton] {
+            auto* warning = qobject_cast<StartupWarning*>(QApplication::activeModalWidget());
+            QVERIFY(warning);
+            QTest::mouseClick(warning->findChild<QPushButton*>(warningButton), Qt::LeftButton);
+        });
+        return session.start();
+    }
+    // Moves the wall clock and lets the driver catch up, as its wake-up would.
+    void at(std::int64_t millisecond) {
+        wall.now = millisecond;
+        session.driver()->catchUp();
+    }
+    QWidget* element(const char* name) const { return session.window()->unit().element(name); }
+    void click(const char* name) { QTest::mouseClick(element(name), Qt::LeftButton); }
+    void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
+    QStringList logLines() const {
+        return QString::fromUtf8(readFile(kSessionLogFileName)).split('\n', Qt::SkipEmptyParts);
+    }
+
+    CollectedMessages messages;
+    ScriptedFileChooser files;
+    FakeWallClock wall;
+    FakeAudioOutputs outputs;
+    ScenarioFileLog log{kSessionLogFileName};
+    AtViewer atViewer;
+    SimulatorSession session{SessionServices{runtimeFolder(), messages, outputs, wall, log, files,
+                                             [this](QWidget* window, QtSoundBackend&) {
+                                                 ++atViewer.shown;
+                                                 atViewer.settingsWritten =
+                                                     programSettings().contains("Settings/CO2");
+                                                 atViewer.recordingWritten =
+                                                     QFile::exists(kRecordingFileName);
+                                                 atViewer.windowHidden = !window->isVisible();
+                                             }}};
+    QSignalSpy finished{&session, &SimulatorSession::finished};
 };
 
 }  // namespace loopsim::test
