@@ -9,19 +9,16 @@ class ChartDataTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // With its message when it has one; a missing handset value shows as a dash.
     void hoveringASecondShowsItsMessageAndValues() {
         RecordTable table;
+        table.row(1) = {std::monostate{}, 0.21, std::monostate{}, 0.0, 0.7, 16.0};
         table.row(2) = {std::string("Warning: Low O2"), 0.35, 0.34, 10.0, 0.7, 16.0};
+        QCOMPARE(secondSummary(table, 1),
+                 QStringLiteral("1 s\nReal PO2 0.21   Handset PO2 -   Setpoint 0.7   Depth 0 m"));
         QCOMPARE(secondSummary(table, 2),
                  QStringLiteral("2 s: Warning: Low O2\n"
                                 "Real PO2 0.35   Handset PO2 0.34   Setpoint 0.7   Depth 10 m"));
-    }
-
-    void aSecondWithoutMessageOrVoteShowsItsValues() {
-        RecordTable table;
-        table.row(1) = {std::monostate{}, 0.21, std::monostate{}, 0.0, 0.7, 16.0};
-        QCOMPARE(secondSummary(table, 1),
-                 QStringLiteral("1 s\nReal PO2 0.21   Handset PO2 -   Setpoint 0.7   Depth 0 m"));
     }
 
     void numbersKeptAsTextAreDrawnAndOtherTextIsNot() {

@@ -2,18 +2,17 @@
 #include <QAbstractAxis>
 #include <QChart>
 #include <QDir>
-#include <QGroupBox>
 #include <QLineSeries>
 #include <QPushButton>
 #include <QScatterSeries>
 #include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QValueAxis>
 #include <QtTest>
 #include <memory>
 
 #include "RecordingFiles.h"
+#include "TestFolders.h"
 #include "app/RecordingChartView.h"
 #include "app/ResultsViewer.h"
 #include "app/ViewerLayout.h"
@@ -50,97 +49,68 @@ class ResultsViewerTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void initTestCase() {
-        QStandardPaths::setTestModeEnabled(true);
-        startFolder_ = QDir::currentPath();
-    }
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
 
     void init() {
-        folder_ = std::make_unique<QTemporaryDir>();
-        QVERIFY(folder_->isValid());
-        QVERIFY(QDir::setCurrent(folder_->path()));
+        folders_ = std::make_unique<TestFolders>();
+        QVERIFY(folders_->entered());
         chooser_ = ScriptedFileChooser();
         messages_ = CollectedMessages();
     }
 
-    void cleanup() {
-        QDir::setCurrent(startFolder_);
-        folder_.reset();
-    }
+    void cleanup() { folders_.reset(); }
 
-    void windowCarriesItsCaptions() {
-        ResultsViewer viewer(chooser_, messages_);
-        QCOMPARE(viewer.windowTitle(),
-                 QStringLiteral("Tarven Calvendrite Simulator  Results Viewer"));
-        QCOMPARE(viewer.findChild<QGroupBox*>("Frame1")->title(), QStringLiteral("Data"));
-        QVERIFY(viewer.findChild<RecordingChartView*>("MSChart1"));
-        QCOMPARE(button(viewer, "Command2")->text(), QStringLiteral("&Save Data as"));
-        QCOMPARE(button(viewer, "Command3")->text(), QStringLiteral("&Load data from"));
-        QCOMPARE(button(viewer, "Command1")->text(), QStringLiteral("E&xit"));
-        QCOMPARE(button(viewer, "SaveChartImage")->text(), QStringLiteral("Save chart as image"));
-
-        RecordingChartView* chart = viewer.chart();
-        QCOMPARE(chart->timeAxis()->titleText(), QStringLiteral("time (s)"));
-        QCOMPARE(chart->po2Axis()->titleText(), QStringLiteral("PO 2"));
-        QCOMPARE(chart->depthAxis()->titleText(), QStringLiteral("Depth meters"));
-        QVERIFY(chart->depthSeries()->attachedAxes().contains(chart->depthAxis()));
-    }
-
-    void openStopsTheSoundsAndDrawsTheRecordingOfTheCurrentFolder() {
+    // Shown, the viewer stops the sounds and draws the recording of the current folder: four
+    // series, the depth downwards, a marker at each status message's second.
+    void drawsTheRecordingOfTheCurrentFolder() {
         QVERIFY(writeFile("TarvenLoopsimData.csv", recordingFile(kKnownRun)));
         ResultsViewer viewer(chooser_, messages_);
+        QCOMPARE(wrongCaptions(viewer, {{"", "Tarven Calvendrite Simulator  Results Viewer"},
+                                        {"Frame1", "Data"},
+                                        {"Command2", "&Save Data as"},
+                                        {"Command3", "&Load data from"},
+                                        {"Command1", "E&xit"},
+                                        {"SaveChartImage", "Save chart as image"}}),
+                 QStringList());
         QSignalSpy stops(&viewer, &ResultsViewer::stopSoundChannel);
         viewer.show();
         QCOMPARE(stops.size(), 2);
         QCOMPARE(stops[0][0].toInt(), 5);
         QCOMPARE(stops[1][0].toInt(), 1);
         QCOMPARE(viewer.rowCount(), 3);
-        QCOMPARE(viewer.chart()->realPO2Series()->count(), 3);
-    }
 
-    void drawsTheFourSeriesOfAKnownFile() {
-        QVERIFY(writeFile("TarvenLoopsimData.csv", recordingFile(kKnownRun)));
-        ResultsViewer viewer(chooser_, messages_);
-        viewer.open();
-
+        RecordingChartView* chart = viewer.chart();
+        QCOMPARE(viewer.findChild<RecordingChartView*>("MSChart1"), chart);
         QStringList names;
-        for (QAbstractSeries* series : viewer.chart()->chart()->series()) {
+        for (QAbstractSeries* series : chart->chart()->series()) {
             if (qobject_cast<QLineSeries*>(series))
                 names.append(series->name());
         }
         QCOMPARE(names, (QStringList{"Real PO2", "Handset PO2", "Setpoint", "Depth"}));
-
-        RecordingChartView* chart = viewer.chart();
         QCOMPARE(chart->realPO2Series()->points(), points({0.21, 0.35, 1.25}));
         QCOMPARE(chart->handsetPO2Series()->points(), points({0.2, 0.34, 1.3}));
         QCOMPARE(chart->setpointSeries()->points(), points({0.7, 0.7, 1.3}));
         QCOMPARE(chart->depthSeries()->points(), points({0, -10, -21}));
+        QList<double> markerSeconds;
+        for (const QPointF& marker : chart->eventSeries()->points())
+            markerSeconds.append(marker.x());
+        QCOMPARE(markerSeconds, (QList<double>{2, 3}));
+
+        QCOMPARE(chart->timeAxis()->titleText(), QStringLiteral("time (s)"));
+        QCOMPARE(chart->po2Axis()->titleText(), QStringLiteral("PO 2"));
+        QCOMPARE(chart->depthAxis()->titleText(), QStringLiteral("Depth meters"));
+        QVERIFY(chart->depthSeries()->attachedAxes().contains(chart->depthAxis()));
         QCOMPARE(chart->timeAxis()->max(), 3.0);
         QVERIFY(chart->depthAxis()->min() <= -21);
         QVERIFY(chart->po2Axis()->max() >= 1.3);
+
+        chooser_.answers = {QStringLiteral("chart.png")};
+        button(viewer, "SaveChartImage")->click();
+        QCOMPARE(chooser_.requests.back().kind, FileDialogKind::Save);
+        QCOMPARE(QImage(QStringLiteral("chart.png")).size(), chart->size());
     }
 
-    void valuesTheFileLeftEmptyAreNotDrawn() {
-        QVERIFY(writeFile(
-            "TarvenLoopsimData.csv",
-            recordingFile({"1,0.21,,0,0.7,16,", "2,0.22,,0,0.7,16,", "3,0.23,0.23,0,0.7,16,"})));
-        ResultsViewer viewer(chooser_, messages_);
-        viewer.open();
-        QCOMPARE(viewer.chart()->realPO2Series()->count(), 3);
-        QCOMPARE(viewer.chart()->handsetPO2Series()->points(), (QList<QPointF>{{3, 0.23}}));
-    }
-
-    void statusMessagesBecomeMarkersAtTheirSecond() {
-        QVERIFY(writeFile("TarvenLoopsimData.csv", recordingFile(kKnownRun)));
-        ResultsViewer viewer(chooser_, messages_);
-        viewer.open();
-        QList<double> seconds;
-        for (const QPointF& marker : viewer.chart()->eventSeries()->points())
-            seconds.append(marker.x());
-        QCOMPARE(seconds, (QList<double>{2, 3}));
-    }
-
-    void openWithoutARecordingLeavesTheChartEmptyAndTheWindowUsable() {
+    void withoutARecordingTheChartIsEmptyAndTheWindowUsable() {
         ResultsViewer viewer(chooser_, messages_);
         viewer.show();
         QCOMPARE(viewer.rowCount(), 0);
@@ -151,6 +121,11 @@ class ResultsViewerTest : public QObject {
         chooser_.answers = {QStringLiteral("later.csv")};
         button(viewer, "Command3")->click();
         QCOMPARE(viewer.chart()->depthSeries()->count(), 3);
+
+        QSignalSpy exits(&viewer, &ResultsViewer::exitRequested);
+        button(viewer, "Command1")->click();
+        QCOMPARE(exits.size(), 1);
+        QVERIFY(!viewer.isVisible());
     }
 
     void aShorterFileAfterALongerOneDrawsAndSavesOnlyItsRows() {
@@ -173,6 +148,8 @@ class ResultsViewerTest : public QObject {
         QVERIFY(messages_.texts.isEmpty());
     }
 
+    // Quoted messages and values left empty come back as they were; an empty value is not
+    // drawn.
     void saveRightAfterOpenReproducesTheDataRows() {
         const QByteArray original = recordingFile({
             "1,0.21,0.21,0,0.7,16,",
@@ -183,6 +160,8 @@ class ResultsViewerTest : public QObject {
         QVERIFY(writeFile("TarvenLoopsimData.csv", original));
         ResultsViewer viewer(chooser_, messages_);
         viewer.open();
+        QCOMPARE(viewer.chart()->realPO2Series()->count(), 4);
+        QCOMPARE(viewer.chart()->handsetPO2Series()->points(), points({0.21, 0.21, 1.58}));
         chooser_.answers = {QStringLiteral("copy.csv")};
         button(viewer, "Command2")->click();
 
@@ -193,7 +172,7 @@ class ResultsViewerTest : public QObject {
         QCOMPARE(saved.mid(1), expected.mid(1));
     }
 
-    void aFileWithoutHeadersLeavesTheChartAsItWas() {
+    void aFileWithoutHeadersOrNoFileLeavesTheChartAsItWas() {
         QVERIFY(writeFile("TarvenLoopsimData.csv", recordingFile(kKnownRun)));
         QVERIFY(writeFile("bare.csv", recordingBody(steadyLines(8))));
         ResultsViewer viewer(chooser_, messages_);
@@ -252,18 +231,6 @@ class ResultsViewerTest : public QObject {
         QCOMPARE(chart->po2Axis()->min(), 0.0);
     }
 
-    void savesTheChartAsAPng() {
-        QVERIFY(writeFile("TarvenLoopsimData.csv", recordingFile(kKnownRun)));
-        ResultsViewer viewer(chooser_, messages_);
-        viewer.show();
-        chooser_.answers = {QStringLiteral("chart.png")};
-        button(viewer, "SaveChartImage")->click();
-        QCOMPARE(chooser_.requests.back().kind, FileDialogKind::Save);
-        const QImage image(QStringLiteral("chart.png"));
-        QVERIFY(!image.isNull());
-        QCOMPARE(image.size(), viewer.chart()->size());
-    }
-
     void drawsAFullLengthRecording() {
         QVERIFY(writeFile("TarvenLoopsimData.csv", recordingFile(steadyLines(18001))));
         ResultsViewer viewer(chooser_, messages_);
@@ -276,57 +243,44 @@ class ResultsViewerTest : public QObject {
         QCOMPARE(chart->timeAxis()->max(), 18000.0);
     }
 
-    void exitEndsTheViewer() {
-        ResultsViewer viewer(chooser_, messages_);
-        viewer.show();
-        QSignalSpy exits(&viewer, &ResultsViewer::exitRequested);
-        button(viewer, "Command1")->click();
-        QCOMPARE(exits.size(), 1);
-        QVERIFY(!viewer.isVisible());
-    }
-
+    // The layout's rules at two window sizes, checked in pixels to within rounding.
     void partsFollowTheWindowSize() {
         ResultsViewer viewer(chooser_, messages_);
         viewer.show();
         for (QSize size : {QSize(900, 600), QSize(1300, 820)}) {
             viewer.resize(size);
-            checkLayout(viewer);
+            const auto near = [](double seen, double units, double dpi, double within) {
+                return qAbs(seen - units * dpi / kLayoutUnitsPerInch) <= within;
+            };
+            const double x = viewer.logicalDpiX();
+            const double y = viewer.logicalDpiY();
+            const QRect frame = viewer.findChild<QGroupBox*>("Frame1")->geometry();
+            const QRect save = button(viewer, "Command2")->geometry();
+            const QRect load = button(viewer, "Command3")->geometry();
+            const QRect exit = button(viewer, "Command1")->geometry();
+            const QRect chart = viewer.chart()->geometry();  // inside the frame
+            const QSize inner = viewer.contentsRect().size();
+
+            QVERIFY(near(frame.left(), 60, x, 1));
+            QVERIFY(near(frame.top(), 60, y, 1));
+            QVERIFY(near(inner.width() - (frame.x() + frame.width()), 180, x, 2));
+            QVERIFY(qAbs(exit.x() + exit.width() - (frame.x() + frame.width())) <= 1);
+            QVERIFY(near(exit.top() - (frame.y() + frame.height()), 60, y, 2));
+            QVERIFY(near(inner.height() - (exit.y() + exit.height()), 600, y, 2));
+            QCOMPARE(save.top(), exit.top());
+            QCOMPARE(load.top(), exit.top());
+            QCOMPARE(save.size(), exit.size());
+            QVERIFY(near(save.left(), 60, x, 1));
+            QVERIFY(near(load.left() - (save.x() + save.width()), 60, x, 1));
+            QVERIFY(near(chart.left(), 120, x, 1));
+            QVERIFY(near(chart.top(), 120, y, 1));
+            QVERIFY(near(frame.width() - chart.width(), 240, x, 2));
+            QVERIFY(near(frame.height() - chart.height(), 240, y, 2));
         }
     }
 
   private:
-    // The layout's rules, checked in pixels to within rounding.
-    static void checkLayout(const ResultsViewer& viewer) {
-        const double dpiX = viewer.logicalDpiX();
-        const double dpiY = viewer.logicalDpiY();
-        auto unitsX = [&](int units) { return units * dpiX / kLayoutUnitsPerInch; };
-        auto unitsY = [&](int units) { return units * dpiY / kLayoutUnitsPerInch; };
-        const QRect frame = viewer.findChild<QGroupBox*>("Frame1")->geometry();
-        const QRect save = button(viewer, "Command2")->geometry();
-        const QRect load = button(viewer, "Command3")->geometry();
-        const QRect exit = button(viewer, "Command1")->geometry();
-        const QRect chart = viewer.chart()->geometry();  // inside the frame
-        const QSize inner = viewer.contentsRect().size();
-
-        QVERIFY(qAbs(frame.left() - unitsX(60)) <= 1);
-        QVERIFY(qAbs(frame.top() - unitsY(60)) <= 1);
-        QVERIFY(qAbs(inner.width() - (frame.x() + frame.width()) - unitsX(180)) <= 2);
-        QVERIFY(qAbs(exit.x() + exit.width() - (frame.x() + frame.width())) <= 1);
-        QVERIFY(qAbs(exit.top() - (frame.y() + frame.height()) - unitsY(60)) <= 2);
-        QVERIFY(qAbs(inner.height() - (exit.y() + exit.height()) - unitsY(600)) <= 2);
-        QCOMPARE(save.top(), exit.top());
-        QCOMPARE(load.top(), exit.top());
-        QCOMPARE(save.size(), exit.size());
-        QVERIFY(qAbs(save.left() - unitsX(60)) <= 1);
-        QVERIFY(qAbs(load.left() - (save.x() + save.width()) - unitsX(60)) <= 1);
-        QVERIFY(qAbs(chart.left() - unitsX(120)) <= 1);
-        QVERIFY(qAbs(chart.top() - unitsY(120)) <= 1);
-        QVERIFY(qAbs(frame.width() - chart.width() - unitsX(240)) <= 2);
-        QVERIFY(qAbs(frame.height() - chart.height() - unitsY(240)) <= 2);
-    }
-
-    QString startFolder_;
-    std::unique_ptr<QTemporaryDir> folder_;
+    std::unique_ptr<TestFolders> folders_;
     ScriptedFileChooser chooser_;
     CollectedMessages messages_;
 };
