@@ -4,51 +4,56 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QStatusBar>
 #include <QtTest>
 
 #include "WindowFixtures.h"
-#include "core/Scenario.h"
 
 using namespace loopsim;
 using namespace loopsim::test;
-
-namespace {
-
-QStringList loggedLines(const MemorySessionLog& log) {
-    QStringList lines;
-    for (const auto& entry : log.entries)
-        lines.append(QString::fromStdString(formatScenarioLine(entry.time, entry.action)));
-    return lines;
-}
-
-// Elements that live in the simulation's dialogs rather than in the main window.
-bool belongsToADialog(const std::string& name) {
-    return name.find('.') != std::string::npos;
-}
-
-}  // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void carriesTitleButtonsAndStatusPanels() {
+    // Every element the unit knows or draws is there under its name; the window's own
+    // buttons, frames and status panels carry their texts.
+    void carriesItsElementsButtonsFramesAndStatusPanels() {
         WindowedSimulation run;
+        const auto inDialog = [](const std::string& name) { return name.find('.') != std::string::npos; };
+        for (const auto& [name, handlers] : run.simulation.input().elements())
+            if (!inDialog(name))
+                QVERIFY2(run.window.findChild<QWidget*>(QString::fromStdString(name)),
+                         name.c_str());
+        for (const auto& [name, view] : run.simulation.view().elements())
+            if (!inDialog(name))
+                QVERIFY2(run.window.findChild<QWidget*>(QString::fromStdString(name)),
+                         name.c_str());
+        for (const char* name :
+             {"Image2", "Image3", "Image20", "Label14", "Label15", "Label16", "Label17", "Shape1",
+              "Shape2", "Shape3", "ClungVolBar", "LHOO", "RHOO", "Label18", "Label21"})
+            QVERIFY2(run.element(name), name);
+
         QCOMPARE(run.window.objectName(), QStringLiteral("TarvenLoopsim"));
-        QCOMPARE(run.window.windowTitle(), QStringLiteral("Tarven Calvendrite Simulator"));
-        const std::pair<const char*, const char*> buttons[] = {
-            {"Command1", "E&xit"}, {"Command2", "&Options"}, {"Command3", "Report &Bug"}};
-        const char* tips[] = {"Click this button to exit and close the Simulator",
-                              "Click on this button to select failure modes",
-                              "Click this button to send a bug report"};
-        for (int i = 0; i < 3; ++i) {
-            auto* button = run.element<QPushButton>(buttons[i].first);
-            QVERIFY(button);
-            QCOMPARE(button->text(), QString::fromLatin1(buttons[i].second));
-            QCOMPARE(button->toolTip(), QString::fromLatin1(tips[i]));
-        }
+        QCOMPARE(wrongCaptions(run.window, {{"", "Tarven Calvendrite Simulator"},
+                                            {"Command1", "E&xit"},
+                                            {"Command2", "&Options"},
+                                            {"Command3", "Report &Bug"},
+                                            {"Frame9", "Controls"}}),
+                 QStringList());
+        const std::pair<const char*, const char*> tips[] = {
+            {"Command1", "Click this button to exit and close the Simulator"},
+            {"Command2", "Click on this button to select failure modes"},
+            {"Command3", "Click this button to send a bug report"},
+            {"Check1", "Select this button to enable sound. No tick, no sounds"}};
+        for (const auto& [name, tip] : tips)
+            QCOMPARE(run.element(name)->toolTip(), QString::fromLatin1(tip));
+        QStringList frames;
+        for (auto* box : run.window.findChildren<QGroupBox*>())
+            frames.append(box->title());
+        for (const char* frame : {"Gas Control", "Electronics", "Volume", "Environment"})
+            QVERIFY2(frames.contains(QLatin1String(frame)), frame);
+
         const QStringList panels = MainWindow::statusPanelTexts();
         QCOMPARE(panels.size(), 3);
         QCOMPARE(panels[0], QStringLiteral("  Version 1.0.0  "));
@@ -60,30 +65,6 @@ class MainWindowTest : public QObject {
             QVERIFY(label->text().startsWith("  ") && label->text().endsWith("  "));
             QVERIFY(label->text().trimmed().size() > 3);
         }
-        for (const char* frame : {"Gas Control", "Electronics", "Volume", "Environment"}) {
-            bool found = false;
-            for (auto* box : run.window.findChildren<QGroupBox*>())
-                found = found || box->title() == QLatin1String(frame);
-            QVERIFY2(found, frame);
-        }
-        QCOMPARE(run.element<QGroupBox>("Frame9")->title(), QStringLiteral("Controls"));
-    }
-
-    void everyElementOfTheUnitIsThereUnderItsName() {
-        WindowedSimulation run;
-        for (const auto& [name, handlers] : run.simulation.input().elements())
-            if (!belongsToADialog(name))
-                QVERIFY2(run.window.findChild<QWidget*>(QString::fromStdString(name)),
-                         name.c_str());
-        for (const auto& [name, view] : run.simulation.view().elements())
-            if (!belongsToADialog(name))
-                QVERIFY2(run.window.findChild<QWidget*>(QString::fromStdString(name)),
-                         name.c_str());
-        const char* drawnOnly[] = {"Image2",      "Image3",  "Image20", "Label14", "Label15",
-                                   "Label16",     "Label17", "Shape1",  "Shape2",  "Shape3",
-                                   "ClungVolBar", "LHOO",    "RHOO",    "Label18", "Label21"};
-        for (const char* name : drawnOnly)
-            QVERIFY2(run.element(name), name);
     }
 
     void switchingOnAndStartingAHandsetByMouse() {
@@ -106,7 +87,9 @@ class MainWindowTest : public QObject {
                               "1 press Label8", "1 release Label8", "1 click Label8"}));
     }
 
-    void aPressedButtonShowsItsPictureUntilReleased() {
+    // A pressed button shows its picture until released; moves are sent only where the
+    // unit listens for them.
+    void pressesAndMovesShowTheirPictures() {
         WindowedSimulation run;
         run.click("LHOO");
         auto* picture = run.element<PictureElement>("Image2");
@@ -116,9 +99,16 @@ class MainWindowTest : public QObject {
         QTest::mouseRelease(run.element("Label9"), Qt::LeftButton);
         QCOMPARE(picture->pictureName(), std::string("\\HSOn.jpg"));
         QCOMPARE(run.element<PictureElement>("Image3")->pictureName(), std::string("\\HSOff.jpg"));
+
+        run.log.entries.clear();
+        QTest::mouseMove(run.element("Label18"));
+        QTest::mouseMove(run.element("Label8"));
+        QCOMPARE(loggedLines(run.log), QStringList{"0 move Label18"});
+        QCOMPARE(picture->pictureName(), std::string("\\HSLineOuters.jpg"));
     }
 
-    void aValveClickRedrawsOnlyWhatChanged() {
+    // A click redraws only what changed, shows and hides elements as the view model has them.
+    void aClickRedrawsOnlyWhatChanged() {
         WindowedSimulation run;
         run.runUntil(0);
         QCOMPARE(run.window.lastRedrawCount(), 0);
@@ -131,6 +121,12 @@ class MainWindowTest : public QObject {
         // The label hides itself three seconds later.
         run.runUntil(3100);
         QVERIFY(label->isHidden());
+
+        QVERIFY(run.element("Image9")->isHidden());
+        run.click("Image10");
+        QVERIFY(run.element("Image9")->isVisible());
+        QVERIFY(run.element("Image11")->isHidden());
+        QCOMPARE(run.element<ReadoutElement>("Label1")->text(), QStringLiteral("1"));
     }
 
     void aDoubleClickIsPressReleaseClickDoubleClickRelease() {
@@ -152,8 +148,6 @@ class MainWindowTest : public QObject {
         WindowedSimulation run;
         auto* sound = run.element<QCheckBox>("Check1");
         QVERIFY(sound->isChecked());
-        QCOMPARE(sound->toolTip(),
-                 QStringLiteral("Select this button to enable sound. No tick, no sounds"));
         sound->click();
         QCOMPARE(run.simulation.state().SoundEnabled, 0);
         QVERIFY(!sound->isChecked());
@@ -162,17 +156,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(loggedLines(run.log), (QStringList{"0 uncheck Check1", "0 uncheck ADVOn"}));
     }
 
-    void movesAreSentOnlyWhereTheUnitListens() {
-        WindowedSimulation run;
-        run.click("LHOO");
-        run.log.entries.clear();
-        QTest::mouseMove(run.element("Label18"));
-        QTest::mouseMove(run.element("Label8"));
-        QCOMPARE(loggedLines(run.log), QStringList{"0 move Label18"});
-        QCOMPARE(run.element<PictureElement>("Image2")->pictureName(),
-                 std::string("\\HSLineOuters.jpg"));
-    }
-
+    // The unit scales as a whole with the window, keeping its proportions; the regulator
+    // moves to where the view model puts it.
     void theUnitScalesWithTheWindowKeepingItsProportions() {
         WindowedSimulation run;
         for (QSize size : {QSize(1088, 700), QSize(2176, 1400), QSize(1600, 700)}) {
@@ -186,42 +171,12 @@ class MainWindowTest : public QObject {
             const int spacing = run.element("Label15")->x() - display->x();
             QVERIFY(qAbs(spacing - 6120 * scale) <= 1);
         }
-    }
-
-    void theRegulatorMovesToWhereTheViewModelPutsIt() {
-        WindowedSimulation run;
         run.window.unit().resize(1632, 996);
         auto* regulator = run.element<PictureElement>("Image19");
         QCOMPARE(regulator->geometry(), run.window.unit().toPixels({6360, 2160, 600, 480}));
         run.click("Image19");
         QCOMPARE(regulator->geometry(), run.window.unit().toPixels({6120, 1200, 1080, 1800}));
         QCOMPARE(regulator->pictureName(), std::string("RegulatorLarge.jpg"));
-    }
-
-    void exitAndTheCloseBoxAskForTheExitPath() {
-        {
-            WindowedSimulation run;
-            QSignalSpy ending(&run.window, &MainWindow::endingRequested);
-            run.click("Command1");
-            QCOMPARE(ending.count(), 1);
-            QCOMPARE(ending.at(0).at(0).value<Ending>(), Ending::ExitPath);
-        }
-        {
-            WindowedSimulation run;
-            QSignalSpy ending(&run.window, &MainWindow::endingRequested);
-            QVERIFY(!run.window.close());
-            QCOMPARE(ending.count(), 1);
-            QCOMPARE(loggedLines(run.log), QStringList{"0 exit"});
-        }
-    }
-
-    void hiddenArrowsAreHiddenInTheWindow() {
-        WindowedSimulation run;
-        QVERIFY(run.element("Image9")->isHidden());
-        run.click("Image10");
-        QVERIFY(run.element("Image9")->isVisible());
-        QVERIFY(run.element("Image11")->isHidden());
-        QCOMPARE(run.element<ReadoutElement>("Label1")->text(), QStringLiteral("1"));
     }
 };
 

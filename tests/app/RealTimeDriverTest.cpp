@@ -3,7 +3,6 @@
 #include <QtTest>
 
 #include "WindowFixtures.h"
-#include "core/Scenario.h"
 
 using namespace loopsim;
 using namespace loopsim::test;
@@ -33,26 +32,21 @@ class RealTimeDriverTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // The first wake-ups of the tick table: the 200 ms background tick, the cell tick at 502,
+    // the loop-gas step at 503, then the background tick again. A late wake runs everything
+    // that fell due, one recorded row per second as if every tick had come on time.
     void wakesExactlyWhenTheTicksFallDue() {
         Driven run;
         run.driver.start();
-        // The first wake-ups of the tick table: the 200 ms background tick, the cell tick at
-        // 502, the loop-gas step at 503, then the background tick again.
         QList<Millis> reached;
         for (int i = 0; i < 5; ++i)
             reached.append(run.wakeOnce());
         QCOMPARE(reached, (QList<Millis>{200, 400, 502, 503, 600}));
         // Each wake-up ran the tick that fell due: the loop-gas step drew the loop PO2.
         QCOMPARE(run.simulation.view().find("Label16")->textOrEmpty(), std::string("0.21"));
-    }
-
-    void aLateWakeRunsEverythingThatFellDue() {
-        Driven run;
-        run.driver.start();
         run.wall.now = 10'000;
         run.driver.catchUp();
         QCOMPARE(run.simulation.now(), Millis(10'000));
-        // One recorded row per second, as if every tick had come on time.
         QCOMPARE(run.simulation.state().RecordIndex, 10);
     }
 
@@ -103,19 +97,11 @@ class RealTimeDriverTest : public QObject {
         run.driver.pause();
         run.driver.pause();
 
-        QStringList lines;
-        for (const auto& entry : run.log.entries)
-            lines.append(QString::fromStdString(formatScenarioLine(entry.time, entry.action)));
-        QCOMPARE(lines, (QStringList{"1.234 tap Image7", "2 pause", "2 speed 5", "2 resume",
-                                     "2.5 tap Image4", "2.5 pause"}));
-        QCOMPARE(run.simulation.state().OxygenValve, std::string("OPEN"));
-    }
-
-    void refusedInputIsNotLogged() {
-        Driven run;
-        run.driver.start();
+        // Input the simulation refuses is not logged.
         QVERIFY(run.driver.apply(Action{Verb::Answer, {}, "12"}));
-        QVERIFY(run.log.entries.empty());
+        QCOMPARE(loggedLines(run.log), (QStringList{"1.234 tap Image7", "2 pause", "2 speed 5",
+                                                    "2 resume", "2.5 tap Image4", "2.5 pause"}));
+        QCOMPARE(run.simulation.state().OxygenValve, std::string("OPEN"));
     }
 };
 

@@ -118,7 +118,7 @@ class SimulatorSessionTest : public QObject {
                 s.at(1200);
                 s.click(s.session.dialogs()->bailout().exitButton());
             } else {
-                s.session.window()->close();
+                QVERIFY(!s.session.window()->close());
             }
             QVERIFY(s.finished.wait(5000));
             QCOMPARE(s.atViewer.shown, bailout ? 0 : 1);

@@ -52,17 +52,6 @@ class SoundBackendTest : public QObject {
         QVERIFY(sound.source(5).isEmpty());
     }
 
-    void theSimulationPlaysThroughTheBackend() {
-        FakeAudioOutputs outputs(true);
-        QtSoundBackend sound(runtimeFolder() / "Sounds", outputs, messages_);
-        Simulation simulation;
-        simulation.sound().setBackend(&sound);
-        simulation.apply(Action{Verb::Tap, "LHOO", {}});
-        simulation.apply(Action{Verb::Tap, "Label8", {}});
-        // The handset's turn-on click, by the name the handset uses for it.
-        QVERIFY(sound.source(1).toLocalFile().endsWith("Sounds/Turnonr.wav"));
-    }
-
   private:
     CollectedMessages messages_;
 };
