@@ -20,7 +20,9 @@ class MainWindowTest : public QObject {
     // buttons, frames and status panels carry their texts.
     void carriesItsElementsButtonsFramesAndStatusPanels() {
         WindowedSimulation run;
-        const auto inDialog = [](const std::string& name) { return name.find('.') != std::string::npos; };
+        const auto inDialog = [](const std::string& name) {
+            return name.find('.') != std::string::npos;
+        };
         for (const auto& [name, handlers] : run.simulation.input().elements())
             if (!inDialog(name))
                 QVERIFY2(run.window.findChild<QWidget*>(QString::fromStdString(name)),

@@ -14,16 +14,15 @@ class SoundBackendTest : public QObject {
     Q_OBJECT
 
   private slots:
-    void init() { messages_ = CollectedMessages(); }
-
     void namesAreFoundWhateverTheirLetterCase() {
         QTemporaryDir program;
         QVERIFY(QDir(program.path()).mkdir("Sounds"));
         const QString onDisk = program.filePath("Sounds/LowO2.wav");
         QVERIFY(QFile::copy(QString::fromStdString((runtimeFolder() / "Sounds/LowO2.wav").string()),
                             onDisk));
+        CollectedMessages messages;
         FakeAudioOutputs outputs(true);
-        QtSoundBackend sound(program.path().toStdString() + "/Sounds", outputs, messages_);
+        QtSoundBackend sound(program.path().toStdString() + "/Sounds", outputs, messages);
 
         sound.play(1, "lowo2.wav", false);
         QCOMPARE(sound.source(1).toLocalFile(), onDisk);
@@ -35,25 +34,23 @@ class SoundBackendTest : public QObject {
         // A file that is not there leaves the channel with nothing to play.
         sound.play(1, "longhiss.wav", false);
         QVERIFY(sound.source(1).isEmpty());
-        QVERIFY(messages_.texts.isEmpty());
+        QVERIFY(messages.texts.isEmpty());
     }
 
     void withoutAudioOutputsTheMessageComesOnceAndNothingPlays() {
+        CollectedMessages messages;
         FakeAudioOutputs outputs(false);
-        QtSoundBackend sound(runtimeFolder() / "Sounds", outputs, messages_);
+        QtSoundBackend sound(runtimeFolder() / "Sounds", outputs, messages);
         sound.play(1, "DoubleBeep.wav", false);
         sound.play(5, "shorthiss.wav", true);
         sound.stop(5);
         sound.play(2, "alarm.wav", false);
-        QCOMPARE(messages_.texts,
+        QCOMPARE(messages.texts,
                  QStringList{"Unable to Continue, Error creating Directsound object."});
         QVERIFY(sound.silenced());
         QVERIFY(sound.source(1).isEmpty());
         QVERIFY(sound.source(5).isEmpty());
     }
-
-  private:
-    CollectedMessages messages_;
 };
 
 QTEST_MAIN(SoundBackendTest)
