@@ -28,14 +28,6 @@ using namespace loopsim::test;
 
 namespace {
 
-QByteArray withoutWrittenDate(QByteArray text) {
-    const qsizetype firstComma = text.indexOf(",#");
-    const qsizetype lineEnd = text.indexOf("\r\n");
-    if (firstComma >= 0 && lineEnd > firstComma)
-        text.replace(firstComma, lineEnd - firstComma, ",#DATE#,#TIME#");
-    return text;
-}
-
 int actionLines(const QByteArray& log) {
     int count = 0;
     for (const QByteArray& line : log.split('\n'))
@@ -44,18 +36,11 @@ int actionLines(const QByteArray& log) {
 }
 
 QMap<QString, QString> storedSettings() {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Loopsim"),
-                       QStringLiteral("Loopsim"));
+    const QSettings settings = programSettings();
     QMap<QString, QString> values;
     for (const QString& key : settings.allKeys())
         values.insert(key, settings.value(key).toString());
     return values;
-}
-
-void clearStoredSettings() {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Loopsim"),
-                       QStringLiteral("Loopsim"));
-    settings.clear();
 }
 
 }  // namespace
@@ -87,7 +72,7 @@ class LostSessionTest : public QObject {
         QMap<QString, QString> exitSettings;
         playThroughTheExitPath(lostLog, exitRecording, exitSettings);
         QVERIFY(exitRecording.count("\r\n") > 4 + 10);
-        clearStoredSettings();
+        programSettings().clear();
 
         CollectedMessages messages;
         messages.answers = {true};
@@ -136,7 +121,8 @@ class LostSessionTest : public QObject {
   private:
     // The log's actions given to a new session of the window in a folder of its own, each at
     // its logged time (the clock changes left out: they change nothing but the wall clock's
-    // pace), then Exit at the last one, as the user would click it. Hands back its recording file and stored settings.
+    // pace), then Exit at the last one, as the user would click it. Hands back its recording file
+    // and stored settings.
     void playThroughTheExitPath(const QByteArray& log, QByteArray& recording,
                                 QMap<QString, QString>& settings) {
         QDir(QDir::currentPath()).mkdir("exit");

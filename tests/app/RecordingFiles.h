@@ -48,6 +48,15 @@ inline QList<QByteArray> steadyLines(int n) {
     return lines;
 }
 
+// The recording file with the date and time of its writing blanked out.
+inline QByteArray withoutWrittenDate(QByteArray text) {
+    const qsizetype firstComma = text.indexOf(",#");
+    const qsizetype lineEnd = text.indexOf("\r\n");
+    if (firstComma >= 0 && lineEnd > firstComma)
+        text.replace(firstComma, lineEnd - firstComma, ",#DATE#,#TIME#");
+    return text;
+}
+
 inline bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();

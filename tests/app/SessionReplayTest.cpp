@@ -23,15 +23,6 @@ using namespace loopsim::test;
 
 namespace {
 
-// The recording file with the date and time of its writing blanked out.
-QByteArray withoutWrittenDate(QByteArray text) {
-    const qsizetype firstComma = text.indexOf(",#");
-    const qsizetype lineEnd = text.indexOf("\r\n");
-    if (firstComma >= 0 && lineEnd > firstComma)
-        text.replace(firstComma, lineEnd - firstComma, ",#DATE#,#TIME#");
-    return text;
-}
-
 // A click on a check box's tick square.
 void tick(QCheckBox* box) {
     QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
