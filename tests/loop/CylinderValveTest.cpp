@@ -5,6 +5,8 @@
 namespace loopsim {
 namespace {
 
+using ValveLabel = LoopFixture;
+
 // A click on the valve's picture or on its label flips the valve and shows the label; only
 // the picture writes a message.
 TEST(CylinderValve, PictureAndLabelFlipTheValve) {
@@ -40,7 +42,7 @@ TEST(CylinderValve, PictureAndLabelFlipTheValve) {
     }
 }
 
-TEST_F(LoopFixture, PointingAtAValveShowsItsLabelForThreeSecondsAfterTheLastMove) {
+TEST_F(ValveLabel, PointingShowsItForThreeSecondsAfterTheLastMove) {
     EXPECT_EQ(element("Label6").visible(), false);
     act(Verb::Move, "Image7");
     EXPECT_EQ(s.OxygenValve, "OFF");

@@ -7,6 +7,8 @@ namespace {
 
 constexpr Millis kMinute = 60000;
 
+using Diver = LoopFixture;
+
 // Only the breath ticks run, so LoopPO2 changes by breaths alone.
 struct BreathRig : LoopRig {
     BreathRig() {
@@ -75,7 +77,7 @@ TEST(BreathInterval, FollowsTheRateAndTheLoop) {
     }
 }
 
-TEST_F(LoopFixture, MouthpieceShowsItsPictureAndWritesItsMessage) {
+TEST_F(Diver, MouthpieceShowsItsPictureAndWritesItsMessage) {
     EXPECT_EQ(element("Image18").picture(), "\\MouthC.jpg");
     tap("Image18");
     EXPECT_EQ(s.Mouthpiece, "Open");
@@ -87,7 +89,7 @@ TEST_F(LoopFixture, MouthpieceShowsItsPictureAndWritesItsMessage) {
     EXPECT_EQ(status(), "Mouthpiece Closed");
 }
 
-TEST_F(LoopFixture, RegulatorIntoAClosedMouthpieceWarnsAndDoesNotBreathe) {
+TEST_F(Diver, RegulatorIntoAClosedMouthpieceWarnsAndDoesNotBreathe) {
     tap("Image19");
     EXPECT_EQ(element("Image19").left(), 6120);
     EXPECT_EQ(element("Image19").height(), 1800);
@@ -104,7 +106,7 @@ TEST_F(LoopFixture, RegulatorIntoAClosedMouthpieceWarnsAndDoesNotBreathe) {
     EXPECT_TRUE(takeSounds().empty()) << "no warning with the Warnings box unticked";
 }
 
-TEST_F(LoopFixture, BreathingRunsOnlyWithTheRegulatorInAndTheMouthpieceOpen) {
+TEST_F(Diver, BreathingRunsOnlyWithTheRegulatorInAndTheMouthpieceOpen) {
     breathe();
     EXPECT_EQ(s.Breathing, 1);
     EXPECT_EQ(status(), "Breathing Started");
@@ -124,7 +126,7 @@ TEST_F(LoopFixture, BreathingRunsOnlyWithTheRegulatorInAndTheMouthpieceOpen) {
     EXPECT_EQ(element("Image19").height(), 480);
 }
 
-TEST_F(LoopFixture, BailOutParksTheRegulatorAndTheDialogKeepsTheRunGoing) {
+TEST_F(Diver, BailOutParksTheRegulatorAndTheDialogKeepsTheRunGoing) {
     breathe();
     at(500);
     tap("Image20");
@@ -145,7 +147,7 @@ TEST_F(LoopFixture, BailOutParksTheRegulatorAndTheDialogKeepsTheRunGoing) {
     EXPECT_EQ(sim.dialogs().ending(), Ending::Running);
 }
 
-TEST_F(LoopFixture, BailOutWithTheMouthpieceClosedIsSilentAndExitEndsWithoutSaving) {
+TEST_F(Diver, BailOutWithTheMouthpieceClosedIsSilentAndExitEndsWithoutSaving) {
     tap("Bailout.Exit");
     EXPECT_EQ(sim.dialogs().ending(), Ending::Running) << "no dialog, no button";
     tap("Image20");
@@ -156,7 +158,7 @@ TEST_F(LoopFixture, BailOutWithTheMouthpieceClosedIsSilentAndExitEndsWithoutSavi
 
 // The scrubber counts only while breathing with a handset on; the on time counts with
 // either handset on; an exhausted scrubber breaks through whatever is on.
-TEST_F(LoopFixture, ScrubberAndOnTimeCountWhileAHandsetIsOn) {
+TEST_F(Diver, ScrubberAndOnTimeCountWhileAHandsetIsOn) {
     breathe();
     at(3 * 60 * kMinute);
     EXPECT_EQ(s.ScrubberMinutes, 14);
@@ -180,7 +182,7 @@ TEST_F(LoopFixture, ScrubberAndOnTimeCountWhileAHandsetIsOn) {
     EXPECT_NEAR(s.MetabolicRate, 2.0, 1e-9);
 }
 
-TEST_F(LoopFixture, ExhaustedScrubberRaisesTheMetabolicRateEveryMinute) {
+TEST_F(Diver, ExhaustedScrubberRaisesTheMetabolicRateEveryMinute) {
     // Three hours of breathing on a fill that had 14 minutes: breakthrough comes when the
     // count passes 180, at minute 167, and adds a tenth each minute from then on.
     s.LeftHandset.UnitOn = 1;
