@@ -3,14 +3,12 @@
 // them, at 20 m. The handset screens are set directly, not played through start-up.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
-#include "core/Simulation.h"
 #include "electronics/DisplayLines.h"
 #include "electronics/FailureInjection.h"
+#include "loop/LoopFixture.h"
 
 namespace loopsim::testing {
 
@@ -42,35 +40,27 @@ inline void steerCellDraws(Random& random, const std::vector<int>& cells) {
     }
 }
 
-struct DivingUnit : ::testing::Test {
-    Simulation simulation;
-    SimulationState& s = simulation.state();
-
-    void SetUp() override { setUpDivingUnit(simulation); }
-
-    void advanceTo(Millis time) { simulation.advanceTo(time); }
-
-    void act(Verb verb, const std::string& element, const std::string& value = {}) {
-        ASSERT_FALSE(simulation.apply({verb, element, value}).has_value());
-    }
+// The unit above; a table-driven test makes one per row.
+struct UnitRig : LoopRig {
+    UnitRig() { setUpDivingUnit(sim); }
 
     std::vector<SoundCall> callsOn(int channel) {
         std::vector<SoundCall> calls;
-        for (const SoundCall& call : simulation.sound().log())
+        for (const SoundCall& call : sim.sound().log())
             if (call.channel == channel)
                 calls.push_back(call);
         return calls;
     }
-
     std::string statusAt(int row) const {
-        const RecordValue& value = simulation.recording().table().row(row)[kStatusColumn];
+        const RecordValue& value = sim.recording().table().row(row)[kStatusColumn];
         const std::string* text = std::get_if<std::string>(&value);
         return text ? *text : std::string();
     }
-
     const std::string& textOf(const std::string& element) {
-        return simulation.view().element(element).textOrEmpty();
+        return sim.view().element(element).textOrEmpty();
     }
 };
+
+struct DivingUnit : ::testing::Test, UnitRig {};
 
 }  // namespace loopsim::testing

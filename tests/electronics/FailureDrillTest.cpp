@@ -1,11 +1,8 @@
-#include <unistd.h>
-
 #include <filesystem>
-#include <fstream>
-#include <regex>
 #include <sstream>
 
 #include "DivingUnit.h"
+#include "GoldenFile.h"
 #include "headless/Runner.h"
 #include "tools/RecordingFile.h"
 
@@ -14,38 +11,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
-// A folder of its own under the system's temporary folder, removed afterwards.
-struct ScratchFolder {
-    fs::path path = fs::temp_directory_path() /
-                    ("loopsim-electronics-" + std::to_string(::getpid()) + "-" +
-                     ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    ScratchFolder() { fs::create_directories(path); }
-    ~ScratchFolder() {
-        std::error_code ignored;
-        fs::remove_all(path, ignored);
-    }
-};
-
-std::string withoutWritingTime(const std::string& recording) {
-    static const std::regex kWritten("#[^#\r\n]*#,#[^#\r\n]*#");
-    return std::regex_replace(recording, kWritten, "#DATE#,#TIME#",
-                              std::regex_constants::format_first_only);
-}
+using FailureDrill = DivingUnit;
 
 // A dive at 20 m near the high setpoint with calibrated, settled cells. The instructor
 // chooses "Cell Drift" with a one-minute delay; one cell then drifts away and the master
 // gives cell warnings while its vote keeps the loop where it was.
-TEST(FailureDrill, CellDriftAfterOneMinuteMatchesTheGoldenRecording) {
-    Simulation simulation;
-    setUpDivingUnit(simulation);
-    SimulationState& s = simulation.state();
+TEST_F(FailureDrill, CellDriftAfterOneMinuteMatchesTheGoldenRecording) {
     s.Mouthpiece = "Open";
     s.LoopPO2 = 1.2;
     s.ActiveSetpoint = 1.3;
@@ -55,48 +26,38 @@ TEST(FailureDrill, CellDriftAfterOneMinuteMatchesTheGoldenRecording) {
         s.LeftHandset.CellFactor[cell] = s.LoopPO2 / c.Millivolts;
         s.RightHandset.CellFactor[cell] = s.LoopPO2 / c.Millivolts;
     }
-
-    for (const Action& action :
-         {Action{Verb::Tap, "Command2", ""}, Action{Verb::Check, "Options.Check4", ""},
-          Action{Verb::Set, "Options.Slider1", "1"}, Action{Verb::Tap, "Options.Command1", ""}})
-        ASSERT_FALSE(simulation.apply(action).has_value());
+    act(Verb::Tap, "Command2");
+    act(Verb::Check, "Options.Check4");
+    act(Verb::Set, "Options.Slider1", "1");
+    act(Verb::Tap, "Options.Command1");
     // The drift needs some five minutes to pull its cell's reading 0.15 bar off the others.
-    simulation.advanceTo(390000);
-
-    ScratchFolder scratch;
-    const fs::path written = scratch.path / kRecordingFileName;
-    ASSERT_FALSE(writeRecordingFile(written, simulation.recording().table(), s.RecordIndex,
-                                    localCalendarTime())
-                     .has_value());
-    const std::string actual = withoutWritingTime(readFile(written));
-
-    const fs::path golden = fs::path(LOOPSIM_TEST_DATA) / "failure-drill.csv";
-    const std::string expected = fs::exists(golden) ? readFile(golden) : std::string();
-    if (actual != expected) {
-        fs::path actualPath = golden;
-        actualPath += ".actual";
-        std::ofstream(actualPath, std::ios::binary) << actual;
-        FAIL() << "the recording differs from " << golden << "; see " << actualPath;
-    }
+    at(390000);
+    expectMatchesGoldenFile(
+        withoutWrittenDate(recordingFileText(sim.recording().table(), s.RecordIndex, {})),
+        "failure-drill.csv");
 }
 
-TEST(FailureDrill, OptionsScenarioStrikesAfterTwoMinutes) {
-    ScratchFolder scratch;
+// Three failures ticked with a two-minute delay: "Options Changed" is noted at each option
+// tick, every 10 s, and the failures strike at the first tick at least 120 s on.
+TEST_F(FailureDrill, OptionsScenarioStrikesAfterTwoMinutes) {
+    const fs::path folder = fs::path(::testing::TempDir()) / "loopsim-options-delay";
+    fs::create_directories(folder);
     RunOptions options;
     options.scenario = fs::path(LOOPSIM_SCENARIOS) / "options-delay.scenario";
-    options.out = scratch.path / "recording.csv";
-    options.dump = scratch.path / "dumps.jsonl";
+    options.out = folder / "recording.csv";
+    options.dump = folder / "dumps.jsonl";
     std::ostringstream out, err;
     ASSERT_EQ(runScenario(options, out, err), kRunPlayed) << err.str();
+    const std::string recording = readTestFile(options.out->string());
+    std::istringstream dumps(readTestFile(options.dump->string()));
+    fs::remove_all(folder);
 
-    const std::string recording = readFile(*options.out);
     std::size_t notes = 0;
     for (auto at = recording.find("\"Options Changed\""); at != std::string::npos;
          at = recording.find("\"Options Changed\"", at + 1))
         ++notes;
     EXPECT_EQ(notes, 13u);
 
-    std::istringstream dumps(readFile(*options.dump));
     std::vector<std::string> lines;
     for (std::string line; std::getline(dumps, line);)
         lines.push_back(line);

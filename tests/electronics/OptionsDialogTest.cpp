@@ -5,25 +5,21 @@ namespace loopsim::testing {
 namespace {
 
 struct Options : DivingUnit {
-    bool ticked(int box) { return simulation.optionsDialog().isTicked(box); }
+    bool ticked(int box) { return sim.optionsDialog().isTicked(box); }
     void check(int box, Verb verb = Verb::Check) { act(verb, OptionsDialog::boxName(box)); }
 };
 
-class ExclusivePair : public Options, public ::testing::WithParamInterface<std::pair<int, int>> {};
-
-TEST_P(ExclusivePair, TickingOneUnticksTheOther) {
-    const auto [box, partner] = GetParam();
-    check(partner);
-    check(box);
-    EXPECT_TRUE(ticked(box));
-    EXPECT_FALSE(ticked(partner));
-    check(box, Verb::Uncheck);
-    EXPECT_FALSE(ticked(box) || ticked(partner));
+TEST_F(Options, TickingOneOfAPairUnticksTheOther) {
+    for (const auto& [box, partner] :
+         {std::pair{4, 5}, {5, 4}, {8, 11}, {11, 8}, {9, 10}, {10, 9}}) {
+        check(partner);
+        check(box);
+        EXPECT_TRUE(ticked(box)) << box;
+        EXPECT_FALSE(ticked(partner)) << box;
+        check(box, Verb::Uncheck);
+        EXPECT_FALSE(ticked(box) || ticked(partner)) << box;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(OptionsDialog, ExclusivePair,
-                         ::testing::Values(std::pair{4, 5}, std::pair{5, 4}, std::pair{8, 11},
-                                           std::pair{11, 8}, std::pair{9, 10}, std::pair{10, 9}));
 
 TEST_F(Options, SliderSetsTheApplyCaption) {
     EXPECT_EQ(textOf("Options.Command1"), "Change now");
@@ -37,32 +33,32 @@ TEST_F(Options, SliderSetsTheApplyCaption) {
         act(Verb::Set, "Options.Slider1", value);
         EXPECT_EQ(textOf("Options.Command1"), caption) << value;
     }
-    EXPECT_EQ(simulation.optionsDialog().delayMinutes(), 15);
+    EXPECT_EQ(sim.optionsDialog().delayMinutes(), 15);
 }
 
 TEST_F(Options, ApplyClosesTheDialogAndStartsTheOptionTick) {
     act(Verb::Tap, "Command2");
-    EXPECT_EQ(simulation.dialogs().openDialogs(), std::vector<std::string>{kOptionsDialog});
+    EXPECT_EQ(sim.dialogs().openDialogs(), std::vector<std::string>{kOptionsDialog});
     act(Verb::Tap, "Options.Command2");
     act(Verb::Tap, "Options.Command3");
     EXPECT_EQ(s.ScrubberMinutes, 0);
     EXPECT_EQ(s.RightHandset.BatteryVolts, 6.3);
-    EXPECT_TRUE(simulation.dialogs().isOpen(kOptionsDialog));
+    EXPECT_TRUE(sim.dialogs().isOpen(kOptionsDialog));
 
-    advanceTo(7777);
+    at(7777);
     act(Verb::Tap, "Options.Command1");
-    EXPECT_TRUE(simulation.dialogs().openDialogs().empty());
+    EXPECT_TRUE(sim.dialogs().openDialogs().empty());
     EXPECT_EQ(s.OptionsSetTime, 7777u);
-    EXPECT_EQ(simulation.clock().timer("OptionTimer").due(), 7787);
+    EXPECT_EQ(sim.clock().timer("OptionTimer").due(), 7787);
     EXPECT_EQ(callsOn(5), (std::vector<SoundCall>{{7777, false, 5, ""}}));
 }
 
 TEST_F(Options, CloseBoxAppliesNothing) {
     act(Verb::Tap, "Command2");
     check(2);
-    simulation.optionsDialog().closeWithoutApplying();
-    EXPECT_FALSE(simulation.dialogs().isOpen(kOptionsDialog));
-    EXPECT_FALSE(simulation.clock().timer("OptionTimer").enabled());
+    sim.optionsDialog().closeWithoutApplying();
+    EXPECT_FALSE(sim.dialogs().isOpen(kOptionsDialog));
+    EXPECT_FALSE(sim.clock().timer("OptionTimer").enabled());
     EXPECT_TRUE(ticked(2));
 }
 

@@ -5,48 +5,44 @@
 namespace loopsim {
 namespace {
 
-using loopsim::PrintTo;  // table rows print by their name
+using ValveLabel = LoopFixture;
 
-using CylinderValveTest = LoopFixture;
-
-struct ToggleCase {
-    const char* name;
-    const char* element;
-    bool oxygen;  // else diluent
-    bool startOpen;
-    const char* message;  // empty: the toggle writes no message
-};
-
-class ValveToggleTest : public LoopFixture, public ::testing::WithParamInterface<ToggleCase> {};
-
-TEST_P(ValveToggleTest, FlipsTheValveAndShowsItsLabel) {
-    const ToggleCase& c = GetParam();
-    std::string& valve = c.oxygen ? s.OxygenValve : s.DiluentValve;
-    const char* label = c.oxygen ? "Label6" : "Label7";
-    valve = c.startOpen ? "OPEN" : "OFF";
-    tap(c.element);
-    const char* expected = c.startOpen ? "OFF" : "OPEN";
-    EXPECT_EQ(valve, expected);
-    EXPECT_EQ(status(), c.message);
-    EXPECT_EQ(element(label).text(), expected);
-    EXPECT_EQ(element(label).visible(), true);
-    EXPECT_TRUE(timer(c.oxygen ? "Timer2" : "Timer3").enabled());
+// A click on the valve's picture or on its label flips the valve and shows the label; only
+// the picture writes a message.
+TEST(CylinderValve, PictureAndLabelFlipTheValve) {
+    struct Row {
+        const char* element;
+        bool oxygen;  // else diluent
+        bool startOpen;
+        const char* message;
+    };
+    const Row rows[] = {
+        {"Image7", true, false, "O2 Valve Opened"},
+        {"Image7", true, true, "O2 Valve Closed"},
+        {"Label6", true, false, ""},
+        {"Label6", true, true, ""},
+        {"Image4", false, false, "Diluent Valve Opened"},
+        {"Image4", false, true, "Diluent Valve Closed"},
+        {"Label7", false, false, ""},
+        {"Label7", false, true, ""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.element) + (row.startOpen ? " closes" : " opens"));
+        LoopRig r;
+        std::string& valve = row.oxygen ? r.s.OxygenValve : r.s.DiluentValve;
+        const char* label = row.oxygen ? "Label6" : "Label7";
+        valve = row.startOpen ? "OPEN" : "OFF";
+        r.tap(row.element);
+        const char* expected = row.startOpen ? "OFF" : "OPEN";
+        EXPECT_EQ(valve, expected);
+        EXPECT_EQ(r.status(), row.message);
+        EXPECT_EQ(r.element(label).text(), expected);
+        EXPECT_EQ(r.element(label).visible(), true);
+        EXPECT_TRUE(r.timer(row.oxygen ? "Timer2" : "Timer3").enabled());
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    PicturesAndLabels, ValveToggleTest,
-    ::testing::Values(
-        ToggleCase{"OxygenPictureOpens", "Image7", true, false, "O2 Valve Opened"},
-        ToggleCase{"OxygenPictureCloses", "Image7", true, true, "O2 Valve Closed"},
-        ToggleCase{"OxygenLabelOpens", "Label6", true, false, ""},
-        ToggleCase{"OxygenLabelCloses", "Label6", true, true, ""},
-        ToggleCase{"DiluentPictureOpens", "Image4", false, false, "Diluent Valve Opened"},
-        ToggleCase{"DiluentPictureCloses", "Image4", false, true, "Diluent Valve Closed"},
-        ToggleCase{"DiluentLabelOpens", "Label7", false, false, ""},
-        ToggleCase{"DiluentLabelCloses", "Label7", false, true, ""}),
-    kCaseName);
-
-TEST_F(CylinderValveTest, PointingShowsTheLabelForThreeSecondsAfterTheLastMove) {
+TEST_F(ValveLabel, PointingShowsItForThreeSecondsAfterTheLastMove) {
     EXPECT_EQ(element("Label6").visible(), false);
     act(Verb::Move, "Image7");
     EXPECT_EQ(s.OxygenValve, "OFF");
@@ -61,42 +57,39 @@ TEST_F(CylinderValveTest, PointingShowsTheLabelForThreeSecondsAfterTheLastMove) 
     EXPECT_EQ(status(), "");
 }
 
-struct ClosingCase {
-    const char* name;
-    const char* picture;
-    const char* label;
-    void (*fault)(SimulationState&);
-    int channel;
-};
-
-class ValveClosingSoundTest : public LoopFixture,
-                              public ::testing::WithParamInterface<ClosingCase> {};
-
-// Closing the valve stops the free flow it fed, with or without the Sound box.
-TEST_P(ValveClosingSoundTest, StopsTheFreeFlowItFed) {
-    const ClosingCase& c = GetParam();
-    act(Verb::Uncheck, "Check1");
-    tap(c.picture);
-    c.fault(s);
-    tap(c.label);
-    tap(c.label);
-    EXPECT_TRUE(takeSounds().empty()) << "the label toggles silently";
-    at(100);
-    tap(c.picture);
-    EXPECT_EQ(takeSounds(), (std::vector<SoundCall>{stopped(100, c.channel)}));
+// Closing the valve stops the free flow it fed, with or without the Sound box; the label
+// toggles silently.
+TEST(CylinderValve, ClosingStopsTheFreeFlowItFed) {
+    struct Row {
+        const char* name;
+        bool oxygen;
+        void (*fault)(SimulationState&);
+        int channel;
+    };
+    const Row rows[] = {
+        {"oxygen injector stuck on", true, [](SimulationState& s) { s.OxygenInjectorStuckOn = 1; },
+         6},
+        {"solenoid stuck open", true, [](SimulationState& s) { s.SolenoidState = "Open"; }, 5},
+        {"ADV free flow", false, [](SimulationState& s) { s.AdvFreeFlow = 1; }, 6},
+        {"diluent injector stuck on", false,
+         [](SimulationState& s) { s.DiluentInjectorStuckOn = 1; }, 6},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        LoopRig r;
+        const char* picture = row.oxygen ? "Image7" : "Image4";
+        const char* label = row.oxygen ? "Label6" : "Label7";
+        r.act(Verb::Uncheck, "Check1");
+        r.tap(picture);
+        row.fault(r.s);
+        r.tap(label);
+        r.tap(label);
+        EXPECT_TRUE(r.takeSounds().empty());
+        r.at(100);
+        r.tap(picture);
+        EXPECT_EQ(r.takeSounds(), (std::vector<SoundCall>{LoopRig::stopped(100, row.channel)}));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Faults, ValveClosingSoundTest,
-    ::testing::Values(ClosingCase{"OxygenInjectorStuckOn", "Image7", "Label6",
-                                  [](SimulationState& s) { s.OxygenInjectorStuckOn = 1; }, 6},
-                      ClosingCase{"SolenoidStuckOpen", "Image7", "Label6",
-                                  [](SimulationState& s) { s.SolenoidState = "Open"; }, 5},
-                      ClosingCase{"AdvFreeFlow", "Image4", "Label7",
-                                  [](SimulationState& s) { s.AdvFreeFlow = 1; }, 6},
-                      ClosingCase{"DiluentInjectorStuckOn", "Image4", "Label7",
-                                  [](SimulationState& s) { s.DiluentInjectorStuckOn = 1; }, 6}),
-    kCaseName);
 
 }  // namespace
 }  // namespace loopsim

@@ -5,23 +5,20 @@
 namespace loopsim {
 namespace {
 
-using loopsim::PrintTo;  // table rows print by their name
-
-using DiverTest = LoopFixture;
-
 constexpr Millis kMinute = 60000;
 
+using Diver = LoopFixture;
+
 // Only the breath ticks run, so LoopPO2 changes by breaths alone.
-class BreathTest : public LoopFixture {
-  protected:
-    void SetUp() override {
-        stopTicks();
-        tap("Image18");
-        tap("Image19");
+struct BreathRig : LoopRig {
+    BreathRig() {
+        onlyTicks();
+        breathe();
     }
 };
+struct Breath : ::testing::Test, BreathRig {};
 
-TEST_F(BreathTest, FirstBreathAfter6003MsTakesItsShareAndMarksTheGauge) {
+TEST_F(Breath, FirstBreathAfter6003MsTakesItsShareAndMarksTheGauge) {
     s.LoopPO2 = 1.0;
     at(6002);
     EXPECT_EQ(s.LoopPO2, 1.0);
@@ -41,60 +38,46 @@ TEST_F(BreathTest, FirstBreathAfter6003MsTakesItsShareAndMarksTheGauge) {
     EXPECT_DOUBLE_EQ(s.LoopPO2, (afterFirst * 3.2 - 0.1) / 3.2);
 }
 
-struct IntervalCase {
-    const char* name;
-    double MetabolicRate;
-    int breathInterval;
-    int markInterval;
-};
-
-class BreathIntervalTest : public BreathTest, public ::testing::WithParamInterface<IntervalCase> {};
-
-TEST_P(BreathIntervalTest, FollowsTheMetabolicRateRoundingHalvesToEven) {
-    const IntervalCase& c = GetParam();
-    s.LoopPO2 = 1.0;
-    s.MetabolicRate = c.MetabolicRate;
-    at(6003);
-    EXPECT_EQ(timer("BreathTimer").interval(), c.breathInterval);
-    EXPECT_EQ(timer("BreathOffTimer").interval(), c.markInterval);
-    EXPECT_EQ(timer("BreathTimer").due(), 6003 + c.breathInterval);
-    EXPECT_EQ(timer("BreathOffTimer").due(), 6003 + c.markInterval);
+// The intervals follow the metabolic rate, halves rounded to the even neighbour. A zero
+// rate and an empty loop consume nothing; with no oxygen left the tick does nothing at all.
+TEST(BreathInterval, FollowsTheRateAndTheLoop) {
+    struct Row {
+        const char* name;
+        double rate;
+        double volume;
+        double loopPO2;
+        int breath;
+        int mark;
+        double loopPO2After;
+        int border;
+    };
+    const double used = (3.2 - 0.10005) / 3.2;  // the first breath at 1 litre a minute
+    const Row rows[] = {
+        {"rate 1", 1, 20, 1.0, 6000, 3000, used, 5},
+        {"rate 2", 2, 20, 1.0, 3000, 1500, (3.2 - 0.2001) / 3.2, 5},
+        {"rate 1.3", 1.3, 20, 1.0, 4615, 2308, (3.2 - 0.13 * 1.0005) / 3.2, 5},
+        {"rate 1.01, 2970.5 to 2970", 1.01, 20, 1.0, 5941, 2970, (3.2 - 0.101 * 1.0005) / 3.2, 5},
+        {"rate 0.1", 0.1, 20, 1.0, 60000, 30000, (3.2 - 0.010005) / 3.2, 5},
+        {"rate 0, 3001.5 to 3002", 0, 20, 0.21, 6003, 3002, 0.21, 5},
+        {"empty loop", 2, 0, 0.21, 3000, 1500, 0.21, 5},
+        {"no oxygen left", 1, 20, -0.01, 6003, 3000, -0.01, 1},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        BreathRig r;
+        r.s.MetabolicRate = row.rate;
+        r.s.CounterlungVolume = row.volume;
+        r.s.LoopPO2 = row.loopPO2;
+        r.at(6003);
+        EXPECT_DOUBLE_EQ(r.s.LoopPO2, row.loopPO2After);
+        EXPECT_EQ(r.element("Shape3").borderWidth(), row.border);
+        EXPECT_EQ(r.timer("BreathTimer").interval(), row.breath);
+        EXPECT_EQ(r.timer("BreathOffTimer").interval(), row.mark);
+        EXPECT_EQ(r.timer("BreathTimer").due(), 6003 + row.breath);
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rates, BreathIntervalTest,
-                         ::testing::Values(IntervalCase{"Rate1", 1, 6000, 3000},
-                                           IntervalCase{"Rate2", 2, 3000, 1500},
-                                           IntervalCase{"Rate1_3", 1.3, 4615, 2308},
-                                           // 2970.5 goes down to the even 2970.
-                                           IntervalCase{"Rate1_01", 1.01, 5941, 2970},
-                                           IntervalCase{"Rate0_1", 0.1, 60000, 30000}),
-                         kCaseName);
-
-TEST_F(BreathTest, ZeroMetabolicRateConsumesNothingAndKeepsTheInterval) {
-    s.MetabolicRate = 0;
-    at(6003);
-    EXPECT_EQ(s.LoopPO2, 0.21);
-    EXPECT_EQ(timer("BreathTimer").interval(), 6003);
-    EXPECT_EQ(timer("BreathOffTimer").interval(), 3002);  // 3001.5 to the even neighbour
-}
-
-TEST_F(BreathTest, NoOxygenLeftMeansTheTickDoesNothing) {
-    s.LoopPO2 = -0.01;
-    at(6003);
-    EXPECT_EQ(s.LoopPO2, -0.01);
-    EXPECT_EQ(element("Shape3").borderWidth(), 1);
-    EXPECT_EQ(timer("BreathTimer").interval(), 6003);
-}
-
-TEST_F(BreathTest, EmptyLoopSkipsTheConsumptionButNotTheIntervals) {
-    s.CounterlungVolume = 0;
-    s.MetabolicRate = 2;
-    at(6003);
-    EXPECT_EQ(s.LoopPO2, 0.21);
-    EXPECT_EQ(timer("BreathTimer").interval(), 3000);
-}
-
-TEST_F(DiverTest, MouthpieceShowsItsPictureAndWritesItsMessage) {
+TEST_F(Diver, MouthpieceShowsItsPictureAndWritesItsMessage) {
     EXPECT_EQ(element("Image18").picture(), "\\MouthC.jpg");
     tap("Image18");
     EXPECT_EQ(s.Mouthpiece, "Open");
@@ -106,7 +89,7 @@ TEST_F(DiverTest, MouthpieceShowsItsPictureAndWritesItsMessage) {
     EXPECT_EQ(status(), "Mouthpiece Closed");
 }
 
-TEST_F(DiverTest, RegulatorIntoAClosedMouthpieceWarnsAndDoesNotBreathe) {
+TEST_F(Diver, RegulatorIntoAClosedMouthpieceWarnsAndDoesNotBreathe) {
     tap("Image19");
     EXPECT_EQ(element("Image19").left(), 6120);
     EXPECT_EQ(element("Image19").height(), 1800);
@@ -123,9 +106,8 @@ TEST_F(DiverTest, RegulatorIntoAClosedMouthpieceWarnsAndDoesNotBreathe) {
     EXPECT_TRUE(takeSounds().empty()) << "no warning with the Warnings box unticked";
 }
 
-TEST_F(DiverTest, BreathingRunsOnlyWithTheRegulatorInAndTheMouthpieceOpen) {
-    tap("Image18");
-    tap("Image19");
+TEST_F(Diver, BreathingRunsOnlyWithTheRegulatorInAndTheMouthpieceOpen) {
+    breathe();
     EXPECT_EQ(s.Breathing, 1);
     EXPECT_EQ(status(), "Breathing Started");
     EXPECT_EQ(element("Image19").top(), 1200);
@@ -144,9 +126,8 @@ TEST_F(DiverTest, BreathingRunsOnlyWithTheRegulatorInAndTheMouthpieceOpen) {
     EXPECT_EQ(element("Image19").height(), 480);
 }
 
-TEST_F(DiverTest, BailOutParksTheRegulatorAndTheDialogKeepsTheRunGoing) {
-    tap("Image18");
-    tap("Image19");
+TEST_F(Diver, BailOutParksTheRegulatorAndTheDialogKeepsTheRunGoing) {
+    breathe();
     at(500);
     tap("Image20");
     EXPECT_EQ(s.Breathing, 0);
@@ -166,7 +147,7 @@ TEST_F(DiverTest, BailOutParksTheRegulatorAndTheDialogKeepsTheRunGoing) {
     EXPECT_EQ(sim.dialogs().ending(), Ending::Running);
 }
 
-TEST_F(DiverTest, BailOutWithTheMouthpieceClosedIsSilentAndExitEndsWithoutSaving) {
+TEST_F(Diver, BailOutWithTheMouthpieceClosedIsSilentAndExitEndsWithoutSaving) {
     tap("Bailout.Exit");
     EXPECT_EQ(sim.dialogs().ending(), Ending::Running) << "no dialog, no button";
     tap("Image20");
@@ -175,35 +156,37 @@ TEST_F(DiverTest, BailOutWithTheMouthpieceClosedIsSilentAndExitEndsWithoutSaving
     EXPECT_EQ(sim.dialogs().ending(), Ending::WithoutSaving);
 }
 
-TEST_F(DiverTest, ScrubberAndOnTimeRestWhileBothHandsetsAreOff) {
-    tap("Image18");
-    tap("Image19");
+// The scrubber counts only while breathing with a handset on; the on time counts with
+// either handset on; an exhausted scrubber breaks through whatever is on.
+TEST_F(Diver, ScrubberAndOnTimeCountWhileAHandsetIsOn) {
+    breathe();
     at(3 * 60 * kMinute);
     EXPECT_EQ(s.ScrubberMinutes, 14);
     EXPECT_EQ(s.LeftHandset.OnMinutes, 14);
     EXPECT_EQ(s.MetabolicRate, 1);
-}
-
-TEST_F(DiverTest, OnTimeCountsWithEitherHandsetOnButTheScrubberOnlyWhileBreathing) {
+    tap("Image19");
     s.LeftHandset.OnMinutes = 0;
     s.RightHandset.UnitOn = 1;
-    at(30 * kMinute);
+    at(210 * kMinute);
     EXPECT_EQ(s.ScrubberMinutes, 14);
     EXPECT_EQ(s.LeftHandset.OnMinutes, 30);
     EXPECT_EQ(s.RightHandset.OnMinutes, 0);
-    tap("Image18");
     tap("Image19");
-    at(75 * kMinute);
+    at(255 * kMinute);
     EXPECT_EQ(s.ScrubberMinutes, 14 + 45);
     EXPECT_EQ(s.LeftHandset.OnMinutes, 75);
+    tap("Image19");
+    s.RightHandset.UnitOn = 0;
+    s.ScrubberMinutes = 181;
+    at(265 * kMinute);
+    EXPECT_NEAR(s.MetabolicRate, 2.0, 1e-9);
 }
 
-TEST_F(DiverTest, ExhaustedScrubberRaisesTheMetabolicRateEveryMinute) {
+TEST_F(Diver, ExhaustedScrubberRaisesTheMetabolicRateEveryMinute) {
     // Three hours of breathing on a fill that had 14 minutes: breakthrough comes when the
     // count passes 180, at minute 167, and adds a tenth each minute from then on.
     s.LeftHandset.UnitOn = 1;
-    tap("Image18");
-    tap("Image19");
+    breathe();
     at(166 * kMinute);
     EXPECT_EQ(s.ScrubberMinutes, 180);
     EXPECT_EQ(s.MetabolicRate, 1);
@@ -215,49 +198,31 @@ TEST_F(DiverTest, ExhaustedScrubberRaisesTheMetabolicRateEveryMinute) {
     EXPECT_EQ(element("Label4").text(), "1") << "the minute tick leaves the readout";
 }
 
-TEST_F(DiverTest, ExhaustedScrubberBreaksThroughWithNoHandsetOn) {
-    s.ScrubberMinutes = 181;
-    at(10 * kMinute);
-    EXPECT_NEAR(s.MetabolicRate, 2.0, 1e-9);
-}
-
-struct FloodCase {
-    const char* name;
-    int leftIsMaster;
-    HandsetState SimulationState::*flooded;
-    HandsetState SimulationState::*dry;
-};
-
-class HandsetFloodTest : public LoopFixture, public ::testing::WithParamInterface<FloodCase> {};
-
-TEST_P(HandsetFloodTest, OneCellFactorOfTheMasterCreepsDownEachTick) {
-    const FloodCase& c = GetParam();
-    stopTicks();
-    s.LeftHandset.IsMaster = c.leftIsMaster;
-    const CellValues dryFactors = (s.*c.dry).CellFactor;
-    sim.clock().timer("FloodTimer").setEnabled(true);
-    for (int tick = 1; tick <= 20; ++tick) {
-        const CellValues previous = (s.*c.flooded).CellFactor;
-        at(tick * 5000);
-        int changed = 0;
-        for (int cell = 1; cell <= 3; ++cell) {
-            const double drop = previous[cell] - (s.*c.flooded).CellFactor[cell];
-            EXPECT_GE(drop, 0);
-            EXPECT_LT(drop, 0.001);
-            changed += drop > 0;
+// A flooded handset is the master: one of its cell factors creeps down each tick.
+TEST(HandsetFlood, OneCellFactorOfTheMasterCreepsDownEachTick) {
+    for (const int leftIsMaster : {1, 0}) {
+        SCOPED_TRACE(leftIsMaster ? "left master" : "right master");
+        LoopRig r;
+        r.onlyTicks({"FloodTimer"});
+        r.s.LeftHandset.IsMaster = leftIsMaster;
+        HandsetState& flooded = leftIsMaster ? r.s.LeftHandset : r.s.RightHandset;
+        HandsetState& dry = leftIsMaster ? r.s.RightHandset : r.s.LeftHandset;
+        const CellValues dryFactors = dry.CellFactor;
+        for (int tick = 1; tick <= 20; ++tick) {
+            const CellValues previous = flooded.CellFactor;
+            r.at(tick * 5000);
+            int changed = 0;
+            for (int cell = 1; cell <= 3; ++cell) {
+                const double drop = previous[cell] - flooded.CellFactor[cell];
+                EXPECT_GE(drop, 0);
+                EXPECT_LT(drop, 0.001);
+                changed += drop > 0;
+            }
+            EXPECT_EQ(changed, 1) << "tick " << tick;
         }
-        EXPECT_EQ(changed, 1) << "tick " << tick;
+        EXPECT_EQ(dry.CellFactor, dryFactors);
     }
-    EXPECT_EQ((s.*c.dry).CellFactor, dryFactors);
 }
-
-INSTANTIATE_TEST_SUITE_P(Masters, HandsetFloodTest,
-                         ::testing::Values(FloodCase{"LeftMaster", 1, &SimulationState::LeftHandset,
-                                                     &SimulationState::RightHandset},
-                                           FloodCase{"LeftNotMaster", 0,
-                                                     &SimulationState::RightHandset,
-                                                     &SimulationState::LeftHandset}),
-                         kCaseName);
 
 }  // namespace
 }  // namespace loopsim

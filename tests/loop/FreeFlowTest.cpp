@@ -6,20 +6,15 @@
 namespace loopsim {
 namespace {
 
-using loopsim::PrintTo;  // table rows print by their name
-
 constexpr Millis kFreeFlowTick = 1020;
 
 // Only the free-flow tick runs, so its changes are seen alone.
-class FreeFlowTest : public LoopFixture {
-  protected:
-    void SetUp() override {
-        stopTicks();
-        sim.clock().timer("FreeFlowTimer").setEnabled(true);
-    }
+struct FreeFlowRig : LoopRig {
+    FreeFlowRig() { onlyTicks({"FreeFlowTimer"}); }
 };
+struct FreeFlow : ::testing::Test, FreeFlowRig {};
 
-TEST_F(FreeFlowTest, AllFourFreeFlowsActInOneTickAtTheTicksPressure) {
+TEST_F(FreeFlow, AllFourFreeFlowsActInOneTickAtTheTicksPressure) {
     tap("Image7");
     tap("Image4");
     s.AdvFreeFlow = 1;
@@ -45,49 +40,36 @@ TEST_F(FreeFlowTest, AllFourFreeFlowsActInOneTickAtTheTicksPressure) {
     EXPECT_EQ(element("ClungVolBar").height(), volumeBarCoverHeight(37.5));
 }
 
-struct FlowCase {
-    const char* name;
-    const char* valve;  // the one valve opened
-    void (*fault)(SimulationState&);
-    double volumeAfter;
-};
-
-class FreeFlowRuleTest : public FreeFlowTest, public ::testing::WithParamInterface<FlowCase> {};
-
-TEST_P(FreeFlowRuleTest, FlowsOnlyThroughItsOpenValve) {
-    const FlowCase& c = GetParam();
-    tap(c.valve);
-    c.fault(s);
-    at(kFreeFlowTick);
-    EXPECT_DOUBLE_EQ(s.CounterlungVolume, c.volumeAfter);
+// Each free flow feeds the loop through its own valve only: 0.7 litres, 4.375 points.
+TEST(FreeFlowRule, FlowsOnlyThroughItsOpenValve) {
+    struct Row {
+        const char* name;
+        const char* valve;  // the one valve opened
+        void (*fault)(SimulationState&);
+        double volumeAfter;
+    };
+    auto adv = [](SimulationState& s) { s.AdvFreeFlow = 1; };
+    auto oxygen = [](SimulationState& s) { s.OxygenInjectorStuckOn = 1; };
+    auto diluent = [](SimulationState& s) { s.DiluentInjectorStuckOn = 1; };
+    auto solenoid = [](SimulationState& s) { s.SolenoidState = "Open"; };
+    const Row rows[] = {{"ADV", "Image4", adv, 24.375},
+                        {"ADV, oxygen open", "Image7", adv, 20},
+                        {"oxygen stuck", "Image7", oxygen, 24.375},
+                        {"oxygen stuck, diluent open", "Image4", oxygen, 20},
+                        {"diluent stuck", "Image4", diluent, 24.375},
+                        {"diluent stuck, oxygen open", "Image7", diluent, 20},
+                        {"solenoid open", "Image7", solenoid, 24.375},
+                        {"solenoid open, diluent open", "Image4", solenoid, 20}};
+    for (const Row& row : rows) {
+        FreeFlowRig r;
+        r.tap(row.valve);
+        row.fault(r.s);
+        r.at(kFreeFlowTick);
+        EXPECT_DOUBLE_EQ(r.s.CounterlungVolume, row.volumeAfter) << row.name;
+    }
 }
 
-void advFreeFlow(SimulationState& s) {
-    s.AdvFreeFlow = 1;
-}
-void oxygenStuck(SimulationState& s) {
-    s.OxygenInjectorStuckOn = 1;
-}
-void diluentStuck(SimulationState& s) {
-    s.DiluentInjectorStuckOn = 1;
-}
-void solenoidOpen(SimulationState& s) {
-    s.SolenoidState = "Open";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, FreeFlowRuleTest,
-    ::testing::Values(FlowCase{"AdvFreeFlow", "Image4", advFreeFlow, 24.375},
-                      FlowCase{"AdvFreeFlowOxygenOpen", "Image7", advFreeFlow, 20},
-                      FlowCase{"OxygenStuck", "Image7", oxygenStuck, 24.375},
-                      FlowCase{"OxygenStuckDiluentOpen", "Image4", oxygenStuck, 20},
-                      FlowCase{"DiluentStuck", "Image4", diluentStuck, 24.375},
-                      FlowCase{"DiluentStuckOxygenOpen", "Image7", diluentStuck, 20},
-                      FlowCase{"SolenoidOpen", "Image7", solenoidOpen, 24.375},
-                      FlowCase{"SolenoidOpenDiluentOpen", "Image4", solenoidOpen, 20}),
-    kCaseName);
-
-TEST_F(FreeFlowTest, UntickedAdvBoxHidesItsButtonAndStopsTheAdvAndItsFreeFlow) {
+TEST_F(FreeFlow, UntickedAdvBoxHidesItsButtonAndStopsTheAdvAndItsFreeFlow) {
     sim.clock().timer("Timer1").setEnabled(true);
     tap("Image4");
     s.AdvFreeFlow = 1;
@@ -99,40 +81,34 @@ TEST_F(FreeFlowTest, UntickedAdvBoxHidesItsButtonAndStopsTheAdvAndItsFreeFlow) {
     EXPECT_EQ(element("Image17").visible(), true);
 }
 
-struct LeakCase {
-    const char* name;
-    int depth;
-    int SimulationState::*failure;
-    double volumeAfter;
-};
-
-class LeakTest : public FreeFlowTest, public ::testing::WithParamInterface<LeakCase> {};
-
-TEST_P(LeakTest, LeaksOnlyUnderWater) {
-    const LeakCase& c = GetParam();
-    s.Depth = c.depth;
-    s.*c.failure = 1;
-    at(kFreeFlowTick);
-    EXPECT_EQ(s.CounterlungVolume, c.volumeAfter);
-    const auto sounds = takeSounds();
-    if (c.volumeAfter < 20)
-        EXPECT_EQ(sounds, (std::vector<SoundCall>{played(kFreeFlowTick, 4, "Bubbles.wav")}));
-    else
-        EXPECT_TRUE(sounds.empty());
+TEST(FreeFlowLeak, LeaksOnlyUnderWater) {
+    struct Row {
+        const char* name;
+        int depth;
+        int SimulationState::*failure;
+        double volumeAfter;
+    };
+    const Row rows[] = {
+        {"dump valve at the surface", 0, &SimulationState::DumpValveFailed, 20},
+        {"dump valve at 1 m", 1, &SimulationState::DumpValveFailed, 15},
+        {"diluent button at the surface", 0, &SimulationState::DiluentButtonMissing, 20},
+        {"diluent button at 30 m", 30, &SimulationState::DiluentButtonMissing, 15},
+        {"oxygen button at 5 m", 5, &SimulationState::OxygenButtonMissing, 15},
+        {"failed ADV does not leak", 5, &SimulationState::AdvFailed, 20}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FreeFlowRig r;
+        r.s.Depth = row.depth;
+        r.s.*row.failure = 1;
+        r.at(kFreeFlowTick);
+        EXPECT_EQ(r.s.CounterlungVolume, row.volumeAfter);
+        const auto bubbles = LoopRig::played(kFreeFlowTick, 4, "Bubbles.wav");
+        EXPECT_EQ(r.takeSounds(), row.volumeAfter < 20 ? std::vector<SoundCall>{bubbles}
+                                                       : std::vector<SoundCall>{});
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Failures, LeakTest,
-    ::testing::Values(
-        LeakCase{"DumpValveAtSurface", 0, &SimulationState::DumpValveFailed, 20},
-        LeakCase{"DumpValveAtDepth", 1, &SimulationState::DumpValveFailed, 15},
-        LeakCase{"DiluentButtonAtSurface", 0, &SimulationState::DiluentButtonMissing, 20},
-        LeakCase{"DiluentButtonAtDepth", 30, &SimulationState::DiluentButtonMissing, 15},
-        LeakCase{"OxygenButtonAtDepth", 5, &SimulationState::OxygenButtonMissing, 15},
-        LeakCase{"AdvFailedDoesNotLeak", 5, &SimulationState::AdvFailed, 20}),
-    kCaseName);
-
-TEST_F(FreeFlowTest, LeakHasNoLowerLimitAndTheBarShowsEmpty) {
+TEST_F(FreeFlow, LeakHasNoLowerLimitAndTheBarShowsEmpty) {
     s.Depth = 3;
     s.DumpValveFailed = 1;
     s.OxygenButtonMissing = 1;  // several failures still leak once per tick

@@ -6,13 +6,11 @@
 namespace loopsim {
 namespace {
 
-using loopsim::PrintTo;  // table rows print by their name
-
 // Only the handlers driven by a test act: no loop-gas step, no free flows.
-class GasSupplyTest : public LoopFixture {
-  protected:
-    void SetUp() override { stopTicks(); }
+struct GasSupplyRig : LoopRig {
+    GasSupplyRig() { onlyTicks(); }
 };
+struct GasSupply : ::testing::Test, GasSupplyRig {};
 
 // The loop at its start values (20 % of 16 litres at 0.21 bar) after an addition at the
 // surface (1.013 bar).
@@ -20,101 +18,68 @@ double mixedPO2(double litres, double oxygenFraction) {
     return (0.21 * 3.2 + 1.013 * oxygenFraction * litres) / (3.2 + litres);
 }
 
-struct AdditionCase {
-    const char* name;
-    const char* valve;  // the picture that opens the valve the button needs
-    const char* button;
-    Millis heldMs;
-    double litres;
-    double oxygenFraction;
-    const char* message;
-};
-
-class ManualAdditionTest : public GasSupplyTest,
-                           public ::testing::WithParamInterface<AdditionCase> {};
-
-TEST_P(ManualAdditionTest, AddsItsVolumeAndMixesItsGas) {
-    const AdditionCase& c = GetParam();
-    tap(c.valve);
-    hold(c.button, c.heldMs);
-    EXPECT_DOUBLE_EQ(s.CounterlungVolume, 20 + c.litres * 100 / 16);
-    EXPECT_DOUBLE_EQ(s.LoopPO2, mixedPO2(c.litres, c.oxygenFraction));
-    EXPECT_EQ(status(), c.message);
-}
-
 // Oxygen and diluent give 5 litres per second of pressing, the ADV button 2.
-INSTANTIATE_TEST_SUITE_P(
-    Buttons, ManualAdditionTest,
-    ::testing::Values(
-        AdditionCase{"Oxygen200ms", "Image7", "Image6", 200, 1.0, 1.0, "Manual O2 Addition"},
-        AdditionCase{"Oxygen1s", "Image7", "Image6", 1000, 5.0, 1.0, "Manual O2 Addition"},
-        AdditionCase{"Diluent30ms", "Image4", "Image5", 30, 0.15, 0.21, "Manual Diluent Addition"},
-        AdditionCase{"Adv500ms", "Image4", "Image17", 500, 1.0, 0.21, "ADV Manually operated"}),
-    kCaseName);
-
-struct BlockedCase {
-    const char* name;
-    const char* button;
-    void (*prepare)(LoopFixture&);
-};
-
-class BlockedAdditionTest : public GasSupplyTest,
-                            public ::testing::WithParamInterface<BlockedCase> {};
-
-TEST_P(BlockedAdditionTest, AddsNothingAndWritesNothing) {
-    GetParam().prepare(*this);
-    hold(GetParam().button, 200);
-    EXPECT_EQ(s.CounterlungVolume, 20);
-    EXPECT_EQ(s.LoopPO2, 0.21);
-    EXPECT_EQ(status(), "");
+TEST(GasSupplyButtons, AddTheirVolumeAndMixTheirGas) {
+    struct Row {
+        const char* valve;  // the picture that opens the valve the button needs
+        const char* button;
+        Millis heldMs;
+        double litres;
+        double oxygenFraction;
+        const char* message;
+    };
+    const Row rows[] = {{"Image7", "Image6", 200, 1.0, 1.0, "Manual O2 Addition"},
+                        {"Image7", "Image6", 1000, 5.0, 1.0, "Manual O2 Addition"},
+                        {"Image4", "Image5", 30, 0.15, 0.21, "Manual Diluent Addition"},
+                        {"Image4", "Image17", 500, 1.0, 0.21, "ADV Manually operated"}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(row.button) + " for " + std::to_string(row.heldMs));
+        GasSupplyRig r;
+        r.tap(row.valve);
+        r.hold(row.button, row.heldMs);
+        EXPECT_DOUBLE_EQ(r.s.CounterlungVolume, 20 + row.litres * 100 / 16);
+        EXPECT_DOUBLE_EQ(r.s.LoopPO2, mixedPO2(row.litres, row.oxygenFraction));
+        EXPECT_EQ(r.status(), row.message);
+    }
 }
 
-// Opens a valve without writing a message, so the row's status stays empty.
-void openOxygen(LoopFixture& f) {
-    f.s.OxygenValve = "OPEN";
-}
-void openDiluent(LoopFixture& f) {
-    f.s.DiluentValve = "OPEN";
+TEST(GasSupplyButtons, BlockedButtonsAddNothingAndWriteNothing) {
+    struct Row {
+        const char* why;
+        const char* button;
+        std::string SimulationState::*valve;  // opened directly, so no message is written
+        int SimulationState::*failure;
+        bool advBoxUnticked = false;
+    };
+    using S = SimulationState;
+    const Row rows[] = {
+        {"oxygen valve closed", "Image6", nullptr, nullptr},
+        {"oxygen injector failed", "Image6", &S::OxygenValve, &S::OxygenInjectorFailed},
+        {"oxygen button missing", "Image6", &S::OxygenValve, &S::OxygenButtonMissing},
+        {"diluent valve closed", "Image5", nullptr, nullptr},
+        {"diluent injector failed", "Image5", &S::DiluentValve, &S::DiluentInjectorFailed},
+        {"diluent button missing", "Image5", &S::DiluentValve, &S::DiluentButtonMissing},
+        {"ADV valve closed", "Image17", nullptr, nullptr},
+        {"ADV failed", "Image17", &S::DiluentValve, &S::AdvFailed},
+        {"ADV box unticked", "Image17", &S::DiluentValve, nullptr, true},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.why);
+        GasSupplyRig r;
+        if (row.valve)
+            r.s.*row.valve = "OPEN";
+        if (row.failure)
+            r.s.*row.failure = 1;
+        if (row.advBoxUnticked)
+            r.act(Verb::Uncheck, "ADVOn");
+        r.hold(row.button, 200);
+        EXPECT_EQ(r.s.CounterlungVolume, 20);
+        EXPECT_EQ(r.s.LoopPO2, 0.21);
+        EXPECT_EQ(r.status(), "");
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Guards, BlockedAdditionTest,
-    ::testing::Values(BlockedCase{"OxygenValveClosed", "Image6", [](LoopFixture&) {}},
-                      BlockedCase{"OxygenInjectorFailed", "Image6",
-                                  [](LoopFixture& f) {
-                                      openOxygen(f);
-                                      f.s.OxygenInjectorFailed = 1;
-                                  }},
-                      BlockedCase{"OxygenButtonMissing", "Image6",
-                                  [](LoopFixture& f) {
-                                      openOxygen(f);
-                                      f.s.OxygenButtonMissing = 1;
-                                  }},
-                      BlockedCase{"DiluentValveClosed", "Image5", [](LoopFixture&) {}},
-                      BlockedCase{"DiluentInjectorFailed", "Image5",
-                                  [](LoopFixture& f) {
-                                      openDiluent(f);
-                                      f.s.DiluentInjectorFailed = 1;
-                                  }},
-                      BlockedCase{"DiluentButtonMissing", "Image5",
-                                  [](LoopFixture& f) {
-                                      openDiluent(f);
-                                      f.s.DiluentButtonMissing = 1;
-                                  }},
-                      BlockedCase{"AdvValveClosed", "Image17", [](LoopFixture&) {}},
-                      BlockedCase{"AdvFailed", "Image17",
-                                  [](LoopFixture& f) {
-                                      openDiluent(f);
-                                      f.s.AdvFailed = 1;
-                                  }},
-                      BlockedCase{"AdvBoxUnticked", "Image17",
-                                  [](LoopFixture& f) {
-                                      openDiluent(f);
-                                      f.act(Verb::Uncheck, "ADVOn");
-                                  }}),
-    kCaseName);
-
-TEST_F(GasSupplyTest, OpenMouthpieceLetsTheAddedVolumeOutUnlessTheDiverBreathes) {
+TEST_F(GasSupply, OpenMouthpieceLetsTheAddedVolumeOutUnlessTheDiverBreathes) {
     tap("Image18");
     tap("Image7");
     hold("Image6", 200);
@@ -125,17 +90,7 @@ TEST_F(GasSupplyTest, OpenMouthpieceLetsTheAddedVolumeOutUnlessTheDiverBreathes)
     EXPECT_DOUBLE_EQ(s.CounterlungVolume, 26.25);
 }
 
-TEST_F(GasSupplyTest, ZeroLengthPressIntoAnEmptyLoopKeepsLoopPO2) {
-    s.CounterlungVolume = 0;
-    s.LoopPO2 = 0.5;
-    tap("Image7");
-    tap("Image6");
-    EXPECT_EQ(s.CounterlungVolume, 0);
-    EXPECT_EQ(s.LoopPO2, 0.5);
-    EXPECT_EQ(status(), "Manual O2 Addition");
-}
-
-TEST_F(GasSupplyTest, HeldButtonsHissAndTheDumpBubblesOnChannel5) {
+TEST_F(GasSupply, HeldButtonsHissAndTheDumpBubblesOnChannel5) {
     tap("Image7");
     takeSounds();
     hold("Image6", 200);
@@ -148,7 +103,7 @@ TEST_F(GasSupplyTest, HeldButtonsHissAndTheDumpBubblesOnChannel5) {
                                       played(200, 5, "bubbles.wav"), stopped(1000, 5)}));
 }
 
-TEST_F(GasSupplyTest, HeldButtonsAreSilentWithTheSoundBoxUnticked) {
+TEST_F(GasSupply, HeldButtonsAreSilentWithTheSoundBoxUnticked) {
     act(Verb::Uncheck, "Check1");
     tap("Image7");
     tap("Image4");
@@ -157,30 +112,20 @@ TEST_F(GasSupplyTest, HeldButtonsAreSilentWithTheSoundBoxUnticked) {
     EXPECT_TRUE(takeSounds().empty());
 }
 
-struct DumpCase {
-    const char* name;
-    double volumeBefore;
-    Millis heldMs;
-    double volumeAfter;
-};
-
-class DumpValveTest : public GasSupplyTest, public ::testing::WithParamInterface<DumpCase> {};
-
-TEST_P(DumpValveTest, RemovesTwentyPointsPerSecondNeverBelowZero) {
-    const DumpCase& c = GetParam();
-    s.CounterlungVolume = c.volumeBefore;
-    s.DumpValveFailed = 1;  // the failure only adds a leak; the valve still works
-    hold("Image8", c.heldMs);
-    EXPECT_DOUBLE_EQ(s.CounterlungVolume, c.volumeAfter);
-    EXPECT_EQ(s.LoopPO2, 0.21);
-    EXPECT_EQ(element("ClungVolBar").height(), volumeBarCoverHeight(c.volumeAfter));
+// Twenty points per second, never below zero; the failure only adds a leak, the valve works.
+TEST(GasSupplyDump, RemovesTwentyPointsPerSecondNeverBelowZero) {
+    const std::tuple<double, Millis, double> rows[] = {
+        {50, 1500, 20}, {20, 1500, 0}, {80, 250, 75}};
+    for (const auto& [before, heldMs, after] : rows) {
+        GasSupplyRig r;
+        r.s.CounterlungVolume = before;
+        r.s.DumpValveFailed = 1;
+        r.hold("Image8", heldMs);
+        EXPECT_DOUBLE_EQ(r.s.CounterlungVolume, after) << before;
+        EXPECT_EQ(r.s.LoopPO2, 0.21);
+        EXPECT_EQ(r.element("ClungVolBar").height(), volumeBarCoverHeight(after));
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Holds, DumpValveTest,
-                         ::testing::Values(DumpCase{"From50For1500ms", 50, 1500, 20},
-                                           DumpCase{"From20For1500ms", 20, 1500, 0},
-                                           DumpCase{"From80For250ms", 80, 250, 75}),
-                         kCaseName);
 
 }  // namespace
 }  // namespace loopsim

@@ -1,10 +1,10 @@
 // A fresh simulation driven the way the window and the runner drive it: actions on named
-// elements at times of the virtual clock. Shared by the tests of the loop subsystems.
+// elements at times of the virtual clock. Shared by the tests of the loop subsystems; a
+// table-driven test makes one LoopRig per row, so every row starts from a fresh simulation.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <ostream>
 #include <string>
 #include <variant>
 #include <vector>
@@ -13,20 +13,7 @@
 
 namespace loopsim {
 
-// Rows of a test table carry a name: it names the generated test and is what a failure
-// prints instead of the row's bytes. A test file's rows live in its unnamed namespace,
-// which argument lookup searches alone, so each file brings this in with a using-declaration.
-template <typename Case>
-requires requires(const Case& row) {
-    row.name;
-}
-void PrintTo(const Case& row, std::ostream* out) {
-    *out << row.name;
-}
-inline constexpr auto kCaseName = [](const auto& info) { return std::string(info.param.name); };
-
-class LoopFixture : public ::testing::Test {
-  public:
+struct LoopRig {
     Simulation sim;
     SimulationState& s = sim.state();
 
@@ -43,13 +30,19 @@ class LoopFixture : public ::testing::Test {
         act(Verb::Release, element);
         act(Verb::Click, element);
     }
+    // Mouthpiece open, regulator in: the diver breathes from the loop.
+    void breathe() {
+        tap("Image18");
+        tap("Image19");
+    }
 
-    // Stops every periodic tick, so a test sees only the handlers it drives.
-    void stopTicks() {
+    // Stops every periodic tick but the ones named, so a test sees only what it drives.
+    void onlyTicks(std::initializer_list<const char*> kept = {}) {
         for (const SimTimer& timer : sim.clock().timers())
             sim.clock().timer(timer.name()).setEnabled(false);
+        for (const char* name : kept)
+            sim.clock().timer(name).setEnabled(true);
     }
-    void stopTick(const std::string& name) { sim.clock().timer(name).setEnabled(false); }
     const SimTimer& timer(const std::string& name) { return sim.clock().timer(name); }
 
     const ElementView& element(const std::string& name) { return sim.view().element(name); }
@@ -67,5 +60,7 @@ class LoopFixture : public ::testing::Test {
     }
     static SoundCall stopped(Millis time, int channel) { return {time, false, channel, {}}; }
 };
+
+struct LoopFixture : ::testing::Test, LoopRig {};
 
 }  // namespace loopsim

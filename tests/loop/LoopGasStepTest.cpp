@@ -1,105 +1,91 @@
 #include <gtest/gtest.h>
 
-#include "core/Simulation.h"
+#include "loop/LoopFixture.h"
 #include "loop/LoopPhysics.h"
 
 namespace loopsim {
 namespace {
 
 // Runs exactly one loop-gas step (the first falls due at 503 ms).
-struct LoopGasFixture : ::testing::Test {
-    Simulation simulation;
-    SimulationState& s = simulation.state();
-
-    void runOneStep() { simulation.advanceTo(simulation.now() + 503); }
-    const ElementView& element(const char* name) { return *simulation.view().find(name); }
+struct LoopGasStep : LoopFixture {
+    void step() { at(sim.now() + 503); }
 };
 
-TEST_F(LoopGasFixture, PressureLimitAtTheSurface) {
+TEST_F(LoopGasStep, PressureLimitAtTheSurface) {
     s.LoopPO2 = 1.2;
-    runOneStep();
+    step();
     EXPECT_DOUBLE_EQ(s.LoopPO2, 1.013);
     // The readout was written before the limit, the limit shows on the next step.
     EXPECT_EQ(element("Label16").text(), "1.20");
-    runOneStep();
+    step();
     EXPECT_EQ(element("Label16").text(), "1.01");
 }
 
-TEST_F(LoopGasFixture, AdvMixesHalfALitreOfAir) {
+TEST_F(LoopGasStep, AdvMixesHalfALitreOfAir) {
     s.DiluentValve = "OPEN";
     s.Depth = 20;
     s.LoopPO2 = 1.0;
-    runOneStep();
+    step();
     EXPECT_DOUBLE_EQ(s.CounterlungVolume, 23.125);
     EXPECT_DOUBLE_EQ(s.LoopPO2, (3.2 + 3.013 * 0.105) / 3.7);
-    EXPECT_EQ(simulation.sound().log().back(), (SoundCall{503, true, 1, "shorthiss.wav"}));
+    EXPECT_EQ(takeSounds().back(), played(503, 1, "shorthiss.wav"));
 }
 
-TEST_F(LoopGasFixture, AdvStaysSilentWhenItCannotFire) {
-    struct Row {
-        const char* why;
-        void (*set)(SimulationState&, ViewModel&);
+TEST(LoopGasStepAdv, StaysSilentWhenItCannotFire) {
+    const std::pair<const char*, void (*)(LoopRig&)> rows[] = {
+        {"box unticked", [](LoopRig& r) { r.act(Verb::Uncheck, "ADVOn"); }},
+        {"valve closed", [](LoopRig& r) { r.s.DiluentValve = "OFF"; }},
+        {"ADV failed", [](LoopRig& r) { r.s.AdvFailed = 1; }},
+        {"oxygen button missing", [](LoopRig& r) { r.s.OxygenButtonMissing = 1; }},
+        {"diluent button missing", [](LoopRig& r) { r.s.DiluentButtonMissing = 1; }},
+        {"volume at 25", [](LoopRig& r) { r.s.CounterlungVolume = 25; }},
     };
-    const Row rows[] = {
-        {"box unticked",
-         [](SimulationState&, ViewModel& v) { v.element("ADVOn").setChecked(false); }},
-        {"valve closed", [](SimulationState& s, ViewModel&) { s.DiluentValve = "OFF"; }},
-        {"ADV failed", [](SimulationState& s, ViewModel&) { s.AdvFailed = 1; }},
-        {"oxygen button missing",
-         [](SimulationState& s, ViewModel&) { s.OxygenButtonMissing = 1; }},
-        {"diluent button missing",
-         [](SimulationState& s, ViewModel&) { s.DiluentButtonMissing = 1; }},
-        {"volume at 25", [](SimulationState& s, ViewModel&) { s.CounterlungVolume = 25; }},
-    };
-    for (const Row& row : rows) {
-        Simulation fresh;
-        fresh.state().DiluentValve = "OPEN";
-        row.set(fresh.state(), fresh.view());
-        const double volume = fresh.state().CounterlungVolume;
-        fresh.advanceTo(503);
-        EXPECT_EQ(fresh.state().CounterlungVolume, volume) << row.why;
-        EXPECT_TRUE(fresh.sound().log().empty()) << row.why;
+    for (const auto& [why, set] : rows) {
+        LoopRig r;
+        r.s.DiluentValve = "OPEN";
+        set(r);
+        const double volume = r.s.CounterlungVolume;
+        r.at(503);
+        EXPECT_EQ(r.s.CounterlungVolume, volume) << why;
+        EXPECT_TRUE(r.takeSounds().empty()) << why;
     }
 }
 
-TEST_F(LoopGasFixture, OverFullLoopVentsUnlessTheAdvFailed) {
+TEST_F(LoopGasStep, OverFullLoopVentsUnlessTheAdvFailed) {
     s.CounterlungVolume = 96;
-    runOneStep();
+    step();
     EXPECT_EQ(s.CounterlungVolume, 76);
-    EXPECT_EQ(simulation.sound().log().back(), (SoundCall{503, true, 4, "bubbles.wav"}));
-
+    EXPECT_EQ(takeSounds().back(), played(503, 4, "bubbles.wav"));
     s.CounterlungVolume = 96;
     s.AdvFailed = 1;
-    runOneStep();
+    step();
     EXPECT_EQ(s.CounterlungVolume, 96);
 }
 
-TEST_F(LoopGasFixture, GaugeColoursAndBorderByVolume) {
-    const Rgb lightRed{255, 128, 128}, lightYellow{255, 255, 128}, lightGreen{128, 255, 128};
-    const std::pair<double, Rgb> rows[] = {
-        {5, lightRed},    {14.9, lightRed},   {15, lightYellow}, {24.9, lightYellow},
-        {25, lightGreen}, {44.9, lightGreen}, {45, lightYellow}, {65, lightYellow},
-        {65.1, lightRed}, {95, lightRed}};
+TEST_F(LoopGasStep, GaugeColoursAndBorderByVolume) {
+    const Rgb red{255, 128, 128}, yellow{255, 255, 128}, green{128, 255, 128};
+    const std::pair<double, Rgb> rows[] = {{5, red},    {14.9, red},   {15, yellow}, {24.9, yellow},
+                                           {25, green}, {44.9, green}, {45, yellow}, {65, yellow},
+                                           {65.1, red}, {95, red}};
     for (auto [volume, colour] : rows) {
         s.CounterlungVolume = volume;
-        runOneStep();
+        step();
         EXPECT_EQ(element("Shape3").fill(), colour) << volume;
         const bool alarm = volume <= 5;
         EXPECT_EQ(element("Shape3").borderWidth(), alarm ? 5 : 1) << volume;
-        const Rgb border = alarm ? Rgb{255, 0, 0} : Rgb{255, 255, 0};
-        EXPECT_EQ(element("ClungVolBar").border(), border);
+        EXPECT_EQ(element("ClungVolBar").border(), (alarm ? Rgb{255, 0, 0} : Rgb{255, 255, 0}));
     }
 }
 
-TEST_F(LoopGasFixture, ReadoutsAndTitlesAtTheSurfaceAndUnderWater) {
-    runOneStep();
+TEST_F(LoopGasStep, ReadoutsAndTitlesAtTheSurfaceAndUnderWater) {
+    step();
     EXPECT_EQ(element("Label2").text(), "1013");
     EXPECT_EQ(element("Frame6").text(), "Ambient Pressure (mb)");
     EXPECT_EQ(element("Label3").text(), "100");
     EXPECT_EQ(element("Frame7").text(), "Oxygen Analysis (%)");
     s.Depth = 20;
     s.LoopPO2 = 0.964;
-    runOneStep();
+    step();
     EXPECT_EQ(element("Label1").text(), "20");
     EXPECT_EQ(element("Label2").text(), "3.013");
     EXPECT_EQ(element("Frame6").text(), "Ambient Pressure (bar)");
@@ -114,14 +100,17 @@ TEST(LoopPhysics, VolumeBarCoverHeight) {
         EXPECT_EQ(volumeBarCoverHeight(volume), height) << volume;
 }
 
-TEST(LoopPhysics, AdditionIntoAnEmptyLoopKeepsThePartialPressure) {
-    Simulation simulation;
-    SimulationState& s = simulation.state();
+// A zero-length press still notes the addition; nothing into an empty loop keeps its
+// partial pressure, gas into it takes the gas's own.
+TEST_F(LoopGasStep, AdditionIntoAnEmptyLoop) {
+    onlyTicks();
     s.CounterlungVolume = 0;
     s.LoopPO2 = 0.5;
-    addGasToLoop(s, 0, 1.0);
-    EXPECT_EQ(s.LoopPO2, 0.5);
+    tap("Image7");
+    tap("Image6");
     EXPECT_EQ(s.CounterlungVolume, 0);
+    EXPECT_EQ(s.LoopPO2, 0.5);
+    EXPECT_EQ(status(), "Manual O2 Addition");
     addGasToLoop(s, 1.6, 1.0);
     EXPECT_DOUBLE_EQ(s.CounterlungVolume, 10);
     EXPECT_DOUBLE_EQ(s.LoopPO2, 1.013);
