@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/Scenario.h"
 
 namespace loopsim {
@@ -14,23 +16,15 @@ InputRouter routerWithElements() {
 }
 
 TEST(Scenario, TimesInSecondsWithAtMostThreeDecimals) {
-    const std::pair<const char*, std::optional<Millis>> rows[] = {{"0", 0},
-                                                                  {"12", 12000},
-                                                                  {"1.5", 1500},
-                                                                  {"1.25", 1250},
-                                                                  {"0.001", 1},
-                                                                  {"3600.999", 3600999},
-                                                                  {"1.2345", std::nullopt},
-                                                                  {"1.", std::nullopt},
-                                                                  {".5", std::nullopt},
-                                                                  {"-1", std::nullopt},
-                                                                  {"1e3", std::nullopt},
-                                                                  {"", std::nullopt},
-                                                                  {"12a", std::nullopt}};
-    for (auto [text, expected] : rows)
-        EXPECT_EQ(parseScenarioTime(text), expected) << text;
-    for (Millis time : {0, 1, 1500, 12000, 3600999})
-        EXPECT_EQ(parseScenarioTime(formatScenarioTime(time)), time);
+    const std::pair<const char*, Millis> good[] = {{"0", 0},      {"12", 12000},
+                                                   {"1.5", 1500}, {"1.25", 1250},
+                                                   {"0.001", 1},  {"3600.999", 3600999}};
+    for (auto [text, time] : good) {
+        EXPECT_EQ(parseScenarioTime(text), time) << text;
+        EXPECT_EQ(parseScenarioTime(formatScenarioTime(time)), time) << time;
+    }
+    for (const char* bad : {"1.2345", "1.", ".5", "-1", "1e3", "", "12a"})
+        EXPECT_EQ(parseScenarioTime(bad), std::nullopt) << bad;
     EXPECT_EQ(formatScenarioTime(1500), "1.5");
 }
 
@@ -103,10 +97,11 @@ TEST(Scenario, LogLinesParseBackToTheSameActions) {
     ASSERT_FALSE(scenario.error);
     ASSERT_EQ(scenario.lines.size(), std::size(actions));
     for (std::size_t i = 0; i < std::size(actions); ++i) {
-        EXPECT_EQ(scenario.lines[i].time, actions[i].first);
-        EXPECT_EQ(scenario.lines[i].action.verb, actions[i].second.verb);
-        EXPECT_EQ(scenario.lines[i].action.element, actions[i].second.element);
-        EXPECT_EQ(scenario.lines[i].action.value, actions[i].second.value);
+        const auto& [time, action] = actions[i];
+        const ScenarioLine& line = scenario.lines[i];
+        EXPECT_EQ(std::tie(line.time, line.action.verb, line.action.element, line.action.value),
+                  std::tie(time, action.verb, action.element, action.value))
+            << "line " << i + 1;
     }
 }
 
