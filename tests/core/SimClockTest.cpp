@@ -20,30 +20,25 @@ struct ClockFixture : ::testing::Test {
     }
 };
 
-TEST_F(ClockFixture, EnablingAStoppedTimerOrSettingAnIntervalStartsTheCountThen) {
+TEST_F(ClockFixture, StartingStoppingAndRestartingTimers) {
     SimTimer& stopped = logged("Stopped", 1000, false);
     SimTimer& running = logged("Running", 1000, true);
     SimTimer& reset = logged("Reset", 1000, true);
+    SimTimer& once = clock.addTimer("Once", 100, true);
+    once.setHandler([&] {
+        log.push_back("Once@" + std::to_string(clock.now()));
+        once.setEnabled(false);  // a handler that stops its own timer makes a one-shot
+    });
     clock.advanceTo(250);
-    stopped.setEnabled(true);
+    stopped.setEnabled(true);  // its interval starts now
     clock.advanceTo(600);
     running.setEnabled(true);  // already running: changes nothing
     clock.advanceTo(700);
-    reset.setInterval(500);
+    reset.setInterval(500);  // the count starts again
     clock.advanceTo(1250);
-    EXPECT_EQ(log, (std::vector<std::string>{"Running@1000", "Reset@1200", "Stopped@1250"}));
-}
-
-TEST_F(ClockFixture, HandlerThatDisablesItsTimerIsAOneShot) {
-    SimTimer& timer = clock.addTimer("A", 100, true);
-    int runs = 0;
-    timer.setHandler([&] {
-        ++runs;
-        timer.setEnabled(false);
-    });
-    clock.advanceTo(1000);
-    EXPECT_EQ(runs, 1);
-    EXPECT_EQ(clock.nextDue(), kNever);
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"Once@100", "Running@1000", "Reset@1200", "Stopped@1250"}));
+    EXPECT_EQ(once.due(), kNever);
 }
 
 TEST_F(ClockFixture, TimersDueTogetherRunInTableOrder) {

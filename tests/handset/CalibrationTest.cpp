@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "HandsetFixture.h"
-#include "handset/Calibration.h"
 
 namespace loopsim {
 namespace {

@@ -77,18 +77,6 @@ struct HandsetRig {
         return result;
     }
 
-    // Hardware switch on and the electronics started by the left button, the turn-on
-    // wait included.
-    void startLeft() {
-        tap("LHOO");
-        tap("Label8");
-        runFor(2000);
-    }
-    void startRight() {
-        tap("RHOO");
-        tap("Label11");
-        runFor(2000);
-    }
     // A running handset put straight onto a screen, its next tick due a whole cycle on;
     // made the master when asked (otherwise its role is left as it is).
     void putOn(HandsetState& handset, int screen, bool master = false) {

@@ -1,33 +1,25 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "HandsetFixture.h"
 
 namespace loopsim {
 namespace {
 
-TEST_F(HandsetFixture, FirstClickOnTheSwitchMakesTheHandsetReadyButLeavesItDark) {
+TEST_F(HandsetFixture, HardwareSwitchAloneLeavesTheHandsetDarkAndHandsNothingOver) {
     EXPECT_EQ(picture("Image2"), "\\HSOff.jpg");
+    runFor(500);
     tap("LHOO");
-    EXPECT_EQ(left.SwitchOn, 1);
-    EXPECT_EQ(left.UnitOn, 0);
-    EXPECT_EQ(left.Screen, 0);
+    EXPECT_EQ(std::tuple(left.SwitchOn, left.UnitOn, left.Screen), std::tuple(1, 0, 0));
     EXPECT_EQ(picture("Image2"), "\\HSOn.jpg");
-    EXPECT_EQ(lastMessage(), "Left handset hardware switch On");
     runTimer("Timer8");
     EXPECT_EQ(text("Label14"), " ");
-}
-
-TEST_F(HandsetFixture, SwitchOnAndOffWithoutTheButtonHandsNothingOver) {
-    runFor(500);
-    tap("RHOO");
-    runFor(1000);
-    tap("RHOO");
-    EXPECT_EQ(right.SwitchOn, 0);
-    EXPECT_EQ(right.UnitOn, 0);
-    EXPECT_EQ(left.IsMaster, 0);
-    EXPECT_EQ(picture("Image3"), "\\HSOff.jpg");
-    EXPECT_EQ(messageAt(0), "Right handset hardware switch On");
-    EXPECT_EQ(messageAt(1), "Right handset hardware switch Off");
+    tap("LHOO");
+    EXPECT_EQ(std::tuple(left.SwitchOn, left.UnitOn, right.IsMaster), std::tuple(0, 0, 0));
+    EXPECT_EQ(picture("Image2"), "\\HSOff.jpg");
+    EXPECT_EQ(messageAt(0), "Left handset hardware switch On");
+    EXPECT_EQ(messageAt(3), "Left handset hardware switch Off");
     EXPECT_TRUE(sounds().empty());
 }
 
