@@ -48,11 +48,9 @@ TEST(Format, ParseNumberAcceptsOnlyWholeFiniteNumbers) {
 }
 
 TEST(Format, RoundHalfEven) {
-    EXPECT_EQ(roundHalfEven(0.5), 0);
-    EXPECT_EQ(roundHalfEven(1.5), 2);
-    EXPECT_EQ(roundHalfEven(2.5), 2);
-    EXPECT_EQ(roundHalfEven(4615.3846), 4615);
-    EXPECT_EQ(roundHalfEven(2307.5), 2308);
+    for (auto [value, rounded] :
+         {std::pair{0.5, 0}, {1.5, 2}, {2.5, 2}, {4615.3846, 4615}, {2307.5, 2308}})
+        EXPECT_EQ(roundHalfEven(value), rounded) << value;
 }
 
 }  // namespace

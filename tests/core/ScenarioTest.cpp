@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "core/Scenario.h"
 
 namespace loopsim {
@@ -14,27 +16,20 @@ InputRouter routerWithElements() {
 }
 
 TEST(Scenario, TimesInSecondsWithAtMostThreeDecimals) {
-    const std::pair<const char*, std::optional<Millis>> rows[] = {{"0", 0},
-                                                                  {"12", 12000},
-                                                                  {"1.5", 1500},
-                                                                  {"1.25", 1250},
-                                                                  {"0.001", 1},
-                                                                  {"3600.999", 3600999},
-                                                                  {"1.2345", std::nullopt},
-                                                                  {"1.", std::nullopt},
-                                                                  {".5", std::nullopt},
-                                                                  {"-1", std::nullopt},
-                                                                  {"1e3", std::nullopt},
-                                                                  {"", std::nullopt},
-                                                                  {"12a", std::nullopt}};
-    for (auto [text, expected] : rows)
-        EXPECT_EQ(parseScenarioTime(text), expected) << text;
-    for (Millis time : {0, 1, 1500, 12000, 3600999})
-        EXPECT_EQ(parseScenarioTime(formatScenarioTime(time)), time);
+    const std::pair<const char*, Millis> good[] = {{"0", 0},      {"12", 12000},
+                                                   {"1.5", 1500}, {"1.25", 1250},
+                                                   {"0.001", 1},  {"3600.999", 3600999}};
+    for (auto [text, time] : good) {
+        EXPECT_EQ(parseScenarioTime(text), time) << text;
+        EXPECT_EQ(parseScenarioTime(formatScenarioTime(time)), time) << time;
+    }
+    for (const char* bad : {"1.2345", "1.", ".5", "-1", "1e3", "", "12a"})
+        EXPECT_EQ(parseScenarioTime(bad), std::nullopt) << bad;
     EXPECT_EQ(formatScenarioTime(1500), "1.5");
 }
 
-TEST(Scenario, ParsesEveryVerb) {
+// Each line as parsed, and as the session log writes it again, which parses back the same.
+TEST(Scenario, ParsesEveryVerbAndLogLinesParseBackTheSame) {
     const InputRouter router = routerWithElements();
     const Scenario scenario = parseScenario(
         "# comment\n"
@@ -42,22 +37,46 @@ TEST(Scenario, ParsesEveryVerb) {
         "0 tap Image7\r\n"
         "0.5 hold Image7 200\n"
         "1 check ADVOn\n"
-        "1 set Options.Slider1 2\n"
+        "1.25 press Image7\n"
+        "1.25 set Options.Slider1 5\n"
         "2 answer  1500 mb\n"
-        "2 answer\n"
+        "2.001 answer\n"
         "3 cancel\n"
+        "3.5 pause\n"
+        "3.5 speed 10\n"
+        "4 resume\n"
         "4 dump\n"
         "5 exit\n",
         &router);
+    const std::tuple<int, Millis, Verb, std::string, std::string> expected[] = {
+        {3, 0, Verb::Tap, "Image7", ""},
+        {4, 500, Verb::Hold, "Image7", "200"},
+        {5, 1000, Verb::Check, "ADVOn", ""},
+        {6, 1250, Verb::Press, "Image7", ""},
+        {7, 1250, Verb::Set, "Options.Slider1", "5"},
+        {8, 2000, Verb::Answer, "", " 1500 mb"},
+        {9, 2001, Verb::Answer, "", ""},
+        {10, 3000, Verb::Cancel, "", ""},
+        {11, 3500, Verb::Pause, "", ""},
+        {12, 3500, Verb::Speed, "", "10"},
+        {13, 4000, Verb::Resume, "", ""},
+        {14, 4000, Verb::Dump, "", ""},
+        {15, 5000, Verb::Exit, "", ""},
+    };
     ASSERT_FALSE(scenario.error) << scenario.error->message;
-    ASSERT_EQ(scenario.lines.size(), 9u);
-    EXPECT_EQ(scenario.lines[0].lineNumber, 3);
-    EXPECT_EQ(scenario.lines[0].action.verb, Verb::Tap);
-    EXPECT_EQ(scenario.lines[1].time, 500);
-    EXPECT_EQ(scenario.lines[1].action.value, "200");
-    EXPECT_EQ(scenario.lines[4].action.value, " 1500 mb");
-    EXPECT_EQ(scenario.lines[5].action.value, "");
-    EXPECT_EQ(scenario.lines[8].action.verb, Verb::Exit);
+    ASSERT_EQ(scenario.lines.size(), std::size(expected));
+    const auto fields = [](const ScenarioLine& line, int number) {
+        return std::tuple(number, line.time, line.action.verb, line.action.element,
+                          line.action.value);
+    };
+    for (std::size_t i = 0; i < std::size(expected); ++i) {
+        const ScenarioLine& line = scenario.lines[i];
+        EXPECT_EQ(fields(line, line.lineNumber), expected[i]);
+        const std::string logged = formatScenarioLine(line.time, line.action);
+        const Scenario again = parseScenario(logged + "\n", &router);
+        ASSERT_FALSE(again.error) << logged;
+        EXPECT_EQ(fields(again.lines.at(0), line.lineNumber), expected[i]) << logged;
+    }
 }
 
 TEST(Scenario, RefusesBadLinesNamingTheLine) {
@@ -86,28 +105,6 @@ TEST(Scenario, RefusesBadLinesNamingTheLine) {
     }
     EXPECT_EQ(parseScenario("0 tap Image7\n\n# note\n5 tap Nothing\n", &router).error->lineNumber,
               4);
-}
-
-TEST(Scenario, LogLinesParseBackToTheSameActions) {
-    const InputRouter router = routerWithElements();
-    const std::pair<Millis, Action> actions[] = {
-        {1250, {Verb::Press, "Image7", {}}}, {1250, {Verb::Set, "Options.Slider1", "5"}},
-        {2000, {Verb::Answer, {}, "20.9"}},  {2001, {Verb::Answer, {}, ""}},
-        {3000, {Verb::Cancel, {}, {}}},      {3500, {Verb::Pause, {}, {}}},
-        {3500, {Verb::Speed, {}, "10"}},     {4000, {Verb::Resume, {}, {}}},
-    };
-    std::string text;
-    for (const auto& [time, action] : actions)
-        text += formatScenarioLine(time, action) + "\n";
-    const Scenario scenario = parseScenario(text, &router);
-    ASSERT_FALSE(scenario.error);
-    ASSERT_EQ(scenario.lines.size(), std::size(actions));
-    for (std::size_t i = 0; i < std::size(actions); ++i) {
-        EXPECT_EQ(scenario.lines[i].time, actions[i].first);
-        EXPECT_EQ(scenario.lines[i].action.verb, actions[i].second.verb);
-        EXPECT_EQ(scenario.lines[i].action.element, actions[i].second.element);
-        EXPECT_EQ(scenario.lines[i].action.value, actions[i].second.value);
-    }
 }
 
 }  // namespace

@@ -20,50 +20,25 @@ struct ClockFixture : ::testing::Test {
     }
 };
 
-TEST_F(ClockFixture, PeriodicTimerRunsEveryInterval) {
-    logged("A", 503, true);
-    clock.advanceTo(1509);
-    EXPECT_EQ(log, (std::vector<std::string>{"A@503", "A@1006", "A@1509"}));
-}
-
-TEST_F(ClockFixture, EnablingAStoppedTimerStartsItsIntervalThen) {
-    SimTimer& timer = logged("A", 1000, false);
-    clock.advanceTo(250);
-    timer.setEnabled(true);
-    clock.advanceTo(1249);
-    EXPECT_TRUE(log.empty());
-    clock.advanceTo(1250);
-    EXPECT_EQ(log, (std::vector<std::string>{"A@1250"}));
-}
-
-TEST_F(ClockFixture, EnablingARunningTimerChangesNothing) {
-    SimTimer& timer = logged("A", 1000, true);
-    clock.advanceTo(600);
-    timer.setEnabled(true);
-    clock.advanceTo(1000);
-    EXPECT_EQ(log, (std::vector<std::string>{"A@1000"}));
-}
-
-TEST_F(ClockFixture, SettingTheIntervalRestartsTheCount) {
-    SimTimer& timer = logged("A", 1000, true);
-    clock.advanceTo(700);
-    timer.setInterval(500);
-    clock.advanceTo(1199);
-    EXPECT_TRUE(log.empty());
-    clock.advanceTo(1200);
-    EXPECT_EQ(log, (std::vector<std::string>{"A@1200"}));
-}
-
-TEST_F(ClockFixture, HandlerThatDisablesItsTimerIsAOneShot) {
-    SimTimer& timer = clock.addTimer("A", 100, true);
-    int runs = 0;
-    timer.setHandler([&] {
-        ++runs;
-        timer.setEnabled(false);
+TEST_F(ClockFixture, StartingStoppingAndRestartingTimers) {
+    SimTimer& stopped = logged("Stopped", 1000, false);
+    SimTimer& running = logged("Running", 1000, true);
+    SimTimer& reset = logged("Reset", 1000, true);
+    SimTimer& once = clock.addTimer("Once", 100, true);
+    once.setHandler([&] {
+        log.push_back("Once@" + std::to_string(clock.now()));
+        once.setEnabled(false);  // a handler that stops its own timer makes a one-shot
     });
-    clock.advanceTo(1000);
-    EXPECT_EQ(runs, 1);
-    EXPECT_EQ(clock.nextDue(), kNever);
+    clock.advanceTo(250);
+    stopped.setEnabled(true);  // its interval starts now
+    clock.advanceTo(600);
+    running.setEnabled(true);  // already running: changes nothing
+    clock.advanceTo(700);
+    reset.setInterval(500);  // the count starts again
+    clock.advanceTo(1250);
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"Once@100", "Running@1000", "Reset@1200", "Stopped@1250"}));
+    EXPECT_EQ(once.due(), kNever);
 }
 
 TEST_F(ClockFixture, TimersDueTogetherRunInTableOrder) {
@@ -75,13 +50,16 @@ TEST_F(ClockFixture, TimersDueTogetherRunInTableOrder) {
               (std::vector<std::string>{"Second@500", "First@1000", "Second@1000", "Third@1000"}));
 }
 
-TEST_F(ClockFixture, NextDueIsTheEarliestEnabledTimer) {
+TEST_F(ClockFixture, NextDueIsTheEarliestEnabledTimerAndEachRunsEveryInterval) {
     logged("A", 503, true);
     logged("B", 502, true);
     logged("C", 10, false);
     EXPECT_EQ(clock.nextDue(), 502);
     clock.advanceTo(502);
     EXPECT_EQ(clock.nextDue(), 503);
+    clock.advanceTo(1509);
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"B@502", "A@503", "B@1004", "A@1006", "B@1506", "A@1509"}));
 }
 
 TEST_F(ClockFixture, ProcessSleepsWhileOtherTimersRun) {

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <iostream>
-
 #include "HandsetFixture.h"
-#include "handset/Calibration.h"
 
 namespace loopsim {
 namespace {
@@ -37,7 +34,7 @@ struct CalibrationRig : HandsetRig {
     // Runs until the calibration screen has ended: the tick's timer stays stopped while
     // the run lasts.
     void runToEnd() {
-        const SimTimer& tick = sim.clock().timer("Timer8");
+        const SimTimer& tick = timer("Timer8");
         while (tick.due() == kNever && sim.now() < started + 200000)
             runFor(1);
         ended = sim.now();
@@ -56,11 +53,8 @@ TEST_F(CalibrationFixture, FlushFromAirAtTheSurfaceFillsTheLoopAndIsAccepted) {
     putOn(right, 4);
     calibrate();
 
-    const Millis flush = ended - started;
-    std::cout << "Flush from air at the surface: " << flush << " ms of simulated time\n";
-    RecordProperty("FlushMilliseconds", std::to_string(flush));
-    EXPECT_GE(flush, 15000);
-    EXPECT_LE(flush, 40000);
+    EXPECT_GE(ended - started, 15000);
+    EXPECT_LE(ended - started, 40000);
 
     EXPECT_EQ(left.Screen, 32);
     EXPECT_EQ(s.LoopPO2, kSurfaceTarget);
@@ -73,13 +67,6 @@ TEST_F(CalibrationFixture, FlushFromAirAtTheSurfaceFillsTheLoopAndIsAccepted) {
         EXPECT_DOUBLE_EQ(left.CellFactor[cell], 0.99 * 0.98 / settled) << "cell " << cell;
         EXPECT_EQ(right.CellFactor[cell], left.CellFactor[cell]) << "cell " << cell;
     }
-    const auto& table = sim.recording().table();
-    EXPECT_EQ(std::get<std::string>(table.row(3)[kStatusColumn]), "Calibration Started");
-    EXPECT_EQ(std::get<std::string>(table.row(static_cast<int>(ended / 1000))[kStatusColumn]),
-              "Calibration ended");
-    const auto played = sounds();
-    EXPECT_EQ(played.front(), "7:injector.wav");
-    EXPECT_EQ(played.back(), "-7");
 }
 
 TEST_F(CalibrationFixture, FlushShowsTheReadingsOfEachBatch) {
@@ -108,7 +95,7 @@ TEST_F(CalibrationFixture, ClosingRunShowsCalibratingForSevenSecondsThenBeepsWit
     sim.advanceTo(closing + 7000);
     EXPECT_EQ(sounds(), (std::vector<std::string>{"1:DoubleBeep.wav"}));
     EXPECT_EQ(left.Screen, 17);
-    EXPECT_EQ(sim.clock().timer("Timer8").due(), closing + 10000);
+    EXPECT_EQ(timer("Timer8").due(), closing + 10000);
 }
 
 TEST_F(CalibrationFixture, TimeLimitEndsAFlushThatCannotFillTheLoop) {
@@ -135,14 +122,7 @@ TEST_F(CalibrationFixture, ClosingTheOxygenValveStopsTheFlush) {
     EXPECT_GT(volume, 20);
     EXPECT_EQ(left.CellFactor, factors);
     EXPECT_EQ(ended, started + 5001);
-    EXPECT_EQ(sim.clock().timer("Timer8").due(), ended + 3000);
-
-    const char* cycle[] = {"          NO OXYGEN            Check Valve  ", "     NO CALIBRATION   ",
-                           "       NO DIVE       "};
-    for (int round = 0; round < 6; ++round) {
-        runTimer("Timer8");
-        EXPECT_EQ(text("Label14"), cycle[round % 3]);
-    }
+    EXPECT_EQ(timer("Timer8").due(), ended + 3000);
 }
 
 TEST_F(CalibrationFixture, WithTheMouthpieceOpenTheCounterlungKeepsItsVolume) {
@@ -153,16 +133,30 @@ TEST_F(CalibrationFixture, WithTheMouthpieceOpenTheCounterlungKeepsItsVolume) {
     EXPECT_GT(s.LoopPO2, 0.5);
 }
 
-TEST_F(CalibrationFixture, FlushStartedAtTheTargetFindsTheCellsStuck) {
-    s.LoopPO2 = kSurfaceTarget;
-    const CellValues factors = left.CellFactor;
-    calibrate();
-    EXPECT_EQ(left.Screen, 26);
-    EXPECT_EQ(left.CellFactor, factors);
-    EXPECT_EQ(s.CalibrationCount, 0);
-    runTimer("Timer8");
-    EXPECT_EQ(text("Label14"), "      CELL STUCK       ");
-    EXPECT_EQ(left.Screen, 26);
+// What each failed check leads to; the failure screens' own cycles are the display tests'.
+TEST(Calibration, FailedChecksKeepTheOldFactors) {
+    struct Row {
+        double loopPO2;
+        std::size_t slowCell, deadCell;  // a dead cell gives 0 mV and is the one shown
+        int screen;                      // 26 cells stuck, 27 out of range
+    };
+    for (const Row row : {Row{kSurfaceTarget, 0, 0, 26}, Row{0.9, 2, 0, 26}, Row{0.9, 0, 2, 27}}) {
+        SCOPED_TRACE(::testing::Message()
+                     << row.loopPO2 << " " << row.slowCell << " " << row.deadCell);
+        CalibrationRig rig;
+        rig.shortFlush();
+        rig.s.LoopPO2 = row.loopPO2;
+        rig.s.SlowCell = static_cast<int>(row.slowCell);
+        if (row.deadCell) {
+            rig.s.OxygenCells[row.deadCell].Millivolts = 0;
+            rig.s.DrawnCell = static_cast<int>(row.deadCell);
+        }
+        const CellValues factors = rig.left.CellFactor;
+        rig.calibrate();
+        EXPECT_EQ(rig.left.Screen, row.screen);
+        EXPECT_EQ(rig.left.CellFactor, factors);
+        EXPECT_EQ(rig.s.CalibrationCount, 0);
+    }
 }
 
 TEST_F(CalibrationFixture, LoopAlreadyPastTheTargetEndsTheFlushAtOnce) {
@@ -171,31 +165,7 @@ TEST_F(CalibrationFixture, LoopAlreadyPastTheTargetEndsTheFlushAtOnce) {
     startCalibration();
     EXPECT_EQ(left.Screen, 26);
     EXPECT_EQ(s.LoopPO2, kSurfaceTarget + 0.1);
-    EXPECT_EQ(sim.clock().timer("Timer8").due(), started + 3000);
-}
-
-TEST_F(CalibrationFixture, SlowCellFindsTheCellsStuck) {
-    shortFlush();
-    s.SlowCell = 2;
-    calibrate();
-    EXPECT_EQ(left.Screen, 26);
-}
-
-TEST_F(CalibrationFixture, CellAtZeroMillivoltsFailsTheCalibration) {
-    shortFlush();
-    s.OxygenCells[2].Millivolts = 0;
-    s.DrawnCell = 2;
-    const CellValues factors = left.CellFactor;
-    calibrate();
-    EXPECT_EQ(left.Screen, 27);
-    EXPECT_EQ(left.CellFactor, factors);
-    const char* cycle[] = {"      CELL 2 FAILURE      REPLACE", "      OUT OF RANGE     ",
-                           "      CELL 2 FAILURE      REPLACE", "      NO DIVE       ",
-                           "     NO CALIBRATION    "};
-    for (int round = 0; round < 10; ++round) {
-        runTimer("Timer8");
-        EXPECT_EQ(text("Label14"), cycle[round % 5]);
-    }
+    EXPECT_EQ(timer("Timer8").due(), started + 3000);
 }
 
 TEST_F(CalibrationFixture, OnlyASlaveWaitingForDataTakesTheNewFactors) {
@@ -229,7 +199,7 @@ TEST_F(CalibrationFixture, EverythingElseRunsDuringTheFlushButNotTheTickItself) 
     EXPECT_GT(ended, started + 4000);
     EXPECT_EQ(text("Label14").substr(0, 17), "   FLUSHING BAG  ");
     // The re-armed tick still waits a whole cycle after the run's end.
-    EXPECT_EQ(sim.clock().timer("Timer8").due(), ended + 3000);
+    EXPECT_EQ(timer("Timer8").due(), ended + 3000);
 }
 
 TEST_F(CalibrationFixture, SwitchedOffDuringTheFlushTheFlushRunsOnAndTheNextTickBlanks) {

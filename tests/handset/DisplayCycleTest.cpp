@@ -43,53 +43,38 @@ TEST_F(DisplayCycleFixture, EachScreenShowsItsTextAndMovesOn) {
     const std::string readings = "0.21       1.23       -0.50";
     struct Row {
         int screen;
-        std::string text;  // a number: that slot of the fixed texts
+        std::string text;  // "slot": the fixed text of the screen's own slot
         int next;
     };
-    const Row rows[] = {
+    // Screens whose text is the fixed text of their own slot, with the screen each goes to.
+    const std::pair<int, int> fixed[] = {{1, 2},   {3, 2},   {6, 7},   {7, 6},   {8, 9},   {9, 8},
+                                         {12, 10}, {13, 13}, {14, 14}, {15, 15}, {16, 16}, {20, 20},
+                                         {21, 21}, {23, 24}, {24, 25}, {25, 23}, {26, 26}, {28, 29},
+                                         {30, 31}, {31, 27}, {44, 43}, {54, 54}};
+    std::vector<Row> rows = {
         {0, "", 0},
-        {1, "slot", 2},
         {2, scrubber, 3},
-        {3, "slot", 2},
         {5, kUntouched, 5},
-        {6, "slot", 7},
-        {7, "slot", 6},
-        {8, "slot", 9},
-        {9, "slot", 8},
         {10, std::string(32, ' ') + "CELL 2 FAILURE", 11},
         {11, replaceCell2, 12},
-        {12, "slot", 10},
-        {13, "slot", 13},
-        {14, "slot", 14},
-        {15, "slot", 15},
-        {16, "slot", 16},
         {17, kUntouched, 17},
         {18, "    Ambient Pressure      Down   990mb     Up ", 18},
         {19, "      OXYGEN %      Down    98%     Up ", 19},
-        {20, "slot", 20},
-        {21, "slot", 21},
-        {23, "slot", 24},
-        {24, "slot", 25},
-        {25, "slot", 23},
-        {26, "slot", 26},
         {27, replaceCell3, 28},
-        {28, "slot", 29},
         {29, replaceCell3, 30},
-        {30, "slot", 31},
-        {31, "slot", 27},
         {40, "     HIGH SETPOINT       Down    1.25    UP  ", 40},
         {41, "     LOW SETPOINT        Down    0.65     UP  ", 41},
         {42, "      BRIGHTNESS       Down   7      UP  ", 42},
         {43, onTime, 44},
-        {44, "slot", 43},
         {45, onTime, 17},
         {50, "    CELL WARNING            " + readings, 50},
         {51, "      LOW OXYGEN         " + readings, 51},
         {52, "      HIGH OXYGEN         " + readings, 52},
         {53, "", 53},
-        {54, "slot", 54},
         {99, "", 99},
     };
+    for (auto [screen, next] : fixed)
+        rows.push_back({screen, "slot", next});
     for (const Row& row : rows) {
         DisplayRig fresh;
         fresh.tickOn(row.screen);
@@ -99,14 +84,6 @@ TEST_F(DisplayCycleFixture, EachScreenShowsItsTextAndMovesOn) {
         EXPECT_EQ(fresh.text("Label14"), expected) << "screen " << row.screen;
         EXPECT_EQ(fresh.left.Screen, row.next) << "screen " << row.screen;
     }
-}
-
-TEST_F(DisplayCycleFixture, AHandsetThatIsOffShowsOneSpaceAndGoesToScreenZero) {
-    putOn(left, 17);
-    left.UnitOn = 0;
-    runTimer("Timer8");
-    EXPECT_EQ(text("Label14"), " ");
-    EXPECT_EQ(left.Screen, 0);
 }
 
 TEST_F(DisplayCycleFixture, StartupCheckLimits) {
@@ -142,23 +119,6 @@ TEST_F(DisplayCycleFixture, StartupCheckLimits) {
     }
 }
 
-TEST_F(DisplayCycleFixture, SlaveWaitsUntilItsMasterShowsTheMainScreen) {
-    putOn(right, 3);
-    right.IsMaster = 1;
-    left.IsMaster = 0;
-    tickOn(4);
-    EXPECT_EQ(text("Label14"), "        SLAVE          Waiting for Data    ");
-    EXPECT_EQ(left.Screen, 4);
-
-    right.Screen = 17;
-    sim.view().element("Label14").setText(kUntouched);
-    runTimer("Timer8");
-    EXPECT_EQ(left.Screen, 5);
-    EXPECT_EQ(left.IsMaster, 0);
-    EXPECT_EQ(text("Label14"), kUntouched);
-    EXPECT_TRUE(sounds().empty());
-}
-
 TEST_F(DisplayCycleFixture, SlaveWhoseMasterIsOffTakesOver) {
     left.IsMaster = 0;
     tickOn(4);
@@ -179,40 +139,13 @@ TEST_F(DisplayCycleFixture, EachRunStartsItsOwnTimerAgainForThreeSecondsLater) {
     putOn(left, 2);
     runTimer("Timer8");
     EXPECT_EQ(sim.now(), 3000);
-    EXPECT_TRUE(sim.clock().timer("Timer8").enabled());
-    EXPECT_EQ(sim.clock().timer("Timer8").due(), 6000);
+    EXPECT_TRUE(timer("Timer8").enabled());
+    EXPECT_EQ(timer("Timer8").due(), 6000);
     // The other handset's timer keeps its own count.
-    sim.clock().timer("Timer9").setEnabled(false);
+    timer("Timer9").setEnabled(false);
     runTimer("Timer8");
-    EXPECT_FALSE(sim.clock().timer("Timer9").enabled());
+    EXPECT_FALSE(timer("Timer9").enabled());
     EXPECT_EQ(left.Screen, 2);
-}
-
-TEST_F(HandsetFixture, MasterTurnedOnGoesFromTheBannerToTheDiveNowPrompts) {
-    startLeft();  // on at 0, the turn-on wait ends at 2000
-    EXPECT_EQ(left.Screen, 1);
-    runTimer("Timer8");
-    EXPECT_EQ(sim.now(), 3000);
-    EXPECT_EQ(text("Label14"), "  K.T.Varnel    Calvendrite  ");
-    EXPECT_EQ(left.Screen, 2);
-    runFor(3000);
-    EXPECT_EQ(text("Label14"), "     Elapsed ON Time     0 hrs 14 mins");
-    runFor(3000);
-    EXPECT_EQ(text("Label14"), "       DIVE NOW ?        Confirm    ");
-    runFor(3000);
-    EXPECT_EQ(text("Label14"), "     Elapsed ON Time     0 hrs 14 mins");
-}
-
-TEST_F(HandsetFixture, SlaveStartedDuringTheMastersStartupWaitsThenShowsItsMainScreen) {
-    startLeft();
-    startRight();
-    EXPECT_EQ(right.IsMaster, 0);
-    runFor(6000);
-    EXPECT_EQ(right.Screen, 4);
-    EXPECT_EQ(text("Label15"), "        SLAVE          Waiting for Data    ");
-    left.Screen = 17;
-    runTimer("Timer9");
-    EXPECT_EQ(right.Screen, 5);
 }
 
 }  // namespace

@@ -54,11 +54,20 @@ struct HandsetRig {
     std::string picture(const std::string& element) {
         return sim.view().element(element).picture().value_or("");
     }
-    std::string lastMessage() {
-        const RecordValue& value = sim.recording().table().row(s.RecordIndex)[kStatusColumn];
-        const auto* message = std::get_if<std::string>(&value);
+    std::string tag(const std::string& element) {
+        return sim.view().element(element).tag().value_or("");
+    }
+    std::optional<Rgb> fill(const std::string& element) {
+        return sim.view().element(element).fill();
+    }
+    SimTimer& timer(const std::string& name) { return sim.clock().timer(name); }
+    // The status message of one recording row; lastMessage() is the row being written.
+    std::string messageAt(int row) {
+        const auto* message =
+            std::get_if<std::string>(&sim.recording().table().row(row)[kStatusColumn]);
         return message ? *message : std::string();
     }
+    std::string lastMessage() { return messageAt(s.RecordIndex); }
     // The files played since the last call, in order, each as "channel:file" ("-7" for a stop).
     std::vector<std::string> sounds() {
         std::vector<std::string> result;
@@ -68,23 +77,14 @@ struct HandsetRig {
         return result;
     }
 
-    // Hardware switch on and the electronics started by the left button, the turn-on
-    // wait included.
-    void startLeft() {
-        tap("LHOO");
-        tap("Label8");
-        runFor(2000);
-    }
-    void startRight() {
-        tap("RHOO");
-        tap("Label11");
-        runFor(2000);
-    }
-    // A running handset put straight onto a screen, its next tick due a whole cycle on.
-    void putOn(HandsetState& handset, int screen) {
+    // A running handset put straight onto a screen, its next tick due a whole cycle on;
+    // made the master when asked (otherwise its role is left as it is).
+    void putOn(HandsetState& handset, int screen, bool master = false) {
         handset.SwitchOn = 1;
         handset.UnitOn = 1;
         handset.Screen = screen;
+        if (master)
+            handset.IsMaster = 1;
     }
 };
 

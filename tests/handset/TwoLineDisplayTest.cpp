@@ -3,6 +3,7 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <tuple>
 
 #include "core/HandsetScreens.h"
 #include "electronics/DisplayLines.h"
@@ -23,35 +24,36 @@ struct Layout {
     const char* second;
 };
 
+// Each fixed text with its length, every space kept, and the two lines it shows as.
 TEST(TwoLineDisplay, EveryFixedScreenTextShowsOnTwoLinesAsItsSpacesLayItOut) {
-    const std::map<int, Layout> expected = {
-        {1, {"  K.T.Varnel", "Calvendrite"}},
-        {3, {"       DIVE NOW ?", "Confirm"}},
-        {4, {"        SLAVE", "Waiting for Data"}},
-        {6, {" BATTERY WARNING", "REPLACE"}},
-        {7, {"        DIVE NOW?", "YES                      NO"}},
-        {8, {"       LOW BATTERY", "REPLACE"}},
-        {9, {"        NO DIVE", ""}},
-        {12, {"", "NO DIVE"}},
-        {13, {"     CHECK DILUENT!", "Confirm"}},
-        {14, {"      CALIBRATE ?", "YES                     NO"}},
-        {15, {"   MUST CALIBRATE!", "YES                     NO"}},
-        {16, {"    OPEN O2 VALVE", "Confirm"}},
-        {20, {"    Open Mouthpiece!", "Confirm"}},
-        {21, {"     OPEN O2 VALVE!", "Confirm"}},
-        {23, {"          NO OXYGEN", "Check Valve"}},
-        {24, {"     NO CALIBRATION", ""}},
-        {25, {"       NO DIVE", ""}},
-        {26, {"      CELL STUCK", ""}},
-        {28, {"      OUT OF RANGE", ""}},
-        {30, {"      NO DIVE", ""}},
-        {31, {"     NO CALIBRATION", ""}},
-        {32, {"   CALIBRATING", ""}},
-        {33, {"   CALIBRATING", ""}},
-        {34, {"   CALIBRATING", ""}},
-        {44, {"      RESET NOW", "Yes                         No"}},
-        {53, {"  RESET OTHER UNIT", ""}},
-        {54, {"    LOW BATTERY", ""}},
+    const std::map<int, std::pair<std::size_t, Layout>> expected = {
+        {1, {29, {"  K.T.Varnel", "Calvendrite"}}},
+        {3, {36, {"       DIVE NOW ?", "Confirm"}}},
+        {4, {43, {"        SLAVE", "Waiting for Data"}}},
+        {6, {31, {" BATTERY WARNING", "REPLACE"}}},
+        {7, {49, {"        DIVE NOW?", "YES                      NO"}}},
+        {8, {36, {"       LOW BATTERY", "REPLACE"}}},
+        {9, {19, {"        NO DIVE", ""}}},
+        {12, {51, {"", "NO DIVE"}}},
+        {13, {36, {"     CHECK DILUENT!", "Confirm"}}},
+        {14, {50, {"      CALIBRATE ?", "YES                     NO"}}},
+        {15, {51, {"   MUST CALIBRATE!", "YES                     NO"}}},
+        {16, {26, {"    OPEN O2 VALVE", "Confirm"}}},
+        {20, {32, {"    Open Mouthpiece!", "Confirm"}}},
+        {21, {34, {"     OPEN O2 VALVE!", "Confirm"}}},
+        {23, {44, {"          NO OXYGEN", "Check Valve"}}},
+        {24, {22, {"     NO CALIBRATION", ""}}},
+        {25, {21, {"       NO DIVE", ""}}},
+        {26, {23, {"      CELL STUCK", ""}}},
+        {28, {23, {"      OUT OF RANGE", ""}}},
+        {30, {20, {"      NO DIVE", ""}}},
+        {31, {23, {"     NO CALIBRATION", ""}}},
+        {32, {16, {"   CALIBRATING", ""}}},
+        {33, {16, {"   CALIBRATING", ""}}},
+        {34, {16, {"   CALIBRATING", ""}}},
+        {44, {52, {"      RESET NOW", "Yes                         No"}}},
+        {53, {20, {"  RESET OTHER UNIT", ""}}},
+        {54, {19, {"    LOW BATTERY", ""}}},
     };
     const auto screens = fixedHandsetScreens();
     for (int slot = 0; slot < kScreenCount; ++slot) {
@@ -61,8 +63,9 @@ TEST(TwoLineDisplay, EveryFixedScreenTextShowsOnTwoLinesAsItsSpacesLayItOut) {
             EXPECT_EQ(text, "") << "slot " << slot << " has a text this table does not know";
             continue;
         }
-        EXPECT_EQ(wrapOnTwoLines(text), (TwoLines{row->second.first, row->second.second}))
-            << "slot " << slot;
+        const auto& [length, layout] = row->second;
+        EXPECT_EQ(text.size(), length) << "slot " << slot;
+        EXPECT_EQ(wrapOnTwoLines(text), (TwoLines{layout.first, layout.second})) << "slot " << slot;
     }
 }
 
@@ -95,20 +98,22 @@ TEST(TwoLineDisplay, TextsMadeUpAtRunTimeKeepTheirLinesAtTheirWidestValues) {
         EXPECT_EQ(wrapOnTwoLines(text), (TwoLines{layout.first, layout.second})) << text;
 }
 
-TEST(TwoLineDisplay, WidthDecidesWhereALineBreaks) {
+TEST(TwoLineDisplay, WidthDecidesWhereALineBreaksAndAThirdLineIsNotShown) {
     const std::string banner = "  K.T.Varnel    Calvendrite  ";
-    EXPECT_EQ(wrapOnTwoLines(banner, 40), (TwoLines{"  K.T.Varnel    Calvendrite", ""}));
-    EXPECT_EQ(wrapOnTwoLines(banner, 19), (TwoLines{"  K.T.Varnel", "Calvendrite"}));
-    // A word never splits, even when it is wider than the line; spaces that fit before a
-    // word that does not fit stay behind on their own line.
-    EXPECT_EQ(wrapOnTwoLines(banner, 5), (TwoLines{"", "K.T.Varnel"}));
-}
-
-TEST(TwoLineDisplay, WhatWouldFollowTheSecondLineIsNotShown) {
     const std::string spaces(40, ' ');
-    EXPECT_EQ(wrapOnTwoLines("ONE" + spaces + "TWO" + spaces + "THREE"), (TwoLines{"ONE", "TWO"}));
-    EXPECT_EQ(wrapOnTwoLines(""), (TwoLines{"", ""}));
-    EXPECT_EQ(wrapOnTwoLines(" "), (TwoLines{"", ""}));
+    const std::tuple<std::string, int, Layout> rows[] = {
+        {banner, 40, {"  K.T.Varnel    Calvendrite", ""}},
+        {banner, 19, {"  K.T.Varnel", "Calvendrite"}},
+        // A word never splits, even when it is wider than the line; spaces that fit before a
+        // word that does not fit stay behind on their own line.
+        {banner, 5, {"", "K.T.Varnel"}},
+        {"ONE" + spaces + "TWO" + spaces + "THREE", kDisplayColumns, {"ONE", "TWO"}},
+        {"", kDisplayColumns, {"", ""}},
+        {" ", kDisplayColumns, {"", ""}},
+    };
+    for (const auto& [text, width, layout] : rows)
+        EXPECT_EQ(wrapOnTwoLines(text, width), (TwoLines{layout.first, layout.second}))
+            << "'" << text << "' at " << width;
 }
 
 }  // namespace

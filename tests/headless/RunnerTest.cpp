@@ -12,6 +12,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The left handset's turn-on click at 1 s holds the whole unit until 3 s.
+const std::string kTurnOn = "0.5 tap LHOO\n1 tap Label8\n";
+
 struct RunnerFixture : ::testing::Test {
     fs::path folder;
     std::ostringstream out, err;
@@ -62,11 +65,14 @@ TEST_F(RunnerFixture, QuietMinuteRecordsSixtyRows) {
 }
 
 TEST_F(RunnerFixture, RefusedScenariosWriteNothing) {
-    const std::pair<const char*, const char*> rows[] = {
+    const std::pair<std::string, const char*> rows[] = {
         {"0 dump\n3 fly ADVOn\n", "test.scenario:2: unknown verb 'fly'"},
         {"0 dump\n\n1 tap Nowhere\n", "test.scenario:3: unknown element 'Nowhere'"},
         {"5 dump\n4 dump\n", "test.scenario:2: the time 4 s goes back before 5 s"},
         {"1 answer 12\n", "test.scenario:1: there is no text prompt open to answer"},
+        // held during the turn-on click, refused when it is applied
+        {kTurnOn + "2 answer 12\n5 end\n",
+         "test.scenario:3: there is no text prompt open to answer"},
     };
     for (auto [scenario, message] : rows) {
         write("out.csv", "keep me");
@@ -96,28 +102,6 @@ TEST_F(RunnerFixture, UntilCutsTheRunAndRunsTimersDueAtTheEnd) {
     EXPECT_EQ(lines("out.csv").size(), 4u + 2u + 2u);
 }
 
-TEST_F(RunnerFixture, DumpsShowTheAdvBoxAndItsButton) {
-    ASSERT_EQ(run("1 uncheck ADVOn\n1 dump\n2 check ADVOn\n2 dump\n"), kRunPlayed);
-    const auto dumps = lines("out.jsonl");
-    ASSERT_EQ(dumps.size(), 2u);
-    EXPECT_NE(dumps[0].find("\"ADVOn\":{\"text\":\"ADV Enabled\",\"checked\":false}"),
-              std::string::npos);
-    EXPECT_NE(dumps[0].find("\"Image17\":{\"visible\":false}"), std::string::npos);
-    EXPECT_NE(dumps[1].find("\"ADVOn\":{\"text\":\"ADV Enabled\",\"checked\":true}"),
-              std::string::npos);
-    EXPECT_NE(dumps[1].find("\"Image17\":{\"visible\":true}"), std::string::npos);
-    EXPECT_NE(dumps[0].find("\"t\":1000,"), std::string::npos);
-}
-
-TEST_F(RunnerFixture, SameScenarioGivesTheSameDumps) {
-    const std::string scenario = "0 dump\n30 uncheck ADVOn\n45.5 dump\n90 check ADVOn\n120 dump\n";
-    ASSERT_EQ(run(scenario), kRunPlayed);
-    const std::string first = readTestFile((folder / "out.jsonl").string());
-    ASSERT_EQ(run(scenario), kRunPlayed);
-    EXPECT_EQ(readTestFile((folder / "out.jsonl").string()), first);
-    EXPECT_EQ(std::count(first.begin(), first.end(), '\n'), 3);
-}
-
 TEST_F(RunnerFixture, WindowClockLinesChangeNothingInVirtualTime) {
     const std::string dive = "1 tap Image7\n5 tap Image10\n9 dump\n20 end\n";
     ASSERT_EQ(run(dive), kRunPlayed) << err.str();
@@ -134,41 +118,41 @@ TEST_F(RunnerFixture, WindowClockLinesChangeNothingInVirtualTime) {
     EXPECT_EQ(lines("out.jsonl"), plainDump);
 }
 
+// A settings file is read at the start and written back at the end; nonsense in it gives
+// sane values, written back as numbers.
 TEST_F(RunnerFixture, SettingsFileIsReadAndWrittenBack) {
-    const fs::path settings = write("loopsim.ini", "[Settings]\nCO2=20\nLeftTimer=61\n");
-    ASSERT_EQ(run("0 dump\n1 end\n", {"--settings", settings.string()}), kRunPlayed);
-    EXPECT_NE(readTestFile((folder / "out.jsonl").string()).find("\"ScrubberMinutes\":20,"),
-              std::string::npos);
-    const std::string written = readTestFile(settings.string());
-    for (const char* line : {"CO2=20", "LeftTimer=61", "LeftBattery=6.2", "RightBattery=6.2"})
-        EXPECT_NE(written.find(line), std::string::npos) << written;
-}
-
-TEST_F(RunnerFixture, BadSettingsGiveSaneValuesWrittenBackAsNumbers) {
-    const fs::path settings =
-        write("loopsim.ini",
-              "[Settings]\nCO2=nan\nLeftTimer=1, 2\nLeftBattery=@Invalid()\nRightBattery=-7\n");
-    ASSERT_EQ(run("0 dump\n1 end\n", {"--settings", settings.string()}), kRunPlayed);
-    EXPECT_EQ(err.str(), "");
-    const std::string dump = readTestFile((folder / "out.jsonl").string());
-    for (const char* field : {"\"ScrubberMinutes\":14,", "\"OnMinutes\":14,",
-                              "\"BatteryVolts\":6.2}", "\"BatteryVolts\":0}"})
-        EXPECT_NE(dump.find(field), std::string::npos) << field;
-    const std::string written = readTestFile(settings.string());
-    for (const char* line : {"CO2=14", "LeftTimer=14", "LeftBattery=6.2", "RightBattery=0"})
-        EXPECT_NE(written.find(line), std::string::npos) << written;
-}
-
-TEST_F(RunnerFixture, BinarySettingsFileGivesTheDefaults) {
-    std::string junk;
+    std::string binary;
     for (int i = 0; i < 4096; ++i)
-        junk += static_cast<char>((i * 7919 + 13) % 256);
-    const fs::path settings = write("loopsim.ini", junk);
-    ASSERT_EQ(run("0 dump\n1 end\n", {"--settings", settings.string()}), kRunPlayed);
-    const std::string dump = readTestFile((folder / "out.jsonl").string());
-    for (const char* field :
-         {"\"ScrubberMinutes\":14,", "\"OnMinutes\":14,", "\"BatteryVolts\":6.2}"})
-        EXPECT_NE(dump.find(field), std::string::npos) << field;
+        binary += static_cast<char>((i * 7919 + 13) % 256);
+    struct Row {
+        std::string ini;
+        std::vector<const char*> dumped, written;
+    };
+    const Row rows[] = {
+        {"[Settings]\nCO2=20\nLeftTimer=61\n",
+         {"\"ScrubberMinutes\":20,"},
+         {"CO2=20", "LeftTimer=61", "LeftBattery=6.2", "RightBattery=6.2"}},
+        {"[Settings]\nCO2=nan\nLeftTimer=1, 2\nLeftBattery=@Invalid()\nRightBattery=-7\n",
+         {"\"ScrubberMinutes\":14,", "\"OnMinutes\":14,", "\"BatteryVolts\":6.2}",
+          "\"BatteryVolts\":0}"},
+         {"CO2=14", "LeftTimer=14", "LeftBattery=6.2", "RightBattery=0"}},
+        // not an INI file at all
+        {binary, {"\"ScrubberMinutes\":14,", "\"OnMinutes\":14,", "\"BatteryVolts\":6.2}"}, {}},
+    };
+    for (const Row& row : rows) {
+        const fs::path settings = write("loopsim.ini", row.ini);
+        err.str("");
+        ASSERT_EQ(run("0 dump\n1 end\n", {"--settings", settings.string()}), kRunPlayed);
+        const std::string dump = readTestFile((folder / "out.jsonl").string());
+        for (const char* field : row.dumped)
+            EXPECT_NE(dump.find(field), std::string::npos) << field;
+        const std::string written = readTestFile(settings.string());
+        if (!row.written.empty()) {
+            EXPECT_EQ(err.str(), "");
+        }
+        for (const char* line : row.written)
+            EXPECT_NE(written.find(line), std::string::npos) << written;
+    }
 }
 
 TEST_F(RunnerFixture, WithoutDumpFileDumpsGoToStandardOutput) {
@@ -178,25 +162,15 @@ TEST_F(RunnerFixture, WithoutDumpFileDumpsGoToStandardOutput) {
     EXPECT_EQ(out.str().rfind("{\"t\":0,", 0), 0u);
 }
 
-}  // namespace
-}  // namespace loopsim
-
-namespace loopsim {
-namespace {
-
-// The left handset's turn-on click at 1 s holds the whole unit until 3 s.
-constexpr const char* kTurnOn = "0.5 tap LHOO\n1 tap Label8\n";
-
 TEST_F(RunnerFixture, HoldReleasesAfterTheTimerDueAtItsOwnMillisecond) {
     // Holding both right buttons exactly the switch-off tick's second switches the handset off.
-    ASSERT_EQ(run(std::string(kTurnOn) + "10 hold Label19 1000\n12 dump\n"), kRunPlayed)
-        << err.str();
+    ASSERT_EQ(run(kTurnOn + "10 hold Label19 1000\n12 dump\n"), kRunPlayed) << err.str();
     EXPECT_NE(readTestFile((folder / "out.jsonl").string()).find("\"LeftHandset\":{\"UnitOn\":0"),
               std::string::npos);
 }
 
 TEST_F(RunnerFixture, DumpInsideAHoldOnlyObserves) {
-    const std::string held = std::string(kTurnOn) + "2 tap Image7\n";
+    const std::string held = kTurnOn + "2 tap Image7\n";
     ASSERT_EQ(run(held + "2 dump\n5 end\n"), kRunPlayed) << err.str();
     const std::string withDump = readTestFile((folder / "out.csv").string());
     const std::string dump = readTestFile((folder / "out.jsonl").string());
@@ -207,27 +181,16 @@ TEST_F(RunnerFixture, DumpInsideAHoldOnlyObserves) {
     EXPECT_NE(dump.find("\"t\":3000,"), std::string::npos);
     EXPECT_NE(dump.find("\"OxygenValve\":\"OPEN\""), std::string::npos);
     EXPECT_NE(dump.find("\"RecordIndex\":1,"), std::string::npos);
-}
-
-TEST_F(RunnerFixture, ExitInsideAHoldEndsTheRunWhenTheHoldEnds) {
-    ASSERT_EQ(run(std::string(kTurnOn) + "2 exit\n4 tap Image7\n9 dump\n"), kRunPlayed);
-    EXPECT_EQ(readTestFile((folder / "out.jsonl").string()), "");
-    EXPECT_EQ(lines("out.csv").size(), 4u + 1u + 2u);  // only the second before the hold
-}
-
-TEST_F(RunnerFixture, LinesInsideAHoldAtTheEndAreStillApplied) {
-    ASSERT_EQ(run(std::string(kTurnOn) + "2 tap Image7\n2 dump\n"), kRunPlayed);
+    // Lines inside a hold at the scenario's end are still applied.
+    ASSERT_EQ(run(held + "2 dump\n"), kRunPlayed) << err.str();
     EXPECT_NE(readTestFile((folder / "out.jsonl").string()).find("\"OxygenValve\":\"OPEN\""),
               std::string::npos);
 }
 
-TEST_F(RunnerFixture, HeldAnswerWithNoPromptIsRefusedWithItsLine) {
-    write("out.csv", "keep me");
-    EXPECT_EQ(run(std::string(kTurnOn) + "2 answer 12\n5 end\n"), kRunRefused);
-    EXPECT_NE(err.str().find("test.scenario:3: there is no text prompt open to answer"),
-              std::string::npos)
-        << err.str();
-    EXPECT_EQ(readTestFile((folder / "out.csv").string()), "keep me");
+TEST_F(RunnerFixture, ExitInsideAHoldEndsTheRunWhenTheHoldEnds) {
+    ASSERT_EQ(run(kTurnOn + "2 exit\n4 tap Image7\n9 dump\n"), kRunPlayed);
+    EXPECT_EQ(readTestFile((folder / "out.jsonl").string()), "");
+    EXPECT_EQ(lines("out.csv").size(), 4u + 1u + 2u);  // only the second before the hold
 }
 
 TEST_F(RunnerFixture, MainWindowButtons) {
