@@ -18,7 +18,8 @@ void IniSettingsStore::write(const std::string& key, const std::string& value) {
 
 bool IniSettingsStore::sync() {
     settings_.sync();
-    return settings_.status() == QSettings::NoError;
+    // A file that was not INI when read keeps its FormatError; only access counts here.
+    return settings_.status() != QSettings::AccessError;
 }
 
 }  // namespace loopsim
