@@ -4,18 +4,17 @@
 #include <string>
 
 #include "AssetLookup.h"
-#include "TempFolder.h"
+#include "ScratchFolder.h"
 
 namespace loopsim::assets {
 namespace {
 
 TEST(AssetLookupTest, FindsNamesAsTheSimulationSpellsThem) {
-    TempFolder folder;
+    test::ScratchFolder folder;
     ASSERT_FALSE(folder.path().empty());
     for (const char* file : {"HSOn.jpg", "MouthO.jpg", "Sounds/LowO2.wav", "Sounds/bubbles.wav",
-                             "Sounds/CLICK.wav", "Tone.wav", "tone.wav", "TONE.wav"}) {
-        folder.touch(file);
-    }
+                             "Sounds/CLICK.wav", "Tone.wav", "tone.wav", "TONE.wav"})
+        folder.write(file, file);
     struct Row {
         const char* requested;
         std::optional<std::string> expected;

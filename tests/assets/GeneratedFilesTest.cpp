@@ -15,8 +15,8 @@
 #include "ExpectedWavHeader.h"
 #include "PictureCatalogue.h"
 #include "PictureLayout.h"
+#include "ScratchFolder.h"
 #include "SoundCatalogue.h"
-#include "TempFolder.h"
 
 namespace loopsim::assets {
 namespace {
@@ -57,7 +57,7 @@ class GeneratedFilesTest : public testing::Test {
         generate(folder_.path());
     }
 
-    TempFolder folder_;
+    test::ScratchFolder folder_;
 };
 
 TEST(GeneratedNamesTest, BuildListsMatchTheGeneratorTables) {
@@ -144,7 +144,7 @@ TEST_F(GeneratedFilesTest, PicturesHaveTheirLayoutSizeAndThePanelColourAtTheCorn
 }
 
 TEST_F(GeneratedFilesTest, GeneratingAgainWritesTheSameBytes) {
-    TempFolder again;
+    test::ScratchFolder again;
     ASSERT_FALSE(again.path().empty());
     generate(again.path());
     const std::set<std::string> files = filesUnder(folder_.path());

@@ -4,17 +4,14 @@
 #include <sstream>
 
 #include "GoldenFile.h"
+#include "ScratchFolder.h"
 #include "headless/Runner.h"
 
 namespace loopsim {
 namespace {
 
-namespace fs = std::filesystem;
-
 TEST(PreDiveScenario, PlaysAsRecorded) {
-    const fs::path folder = fs::temp_directory_path() / "loopsim-handset-predive";
-    fs::remove_all(folder);
-    fs::create_directories(folder);
+    const test::ScratchFolder folder;
     std::ostringstream out, err;
     const auto options = parseRunArguments(
         {testDataPath("handset-predive.scenario"), "--out", (folder / "out.csv").string(), "--dump",
@@ -27,7 +24,6 @@ TEST(PreDiveScenario, PlaysAsRecorded) {
     expectMatchesGoldenFile(withoutWrittenDate(readTestFile((folder / "out.csv").string())),
                             "handset-predive.csv");
     expectMatchesGoldenFile(readTestFile((folder / "out.jsonl").string()), "handset-predive.jsonl");
-    fs::remove_all(folder);
 }
 
 }  // namespace

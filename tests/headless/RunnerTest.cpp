@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "GoldenFile.h"
+#include "ScratchFolder.h"
 #include "headless/Runner.h"
 
 namespace loopsim {
@@ -16,21 +17,11 @@ namespace fs = std::filesystem;
 const std::string kTurnOn = "0.5 tap LHOO\n1 tap Label8\n";
 
 struct RunnerFixture : ::testing::Test {
-    fs::path folder;
+    test::ScratchFolder folder;
     std::ostringstream out, err;
 
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("loopsim-runner-" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
-
     fs::path write(const std::string& name, const std::string& text) {
-        std::ofstream(folder / name, std::ios::binary) << text;
-        return folder / name;
+        return folder.write(name, text);
     }
 
     int run(const std::string& scenario, std::vector<std::string> extra = {}) {

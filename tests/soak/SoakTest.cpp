@@ -3,7 +3,6 @@
 // names the seed and the last actions as scenario lines; LOOPSIM_SOAK_SEED=N runs seed N
 // on its own to replay it.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <algorithm>
 #include <cstdlib>
@@ -14,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "ScratchFolder.h"
 #include "core/Scenario.h"
 #include "core/Simulation.h"
 #include "core/StateDump.h"
@@ -283,13 +283,11 @@ TEST_P(SoakBySeed, RandomInputKeepsTheStateSane) {
     const Millis seconds = kSoakLength / 1000;
     EXPECT_LE(s.RecordIndex, std::min<Millis>(seconds, 32767));
     EXPECT_GE(s.RecordIndex, std::min<Millis>(seconds * 9 / 10, 32767));
-    const std::filesystem::path file =
-        std::filesystem::temp_directory_path() /
-        ("loopsim-soak-" + std::to_string(::getpid()) + "-" + std::to_string(seed) + ".csv");
+    const test::ScratchFolder folder;
+    const std::filesystem::path file = folder / "soak.csv";
     ASSERT_EQ(writeRecordingFile(file, table, s.RecordIndex, CalendarTime{}), std::nullopt);
     RecordTable read;
     const RecordingReadResult result = readRecordingFile(file, read);
-    std::filesystem::remove(file);
     ASSERT_TRUE(result.ok) << result.error;
     ASSERT_EQ(result.rows, kept);
     for (int row = 1; row <= kept; ++row)

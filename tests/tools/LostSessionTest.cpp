@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "GoldenFile.h"
+#include "ScratchFolder.h"
 #include "headless/IniSettingsStore.h"
 #include "headless/Runner.h"
 #include "tools/LostSession.h"
@@ -73,20 +74,10 @@ TEST(LostSession, ReadsTheStartSettingsFromTheHeadComments) {
 }
 
 struct LostSessionFiles : ::testing::Test {
-    fs::path folder;
-
-    void SetUp() override {
-        folder = fs::temp_directory_path() /
-                 ("loopsim-lost-" +
-                  std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
-    }
-    void TearDown() override { fs::remove_all(folder); }
+    test::ScratchFolder folder;
 
     fs::path write(const std::string& name, const std::string& text) {
-        std::ofstream(folder / name, std::ios::binary) << text;
-        return folder / name;
+        return folder.write(name, text);
     }
 };
 

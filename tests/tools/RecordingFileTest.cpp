@@ -5,6 +5,7 @@
 #include <sstream>
 
 #include "GoldenFile.h"
+#include "ScratchFolder.h"
 #include "core/Simulation.h"
 #include "tools/RecordingFile.h"
 
@@ -140,11 +141,10 @@ TEST(RecordingFile, HundredThousandRowsReadAsTheTableFull) {
     for (int second = 1; second <= 100000; ++second)
         text += std::to_string(second) + "," + std::to_string(second % 100) + ",0.5,10,1.3,16,\r\n";
     text += trailer;
-    const auto path = std::filesystem::temp_directory_path() / "loopsim-hundred-thousand-rows.csv";
-    std::ofstream(path, std::ios::binary) << text;
+    const test::ScratchFolder folder;
     RecordTable table;
-    const RecordingReadResult result = readRecordingFile(path, table);
-    std::filesystem::remove(path);
+    const RecordingReadResult result =
+        readRecordingFile(folder.write("hundred-thousand-rows.csv", text), table);
     ASSERT_TRUE(result.ok) << result.error;
     EXPECT_EQ(result.rows, RecordTable::kLastRow);
     EXPECT_EQ(table.row(RecordTable::kLastRow),
@@ -166,8 +166,7 @@ TEST(RecordingFile, ReadsAtMostTheTableRows) {
 }
 
 TEST(RecordingFile, WrittenThroughATemporaryFile) {
-    const auto folder = std::filesystem::temp_directory_path() / "loopsim-recording-test";
-    std::filesystem::create_directories(folder);
+    const test::ScratchFolder folder;
     const auto path = folder / kRecordingFileName;
     ASSERT_FALSE(writeRecordingFile(path, sampleTable(), 3, kWritten));
     EXPECT_FALSE(std::filesystem::exists(folder / "TarvenLoopsimData.csv.partial"));
@@ -175,7 +174,6 @@ TEST(RecordingFile, WrittenThroughATemporaryFile) {
     EXPECT_EQ(readRecordingFile(path, table).rows, 3);
     EXPECT_TRUE(
         writeRecordingFile(folder / "no-such-folder" / "x.csv", sampleTable(), 3, kWritten));
-    std::filesystem::remove_all(folder);
 }
 
 TEST(Recording, TickCopiesTheStateIntoTheNextRow) {
