@@ -2,8 +2,8 @@
 
 #include <algorithm>
 #include <fstream>
-#include <sstream>
 
+#include "core/FileText.h"
 #include "core/Format.h"
 #include "core/Scenario.h"
 #include "core/ScenarioPlay.h"
@@ -18,16 +18,6 @@ namespace {
 constexpr const char* kUsage =
     "usage: loopsim-run SCENARIO [--out FILE.csv] [--dump FILE.jsonl] [--until SECONDS] "
     "[--settings FILE]\n";
-
-bool readWholeFile(const std::filesystem::path& path, std::string& contents) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    contents = buffer.str();
-    return true;
-}
 
 bool writeWholeFile(const std::filesystem::path& path, const std::string& contents) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
@@ -88,8 +78,8 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
 
 int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err) {
     const std::string scenarioName = options.scenario.string();
-    std::string text;
-    if (!readWholeFile(options.scenario, text)) {
+    const auto text = readFileText(options.scenario);
+    if (!text) {
         err << scenarioName << ": cannot read the scenario file\n";
         return kRunRefused;
     }
@@ -99,7 +89,7 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
         settings.emplace(QString::fromStdString(options.settings->string()));
     Simulation simulation(settings ? &*settings : nullptr);
 
-    const Scenario scenario = parseScenario(text, &simulation.input());
+    const Scenario scenario = parseScenario(*text, &simulation.input());
     if (scenario.error) {
         err << scenarioName << ":" << scenario.error->lineNumber << ": " << scenario.error->message
             << "\n";

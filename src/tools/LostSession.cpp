@@ -1,8 +1,8 @@
 #include "tools/LostSession.h"
 
 #include <fstream>
-#include <sstream>
 
+#include "core/FileText.h"
 #include "core/ScenarioPlay.h"
 #include "core/Simulation.h"
 
@@ -32,15 +32,6 @@ bool isComment(std::string_view line) {
 
 bool isBlank(std::string_view line) {
     return line.find_first_not_of(" \t") == std::string_view::npos;
-}
-
-std::optional<std::string> readWholeFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return std::nullopt;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
 }
 
 }  // namespace
@@ -116,7 +107,7 @@ RebuiltRecording rebuildRecordingFromLog(std::string_view logText,
 RebuiltRecording rebuildLostSession(const std::filesystem::path& logPath,
                                     const std::filesystem::path& recordingPath,
                                     SettingsStore* settingsToSave) {
-    const auto logText = readWholeFile(logPath);
+    const auto logText = readFileText(logPath);
     if (!logText)
         return {"cannot read the session log " + logPath.string(), 0};
     RebuiltRecording rebuilt =
@@ -132,7 +123,7 @@ RebuiltRecording rebuildLostSession(const std::filesystem::path& logPath,
 }
 
 bool isLostSessionLog(const std::filesystem::path& logPath) {
-    const auto logText = readWholeFile(logPath);
+    const auto logText = readFileText(logPath);
     return logText && sessionLogIsUnfinished(*logText);
 }
 

@@ -5,10 +5,10 @@
 #include <cstdio>
 #include <ctime>
 #include <fstream>
-#include <sstream>
 #include <system_error>
 #include <vector>
 
+#include "core/FileText.h"
 #include "core/Format.h"
 
 namespace loopsim {
@@ -257,12 +257,10 @@ RecordingReadResult readRecordingText(std::string_view text, RecordTable& table)
 }
 
 RecordingReadResult readRecordingFile(const std::filesystem::path& path, RecordTable& table) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    const auto text = readFileText(path);
+    if (!text)
         return {false, 0, "cannot open " + path.string()};
-    std::ostringstream contents;
-    contents << in.rdbuf();
-    return readRecordingText(contents.str(), table);
+    return readRecordingText(*text, table);
 }
 
 }  // namespace loopsim
