@@ -46,6 +46,7 @@ TEST(Scenario, ParsesEveryVerbAndLogLinesParseBackTheSame) {
         "3.5 speed 10\n"
         "4 resume\n"
         "4 dump\n"
+        "4.5 uncheck ADVOn\n"
         "5 exit\n",
         &router);
     const std::tuple<int, Millis, Verb, std::string, std::string> expected[] = {
@@ -61,7 +62,8 @@ TEST(Scenario, ParsesEveryVerbAndLogLinesParseBackTheSame) {
         {12, 3500, Verb::Speed, "", "10"},
         {13, 4000, Verb::Resume, "", ""},
         {14, 4000, Verb::Dump, "", ""},
-        {15, 5000, Verb::Exit, "", ""},
+        {15, 4500, Verb::Uncheck, "ADVOn", ""},
+        {16, 5000, Verb::Exit, "", ""},
     };
     ASSERT_FALSE(scenario.error) << scenario.error->message;
     ASSERT_EQ(scenario.lines.size(), std::size(expected));
@@ -88,6 +90,7 @@ TEST(Scenario, RefusesBadLinesNamingTheLine) {
         {"x tap Image7\n", "not a number of seconds"},
         {"1 hold Image7 soon\n", "not a number"},
         {"1 check Image7\n", "not a check box"},
+        {"1 uncheck Image7\n", "not a check box"},
         {"1 set ADVOn 3\n", "not a slider"},
         {"1 tap\n", "needs an element"},
         {"1 tap Image7 now\n", "unexpected 'now'"},

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -125,18 +126,26 @@ TEST_F(ClockFixture, HoldStopsEverythingThenRunsLateTimersOnce) {
     EXPECT_EQ(log.back(), "Tick@2400");
 }
 
+// Sleeping and holding processes alike: a simulation may end in the middle of either.
 TEST_F(ClockFixture, DestroyingTheClockFreesWaitingProcesses) {
-    auto process = [](SimClock& clock, std::shared_ptr<int> token) -> Process {
+    auto sleeping = [](SimClock& clock, std::shared_ptr<int> token) -> Process {
         co_await clock.sleepFor(1000);
+        ++*token;
+    };
+    auto holding = [](SimClock& clock, std::shared_ptr<int> token) -> Process {
+        co_await clock.holdFor(1000);
         ++*token;
     };
     auto token = std::make_shared<int>(0);
     {
         SimClock local;
-        process(local, token);
-        EXPECT_EQ(token.use_count(), 2);
+        sleeping(local, token);
+        holding(local, token);
+        EXPECT_TRUE(local.holding());
+        EXPECT_EQ(token.use_count(), 3);
     }
     EXPECT_EQ(token.use_count(), 1);
+    EXPECT_EQ(*token, 0);
 }
 
 }  // namespace

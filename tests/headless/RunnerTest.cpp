@@ -146,6 +146,15 @@ TEST_F(RunnerFixture, SettingsFileIsReadAndWrittenBack) {
     }
 }
 
+// A settings file that cannot be written is said, and the run still counts as played.
+TEST_F(RunnerFixture, SettingsThatCannotBeWrittenAreSaid) {
+    std::filesystem::create_directories(folder / "a-folder.ini");
+    ASSERT_EQ(run("1 end\n", {"--settings", (folder / "a-folder.ini").string()}), kRunPlayed);
+    EXPECT_EQ(err.str(), "loopsim-run: could not write the settings to " +
+                             (folder / "a-folder.ini").string() + "\n");
+    EXPECT_TRUE(fs::exists(folder / "out.csv"));
+}
+
 TEST_F(RunnerFixture, WithoutDumpFileDumpsGoToStandardOutput) {
     std::vector<std::string> arguments{write("test.scenario", "0 dump\n").string(), "--out",
                                        (folder / "out.csv").string()};
