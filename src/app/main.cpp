@@ -16,6 +16,7 @@
 #include "app/QtSoundBackend.h"
 #include "app/ResultsViewer.h"
 #include "app/ScenarioFileLog.h"
+#include "app/SessionFolderLock.h"
 #include "app/SessionLog.h"
 #include "app/SimulatorSession.h"
 #include "app/UserMessages.h"
@@ -78,6 +79,11 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    loopsim::SessionFolderLock folderLock;
+    if (!folderLock.take()) {
+        messages.showMessage(nullptr, loopsim::sessionFolderTakenMessage());
+        return 1;
+    }
     offerLostRecording(files, messages);
     loopsim::MediaDeviceOutputs outputs;
     loopsim::ElapsedTimerClock wallClock;

@@ -1,7 +1,7 @@
 // A window session that never ends by itself, for the lost-session test to kill: the
-// start-up warning accepted, the clock at ten times the speed, and a round of clicks on the
-// unit every 40 ms of wall time, all logged in the session log of the current folder. The
-// stored settings live in the folder named by the one argument.
+// folder taken as the program takes it, the start-up warning accepted, the clock at ten times the
+// speed, and a round of clicks on the unit every 40 ms of wall time, all logged in the session log
+// of the current folder. The stored settings live in the folder named by the one argument.
 #include <QApplication>
 #include <QPushButton>
 #include <QSettings>
@@ -12,6 +12,7 @@
 #include "WindowFixtures.h"
 #include "app/MainWindow.h"
 #include "app/ScenarioFileLog.h"
+#include "app/SessionFolderLock.h"
 #include "app/SimulatorSession.h"
 #include "app/StartupWarning.h"
 
@@ -26,6 +27,9 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsFolder);
 
+    SessionFolderLock folderLock;
+    if (!folderLock.take())
+        return 3;
     FakeAudioOutputs outputs(false);
     CollectedMessages messages;
     ScriptedFileChooser files;

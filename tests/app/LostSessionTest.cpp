@@ -18,6 +18,7 @@
 #include "WindowFixtures.h"
 #include "app/LostSessionOffer.h"
 #include "app/QtSettingsStore.h"
+#include "app/SessionFolderLock.h"
 #include "app/SimulatorSession.h"
 #include "app/StartupWarning.h"
 #include "core/Scenario.h"
@@ -61,9 +62,14 @@ class LostSessionTest : public QObject {
         child.start(QStringLiteral(LOOPSIM_LOST_SESSION_CHILD), {folders.settingsPath()});
         QVERIFY(child.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(actionLines(readFile(kSessionLogFileName)) >= 150, 30'000);
+        // While it runs, no second session may take the folder.
+        QVERIFY(!SessionFolderLock().take());
         child.kill();
         QVERIFY(child.waitForFinished());
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+        // Its lock is left behind, naming a process that is gone: the next start takes it.
+        QVERIFY(QFile::exists(QStringLiteral("TarvenLoopsimData.scenario.lock")));
+        QVERIFY(SessionFolderLock().take());
         QVERIFY(!QFile::exists(kRecordingFileName));
         const QByteArray lostLog = readFile(kSessionLogFileName);
         QVERIFY(isLostSessionLog(kSessionLogFileName));
