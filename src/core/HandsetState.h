@@ -1,6 +1,6 @@
 // One handset's record. The unit's electronics keep it as 17 numbered slots (0 and 2
-// unused); the fields below are those slots by name, and slot()/setSlot() reach them by
-// number. Cell readings and factors are indexed by cell number 1..3; index 0 is unused.
+// unused); the fields below are those slots by name, each marked with its number. Cell
+// readings and factors are indexed by cell number 1..3; index 0 is unused.
 #pragma once
 
 #include <array>
@@ -21,12 +21,6 @@ struct HandsetState {
     int Screen = 0;           // slot 14
     int Brightness = 0;       // slot 15
     double BatteryVolts = 0;  // slot 16
-
-    static constexpr int kSlotCount = 17;
-    // The value in a numbered slot; unused and unknown slots read 0.
-    double slot(int number) const;
-    // Writes a numbered slot; integer slots take the whole part. Unused slots ignore it.
-    void setSlot(int number, double value);
 };
 
 }  // namespace loopsim

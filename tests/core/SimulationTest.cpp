@@ -122,25 +122,6 @@ TEST(StoredSettings, WrittenBackAsPlainNumbersThatReadBackTheSame) {
     }
 }
 
-TEST(HandsetState, SlotsAndNamesAreTheSameFields) {
-    HandsetState handset;
-    handset.setSlot(1, 1);
-    handset.setSlot(4, 0.35);
-    handset.setSlot(8, 0.02307);
-    handset.setSlot(14, 17);
-    handset.setSlot(2, 99);  // unused slot
-    EXPECT_EQ(handset.UnitOn, 1);
-    EXPECT_EQ(handset.CellPO2[2], 0.35);
-    EXPECT_EQ(handset.CellFactor[3], 0.02307);
-    EXPECT_EQ(handset.Screen, 17);
-    handset.BatteryVolts = 5.3;
-    handset.IsMaster = 1;
-    EXPECT_EQ(handset.slot(16), 5.3);
-    EXPECT_EQ(handset.slot(12), 1);
-    EXPECT_EQ(handset.slot(2), 0);
-    EXPECT_EQ(handset.slot(0), 0);
-}
-
 // Scenario files and session logs may hold numbers no pointer gives; each is held within
 // what its field can take before it is converted (found by the random soak).
 TEST(SimulationInput, SliderValuesBeyondAnIntegerAreHeldAtTheSlidersEnds) {
