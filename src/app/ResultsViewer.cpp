@@ -134,4 +134,13 @@ void ResultsViewer::placeParts() {
     }
 }
 
+void showResultsUntilExit(FileChooser& files, UserMessages& messages,
+                          const std::function<void(int)>& stopSoundChannel) {
+    ResultsViewer viewer(files, messages);
+    if (stopSoundChannel)
+        QObject::connect(&viewer, &ResultsViewer::stopSoundChannel, &viewer, stopSoundChannel);
+    QObject::connect(&viewer, &ResultsViewer::exitRequested, &viewer, &QDialog::accept);
+    viewer.exec();
+}
+
 }  // namespace loopsim

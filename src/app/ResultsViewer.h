@@ -6,6 +6,7 @@
 
 #include <QDialog>
 #include <QString>
+#include <functional>
 #include <optional>
 
 #include "tools/Recording.h"
@@ -71,5 +72,10 @@ class ResultsViewer : public QDialog {
     QPushButton* chartImageButton_;
     QPushButton* resetZoomButton_;
 };
+
+// Shows the viewer over the recording file of the current folder until its Exit; the sound
+// channels it stops go to stopSoundChannel, when given.
+void showResultsUntilExit(FileChooser& files, UserMessages& messages,
+                          const std::function<void(int)>& stopSoundChannel = {});
 
 }  // namespace loopsim

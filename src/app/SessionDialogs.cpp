@@ -1,6 +1,7 @@
 #include "app/SessionDialogs.h"
 
 #include <QPushButton>
+#include <utility>
 
 #include "app/BailoutWindow.h"
 #include "app/OptionsWindow.h"
@@ -39,26 +40,23 @@ void SessionDialogs::update(const Simulation& simulation) {
 void SessionDialogs::hideAll() {
     options_->hide();
     bailout_->hide();
-    if (bugReport_) {
-        QDialog* form = bugReport_;
-        bugReport_ = nullptr;
-        form->disconnect();
-        form->hide();
-        form->deleteLater();
-    }
+    closeBugReport();
     if (QInputDialog* prompt = prompts_.openPrompt())
         prompt->hide();
 }
 
+void SessionDialogs::closeBugReport() {
+    if (!bugReport_)
+        return;
+    QDialog* form = std::exchange(bugReport_, nullptr);
+    form->disconnect();
+    form->hide();
+    form->deleteLater();
+}
+
 void SessionDialogs::updateBugReport(bool open) {
     if (!open) {
-        if (bugReport_) {
-            QDialog* form = bugReport_;
-            bugReport_ = nullptr;
-            form->disconnect();
-            form->hide();
-            form->deleteLater();
-        }
+        closeBugReport();
         return;
     }
     if (bugReport_ || !makeBugReport_)

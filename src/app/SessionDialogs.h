@@ -36,6 +36,7 @@ class SessionDialogs : public DialogPresenter {
 
   private:
     void updateBugReport(bool open);
+    void closeBugReport();
 
     QWidget* parent_;
     std::function<void(const Action&)> act_;

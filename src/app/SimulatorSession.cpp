@@ -108,11 +108,8 @@ void SimulatorSession::showResultsViewer() {
         services_.showResults(window_.get(), *sound_);
         return;
     }
-    ResultsViewer viewer(services_.files, services_.messages);
-    connect(&viewer, &ResultsViewer::stopSoundChannel, &viewer,
-            [this](int channel) { sound_->stop(channel); });
-    connect(&viewer, &ResultsViewer::exitRequested, &viewer, &QDialog::accept);
-    viewer.exec();
+    showResultsUntilExit(services_.files, services_.messages,
+                         [this](int channel) { sound_->stop(channel); });
 }
 
 }  // namespace loopsim

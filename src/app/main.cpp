@@ -48,12 +48,8 @@ int showResults(loopsim::FileChooser& files, loopsim::UserMessages& messages) {
 // A session lost before its exit gets its recording file back, shown in the results viewer.
 void offerLostRecording(loopsim::FileChooser& files, loopsim::UserMessages& messages) {
     loopsim::QtSettingsStore settings;
-    loopsim::offerToRebuildLostSession(nullptr, messages, settings, [&] {
-        loopsim::ResultsViewer viewer(files, messages);
-        QObject::connect(&viewer, &loopsim::ResultsViewer::exitRequested, &viewer,
-                         &QDialog::accept);
-        viewer.exec();
-    });
+    loopsim::offerToRebuildLostSession(nullptr, messages, settings,
+                                       [&] { loopsim::showResultsUntilExit(files, messages); });
     settings.sync();
 }
 

@@ -45,10 +45,7 @@ struct DialogRun {
     OptionsWindow& options() { return dialogs.options(); }
     bool isOpen(const char* dialog) const { return run.simulation.dialogs().isOpen(dialog); }
     QString lastLogged() const { return loggedLines(run.log).last(); }
-    // Near the left edge: on a check box, that is its tick square.
-    void click(QWidget* widget) {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
-    }
+    void click(QWidget* widget) { clickNearTheLeftEdge(widget); }
 };
 
 }  // namespace

@@ -14,7 +14,6 @@
 #include "app/ScenarioFileLog.h"
 #include "app/SessionFolderLock.h"
 #include "app/SimulatorSession.h"
-#include "app/StartupWarning.h"
 
 using namespace loopsim;
 using namespace loopsim::test;
@@ -36,11 +35,7 @@ int main(int argc, char** argv) {
     ElapsedTimerClock wall;
     ScenarioFileLog log(kSessionLogFileName);
     SimulatorSession session({runtimeFolder(), messages, outputs, wall, log, files, {}});
-    QTimer::singleShot(0, [] {
-        auto* warning = qobject_cast<StartupWarning*>(QApplication::activeModalWidget());
-        if (warning)
-            QTest::mouseClick(warning->findChild<QPushButton*>("AcceptButton"), Qt::LeftButton);
-    });
+    answerStartupWarning("AcceptButton");
     if (!session.start())
         return 1;
     QTest::mouseClick(session.window()->findChild<QPushButton*>("Speed10"), Qt::LeftButton);

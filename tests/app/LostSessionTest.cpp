@@ -5,13 +5,9 @@
 // temporary folders.
 #include <QDir>
 #include <QProcess>
-#include <QPushButton>
 #include <QSettings>
-#include <QSignalSpy>
 #include <QStandardPaths>
-#include <QTimer>
 #include <QtTest>
-#include <memory>
 
 #include "RecordingFiles.h"
 #include "TestFolders.h"
@@ -20,7 +16,6 @@
 #include "app/QtSettingsStore.h"
 #include "app/SessionFolderLock.h"
 #include "app/SimulatorSession.h"
-#include "app/StartupWarning.h"
 #include "core/Scenario.h"
 #include "tools/LostSession.h"
 
@@ -97,31 +92,31 @@ class LostSessionTest : public QObject {
         QCOMPARE(messages.texts.size(), 1);
     }
 
-    void aRefusedOfferWritesNothing() {
-        TestFolders folders;
-        QVERIFY(folders.entered());
-        QVERIFY(writeFile(kSessionLogFileName, "# [Settings]\n0.5 click LHOO\n3 click Image7\n"));
-        CollectedMessages messages;
-        messages.answers = {false};
-        QtSettingsStore settings;
-        QVERIFY(!offerToRebuildLostSession(nullptr, messages, settings, [] {}));
-        QCOMPARE(messages.texts, QStringList{lostSessionQuestion()});
-        QVERIFY(!QFile::exists(kRecordingFileName));
-        QVERIFY(isLostSessionLog(kSessionLogFileName));
-    }
-
-    void aLogThatCannotBePlayedIsExplained() {
-        TestFolders folders;
-        QVERIFY(folders.entered());
-        QVERIFY(writeFile(kSessionLogFileName, "0.5 click LHOO\n3 click Nothing\n"));
-        CollectedMessages messages;
-        messages.answers = {true};
-        QtSettingsStore settings;
-        QVERIFY(!offerToRebuildLostSession(nullptr, messages, settings, [] {}));
-        QCOMPARE(messages.texts,
-                 (QStringList{lostSessionQuestion(),
-                              lostSessionFailure("line 2: unknown element 'Nothing'")}));
-        QVERIFY(!QFile::exists(kRecordingFileName));
+    // Refused, or accepted for a log that cannot be played: nothing is written and the log
+    // stays a lost session's, to be offered again.
+    void anOfferThatRebuildsNothingLeavesTheLogAsItWas() {
+        const struct {
+            const char* log;
+            bool answer;
+            QStringList said;
+        } rows[] = {
+            {"# [Settings]\n0.5 click LHOO\n3 click Image7\n", false, {lostSessionQuestion()}},
+            {"0.5 click LHOO\n3 click Nothing\n",
+             true,
+             {lostSessionQuestion(), lostSessionFailure("line 2: unknown element 'Nothing'")}},
+        };
+        for (const auto& row : rows) {
+            TestFolders folders;
+            QVERIFY(folders.entered());
+            QVERIFY(writeFile(kSessionLogFileName, row.log));
+            CollectedMessages messages;
+            messages.answers = {row.answer};
+            QtSettingsStore settings;
+            QVERIFY(!offerToRebuildLostSession(nullptr, messages, settings, [] {}));
+            QCOMPARE(messages.texts, row.said);
+            QVERIFY(!QFile::exists(kRecordingFileName));
+            QVERIFY(isLostSessionLog(kSessionLogFileName));
+        }
     }
 
   private:
@@ -134,34 +129,21 @@ class LostSessionTest : public QObject {
         QDir(QDir::currentPath()).mkdir("exit");
         const QString lostFolder = QDir::currentPath();
         QVERIFY(QDir::setCurrent("exit"));
-        FakeWallClock wall;
-        FakeAudioOutputs outputs(false);
-        CollectedMessages messages;
-        ScriptedFileChooser files;
-        MemorySessionLog sessionLog;
-        SimulatorSession session(
-            {runtimeFolder(), messages, outputs, wall, sessionLog, files, [](auto*, auto&) {}});
-        QTimer::singleShot(0, [] {
-            auto* warning = qobject_cast<StartupWarning*>(QApplication::activeModalWidget());
-            QTest::mouseClick(warning->findChild<QPushButton*>("AcceptButton"), Qt::LeftButton);
-        });
-        QVERIFY(session.start());
-
+        WindowSession exitSession;
+        QVERIFY(exitSession.start());
+        SimulatorSession& session = exitSession.session;
         const Scenario scenario = parseScenario(log.toStdString(), &session.simulation()->input());
         QVERIFY(!scenario.error);
         for (const ScenarioLine& line : scenario.lines) {
-            wall.now = line.time;
-            session.driver()->catchUp();
+            exitSession.at(line.time);
             if (line.action.verb != Verb::Pause && line.action.verb != Verb::Resume &&
                 line.action.verb != Verb::Speed)
                 session.driver()->apply(line.action);
         }
-        QSignalSpy finished(&session, &SimulatorSession::finished);
-        QTest::mouseClick(session.window()->unit().element("Command1"), Qt::LeftButton);
+        exitSession.click("Command1");
         // Given during a turn-on hold, Exit is taken when the hold ends.
-        wall.now += 5000;
-        session.driver()->catchUp();
-        QVERIFY(finished.wait(5000));
+        exitSession.at(exitSession.wall.now + 5000);
+        QVERIFY(exitSession.finished.wait(5000));
         recording = readFile(kRecordingFileName);
         settings = storedSettings();
         QVERIFY(QDir::setCurrent(lostFolder));

@@ -21,15 +21,6 @@
 using namespace loopsim;
 using namespace loopsim::test;
 
-namespace {
-
-// A click on a check box's tick square.
-void tick(QCheckBox* box) {
-    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
-}
-
-}  // namespace
-
 class SessionReplayTest : public QObject {
     Q_OBJECT
 
@@ -84,9 +75,9 @@ class SessionReplayTest : public QObject {
         s.click("Command2");
         OptionsWindow& options = dialogs.options();
         QVERIFY(options.isVisible());
-        tick(options.box(3));
+        clickNearTheLeftEdge(options.box(3));
         s.at(27'000);
-        tick(options.box(22));
+        clickNearTheLeftEdge(options.box(22));
         QTest::keyClick(options.slider(), Qt::Key_Right);
         s.at(29'999);
         s.click(options.button(1));

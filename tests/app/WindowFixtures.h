@@ -95,6 +95,21 @@ struct WindowedSimulation {
     void click(const char* name) { QTest::mouseClick(element(name), Qt::LeftButton); }
 };
 
+// Presses the named button of the start-up warning as soon as it is on screen.
+inline void answerStartupWarning(const char* button) {
+    QTimer::singleShot(0, [button] {
+        auto* warning = qobject_cast<StartupWarning*>(QApplication::activeModalWidget());
+        if (!warning)
+            qFatal("the start-up warning is not on screen");
+        QTest::mouseClick(warning->findChild<QPushButton*>(button), Qt::LeftButton);
+    });
+}
+
+// A click near the widget's left edge: on a check box, that is its tick square.
+inline void clickNearTheLeftEdge(QWidget* widget) {
+    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
+}
+
 // A session of the simulator window from start-up to its end, its log in the current
 // folder, on a wall clock the test moves. The results viewer is only noted, with what was
 // already written when it showed.
@@ -110,11 +125,7 @@ struct WindowSession {
 
     // Starts the session, answering the start-up warning with the named button.
     bool start(const char* warningButton = "AcceptButton") {
-        QTimer::singleShot(0, [warningButton] {
-            auto* warning = qobject_cast<StartupWarning*>(QApplication::activeModalWidget());
-            QVERIFY(warning);
-            QTest::mouseClick(warning->findChild<QPushButton*>(warningButton), Qt::LeftButton);
-        });
+        answerStartupWarning(warningButton);
         return session.start();
     }
     // Moves the wall clock and lets the driver catch up, as its wake-up would.
