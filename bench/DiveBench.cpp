@@ -7,10 +7,10 @@
 #include <sstream>
 
 #include "DiveScenarios.h"
-#include "core/Simulation.h"
 #include "handset/Calibration.h"
 #include "handset/Screens.h"
 #include "headless/Runner.h"
+#include "simulation/Simulation.h"
 
 namespace loopsim {
 namespace {

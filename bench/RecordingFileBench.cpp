@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "tools/RecordingFile.h"
+#include "files/RecordingFile.h"
 
 namespace loopsim {
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "tools/RecordingFile.h"
+#include "files/RecordingFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace loopsim;

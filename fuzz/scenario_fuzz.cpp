@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/Scenario.h"
-#include "core/Simulation.h"
+#include "files/Scenario.h"
+#include "simulation/Simulation.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace loopsim;

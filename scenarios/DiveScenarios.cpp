@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/Scenario.h"
-#include "core/Simulation.h"
+#include "files/Scenario.h"
+#include "simulation/Simulation.h"
 
 namespace loopsim {
 namespace {

@@ -4,7 +4,7 @@ set -euo pipefail
 
 LOOPSIM_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 LOOPSIM_PACKAGES=(
-    cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
+    cmake ninja-build g++ pkg-config clang clang-format libclang-rt-14-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev
     xvfb xauth fonts-liberation2

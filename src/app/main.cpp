@@ -7,19 +7,19 @@
 #include <cstdio>
 #include <string_view>
 
-#include "app/AppSettings.h"
-#include "app/ChartRender.h"
-#include "app/FileChooser.h"
-#include "app/LostSessionOffer.h"
-#include "app/MonotonicClock.h"
-#include "app/QtSettingsStore.h"
-#include "app/QtSoundBackend.h"
-#include "app/ResultsViewer.h"
-#include "app/ScenarioFileLog.h"
-#include "app/SessionFolderLock.h"
-#include "app/SessionLog.h"
-#include "app/SimulatorSession.h"
-#include "app/UserMessages.h"
+#include "app/dialogs/FileChooser.h"
+#include "app/dialogs/UserMessages.h"
+#include "app/results/ChartRender.h"
+#include "app/results/ResultsViewer.h"
+#include "app/session/AppSettings.h"
+#include "app/session/LostSessionOffer.h"
+#include "app/session/MonotonicClock.h"
+#include "app/session/QtSettingsStore.h"
+#include "app/session/QtSoundBackend.h"
+#include "app/session/ScenarioFileLog.h"
+#include "app/session/SessionFolderLock.h"
+#include "app/session/SessionLog.h"
+#include "app/session/SimulatorSession.h"
 
 namespace {
 

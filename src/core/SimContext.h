@@ -5,11 +5,11 @@
 #include "core/Dialogs.h"
 #include "core/InputRouter.h"
 #include "core/Random.h"
+#include "core/Recording.h"
 #include "core/SimClock.h"
 #include "core/SimulationState.h"
+#include "core/SoundChannels.h"
 #include "core/ViewModel.h"
-#include "sound/SoundChannels.h"
-#include "tools/Recording.h"
 
 namespace loopsim {
 

@@ -3,7 +3,7 @@
 #include "core/Format.h"
 #include "electronics/DisplayLines.h"
 #include "electronics/HandsetReadings.h"
-#include "tools/OptionsDialog.h"
+#include "instructor/OptionsDialog.h"
 
 namespace loopsim {
 namespace {

@@ -3,14 +3,14 @@
 #include <algorithm>
 #include <fstream>
 
-#include "core/FileText.h"
 #include "core/Format.h"
-#include "core/Scenario.h"
-#include "core/ScenarioPlay.h"
-#include "core/Simulation.h"
-#include "core/StateDump.h"
+#include "files/FileText.h"
+#include "files/RecordingFile.h"
+#include "files/Scenario.h"
+#include "files/ScenarioPlay.h"
+#include "files/StateDump.h"
 #include "headless/IniSettingsStore.h"
-#include "tools/RecordingFile.h"
+#include "simulation/Simulation.h"
 
 namespace loopsim {
 namespace {

@@ -13,8 +13,8 @@
 #include <QtTest>
 
 #include "RecordingFiles.h"
-#include "app/BugReport.h"
-#include "app/BugReportForm.h"
+#include "app/dialogs/BugReport.h"
+#include "app/dialogs/BugReportForm.h"
 
 using namespace loopsim;
 using namespace loopsim::test;

@@ -1,7 +1,7 @@
 // What the chart takes from a recording table, and what hovering a second shows.
 #include <QtTest>
 
-#include "app/ChartData.h"
+#include "app/results/ChartData.h"
 
 using namespace loopsim;
 

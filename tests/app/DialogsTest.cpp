@@ -11,10 +11,10 @@
 #include <vector>
 
 #include "WindowFixtures.h"
-#include "app/BailoutWindow.h"
-#include "app/OptionsWindow.h"
-#include "app/SessionDialogs.h"
-#include "tools/OptionsDialog.h"
+#include "app/dialogs/BailoutWindow.h"
+#include "app/dialogs/OptionsWindow.h"
+#include "app/dialogs/SessionDialogs.h"
+#include "instructor/OptionsDialog.h"
 
 using namespace loopsim;
 using namespace loopsim::test;

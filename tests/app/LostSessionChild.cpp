@@ -10,10 +10,10 @@
 
 #include "RecordingFiles.h"
 #include "WindowFixtures.h"
-#include "app/MainWindow.h"
-#include "app/ScenarioFileLog.h"
-#include "app/SessionFolderLock.h"
-#include "app/SimulatorSession.h"
+#include "app/session/ScenarioFileLog.h"
+#include "app/session/SessionFolderLock.h"
+#include "app/session/SimulatorSession.h"
+#include "app/window/MainWindow.h"
 
 using namespace loopsim;
 using namespace loopsim::test;

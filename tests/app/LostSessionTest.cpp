@@ -12,12 +12,12 @@
 #include "RecordingFiles.h"
 #include "TestFolders.h"
 #include "WindowFixtures.h"
-#include "app/LostSessionOffer.h"
-#include "app/QtSettingsStore.h"
-#include "app/SessionFolderLock.h"
-#include "app/SimulatorSession.h"
-#include "core/Scenario.h"
-#include "tools/LostSession.h"
+#include "app/session/LostSessionOffer.h"
+#include "app/session/QtSettingsStore.h"
+#include "app/session/SessionFolderLock.h"
+#include "app/session/SimulatorSession.h"
+#include "files/LostSession.h"
+#include "files/Scenario.h"
 
 using namespace loopsim;
 using namespace loopsim::test;

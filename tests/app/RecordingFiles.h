@@ -14,9 +14,9 @@
 #include <utility>
 #include <vector>
 
-#include "app/FileChooser.h"
-#include "app/UserMessages.h"
-#include "tools/RecordingFile.h"
+#include "app/dialogs/FileChooser.h"
+#include "app/dialogs/UserMessages.h"
+#include "files/RecordingFile.h"
 
 namespace loopsim::test {
 

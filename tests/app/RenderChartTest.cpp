@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "RecordingFiles.h"
-#include "app/ChartRender.h"
+#include "app/results/ChartRender.h"
 
 using namespace loopsim;
 using namespace loopsim::test;

@@ -13,9 +13,9 @@
 
 #include "RecordingFiles.h"
 #include "TestFolders.h"
-#include "app/RecordingChartView.h"
-#include "app/ResultsViewer.h"
-#include "app/ViewerLayout.h"
+#include "app/results/RecordingChartView.h"
+#include "app/results/ResultsViewer.h"
+#include "app/results/ViewerLayout.h"
 
 using namespace loopsim;
 using namespace loopsim::test;

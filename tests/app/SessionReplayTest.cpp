@@ -13,9 +13,9 @@
 #include "RecordingFiles.h"
 #include "TestFolders.h"
 #include "WindowFixtures.h"
-#include "app/BailoutWindow.h"
-#include "app/OptionsWindow.h"
-#include "app/SessionDialogs.h"
+#include "app/dialogs/BailoutWindow.h"
+#include "app/dialogs/OptionsWindow.h"
+#include "app/dialogs/SessionDialogs.h"
 #include "headless/Runner.h"
 
 using namespace loopsim;

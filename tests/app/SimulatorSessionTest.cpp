@@ -11,8 +11,8 @@
 #include "RecordingFiles.h"
 #include "TestFolders.h"
 #include "WindowFixtures.h"
-#include "app/BailoutWindow.h"
-#include "app/SessionDialogs.h"
+#include "app/dialogs/BailoutWindow.h"
+#include "app/dialogs/SessionDialogs.h"
 
 using namespace loopsim;
 using namespace loopsim::test;

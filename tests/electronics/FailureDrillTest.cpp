@@ -3,8 +3,8 @@
 
 #include "DivingUnit.h"
 #include "GoldenFile.h"
+#include "files/RecordingFile.h"
 #include "headless/Runner.h"
-#include "tools/RecordingFile.h"
 
 namespace loopsim::testing {
 namespace {

@@ -1,5 +1,5 @@
 #include "DivingUnit.h"
-#include "tools/OptionsDialog.h"
+#include "instructor/OptionsDialog.h"
 
 namespace loopsim::testing {
 namespace {

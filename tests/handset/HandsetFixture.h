@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/Simulation.h"
+#include "simulation/Simulation.h"
 
 namespace loopsim {
 

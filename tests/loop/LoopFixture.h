@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-#include "core/Simulation.h"
+#include "simulation/Simulation.h"
 
 namespace loopsim {
 

@@ -6,10 +6,10 @@
 
 #include "DiveScenarios.h"
 #include "GoldenFile.h"
-#include "core/Scenario.h"
-#include "core/Simulation.h"
 #include "electronics/DisplayLines.h"
-#include "tools/RecordingFile.h"
+#include "files/RecordingFile.h"
+#include "files/Scenario.h"
+#include "simulation/Simulation.h"
 
 namespace loopsim {
 namespace {

@@ -14,11 +14,11 @@
 #include <vector>
 
 #include "ScratchFolder.h"
-#include "core/Scenario.h"
-#include "core/Simulation.h"
-#include "core/StateDump.h"
+#include "files/RecordingFile.h"
+#include "files/Scenario.h"
+#include "files/StateDump.h"
 #include "handset/Screens.h"
-#include "tools/RecordingFile.h"
+#include "simulation/Simulation.h"
 
 namespace loopsim {
 namespace {

@@ -15,20 +15,20 @@
 #include <map>
 #include <optional>
 
-#include "app/AppSettings.h"
-#include "app/MainWindow.h"
-#include "app/MonotonicClock.h"
-#include "app/PictureFiles.h"
-#include "app/QtSoundBackend.h"
-#include "app/RealTimeDriver.h"
-#include "app/ScenarioFileLog.h"
-#include "app/SessionLog.h"
-#include "app/StartupWarning.h"
-#include "app/UnitView.h"
-#include "app/UserMessages.h"
-#include "core/Scenario.h"
-#include "core/Simulation.h"
-#include "tools/RecordingFile.h"
+#include "app/dialogs/StartupWarning.h"
+#include "app/dialogs/UserMessages.h"
+#include "app/session/AppSettings.h"
+#include "app/session/MonotonicClock.h"
+#include "app/session/QtSoundBackend.h"
+#include "app/session/RealTimeDriver.h"
+#include "app/session/ScenarioFileLog.h"
+#include "app/session/SessionLog.h"
+#include "app/window/MainWindow.h"
+#include "app/window/PictureFiles.h"
+#include "app/window/UnitView.h"
+#include "files/RecordingFile.h"
+#include "files/Scenario.h"
+#include "simulation/Simulation.h"
 
 namespace {
 

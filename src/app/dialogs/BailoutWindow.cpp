@@ -1,0 +1,77 @@
+#include "app/dialogs/BailoutWindow.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/ViewModel.h"
+
+namespace loopsim {
+namespace {
+
+QString textOf(const ViewModel& view, const char* element) {
+    const ElementView* found = view.find(element);
+    return found ? QString::fromStdString(found->textOrEmpty()) : QString();
+}
+
+}  // namespace
+
+BailoutWindow::BailoutWindow(std::function<void(const Action&)> act, QWidget* parent)
+    : QDialog(parent), act_(std::move(act)) {
+    setObjectName(QStringLiteral("Bailout"));
+    setWindowTitle(QString::fromLatin1(kBailoutWindowTitle));
+    // No close box, and above the program's other windows.
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowStaysOnTopHint);
+    setWindowModality(Qt::NonModal);
+
+    label_ = new QLabel;
+    label_->setObjectName(QStringLiteral("Label1"));
+    label_->setAlignment(Qt::AlignCenter);
+    QFont font = label_->font();
+    font.setPointSizeF(font.pointSizeF() * 1.6);
+    font.setBold(true);
+    label_->setFont(font);
+
+    return_ = new QPushButton;
+    return_->setObjectName(QStringLiteral("Return"));
+    exit_ = new QPushButton;
+    exit_->setObjectName(QStringLiteral("Exit"));
+    for (QPushButton* button : {return_, exit_}) {
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, button] {
+            if (act_)
+                act_(Action{Verb::Click, "Bailout." + button->objectName().toStdString(), {}});
+        });
+    }
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(return_);
+    buttons->addWidget(exit_);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label_);
+    layout->addLayout(buttons);
+}
+
+void BailoutWindow::sync(const ViewModel& view, bool open) {
+    label_->setText(textOf(view, "Bailout.Label1"));
+    return_->setText(textOf(view, "Bailout.Return"));
+    exit_->setText(textOf(view, "Bailout.Exit"));
+    if (!open) {
+        if (isVisible())
+            hide();
+        return;
+    }
+    if (!isVisible())
+        show();
+    raise();
+}
+
+void BailoutWindow::closeEvent(QCloseEvent* event) {
+    // Only the two buttons leave this window.
+    event->ignore();
+}
+
+}  // namespace loopsim

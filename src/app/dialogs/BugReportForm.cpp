@@ -1,0 +1,88 @@
+#include "app/dialogs/BugReportForm.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include "app/dialogs/BugReport.h"
+#include "app/dialogs/UserMessages.h"
+
+namespace loopsim {
+namespace {
+
+template <typename Widget, typename... Args>
+Widget* named(const char* name, Args&&... args) {
+    auto* widget = new Widget(std::forward<Args>(args)...);
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+}  // namespace
+
+BugReportForm::BugReportForm(const QString& supportAddress, UserMessages& messages, QWidget* parent,
+                             UrlOpener openUrl)
+    : QDialog(parent),
+      supportAddress_(supportAddress),
+      messages_(messages),
+      openUrl_(openUrl ? std::move(openUrl) : UrlOpener(&QDesktopServices::openUrl)) {
+    setWindowTitle(QStringLiteral("Bug Reporting Form"));
+
+    auto* descriptionLabel = named<QLabel>("Label1", QStringLiteral("Description of Bug"));
+    description_ = named<QPlainTextEdit>("Text1");
+    descriptionLabel->setBuddy(description_);
+    auto* severityLabel = named<QLabel>("Label2", QStringLiteral("Severity"));
+    severity_ = named<QComboBox>("Combo1");
+    severity_->setEditable(true);
+    severity_->addItems(severityEntries());
+    severity_->setCurrentIndex(-1);
+    severityLabel->setBuddy(severity_);
+    auto* instructions = named<QLabel>(
+        "Label3",
+        QStringLiteral("If a mail program is set up on this computer, use the left button: it "
+                       "opens a new mail with the report filled in, ready to send. Otherwise use "
+                       "Manual Send: the report is copied to the clipboard; paste it into a new "
+                       "mail to the support address, which is written at its start."));
+    instructions->setWordWrap(true);
+    auto* mailButton = named<QPushButton>("Command1", QStringLiteral("Send Using Outlook"));
+    auto* manualButton = named<QPushButton>("Command2", QStringLiteral("Manual Send"));
+
+    auto* layout = new QGridLayout(this);
+    layout->addWidget(descriptionLabel, 0, 0, 1, 2);
+    layout->addWidget(description_, 1, 0, 1, 2);
+    layout->addWidget(severityLabel, 2, 0, 1, 2);
+    layout->addWidget(severity_, 3, 0, 1, 2);
+    layout->addWidget(instructions, 4, 0, 1, 2);
+    layout->addWidget(mailButton, 5, 0);
+    layout->addWidget(manualButton, 5, 1);
+    resize(480, 360);
+
+    connect(mailButton, &QPushButton::clicked, this, &BugReportForm::sendByMail);
+    connect(manualButton, &QPushButton::clicked, this, &BugReportForm::sendManually);
+}
+
+QString BugReportForm::reportText() const {
+    return bugReportText(supportAddress_, description_->toPlainText(), severity_->currentText());
+}
+
+void BugReportForm::sendByMail() {
+    if (!openUrl_(bugReportMailUrl(supportAddress_, reportText()))) {
+        messages_.showMessage(this, QString::fromLatin1(kMailFailureMessage));
+        return;
+    }
+    accept();
+}
+
+void BugReportForm::sendManually() {
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    clipboard->clear();
+    clipboard->setText(reportText());
+    messages_.showMessage(this, QString::fromLatin1(kManualSendMessage));
+    accept();
+}
+
+}  // namespace loopsim

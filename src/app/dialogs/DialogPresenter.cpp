@@ -1,0 +1,46 @@
+#include "app/dialogs/DialogPresenter.h"
+
+#include <QInputDialog>
+
+#include "simulation/Simulation.h"
+
+namespace loopsim {
+
+PromptPresenter::PromptPresenter(QWidget* parent, std::function<void(const Action&)> act)
+    : parent_(parent), act_(std::move(act)) {}
+
+PromptPresenter::~PromptPresenter() {
+    delete dialog_;
+}
+
+void PromptPresenter::update(const Simulation& simulation) {
+    const auto& prompt = simulation.dialogs().prompt();
+    if (!prompt) {
+        if (dialog_)
+            dialog_->deleteLater();
+        dialog_ = nullptr;
+        return;
+    }
+    if (dialog_)
+        return;
+    dialog_ = new QInputDialog(parent_);
+    dialog_->setObjectName(QStringLiteral("Prompt"));
+    dialog_->setWindowTitle(QString::fromStdString(prompt->title));
+    dialog_->setLabelText(QString::fromStdString(prompt->prompt));
+    dialog_->setTextValue(QString::fromStdString(prompt->defaultText));
+    dialog_->setWindowModality(Qt::WindowModal);
+    QInputDialog* dialog = dialog_;
+    QObject::connect(dialog, &QDialog::finished, dialog, [this, dialog](int result) {
+        if (dialog != dialog_)
+            return;
+        dialog_ = nullptr;
+        dialog->deleteLater();
+        if (result == QDialog::Accepted)
+            act_(Action{Verb::Answer, {}, dialog->textValue().toStdString()});
+        else
+            act_(Action{Verb::Cancel, {}, {}});
+    });
+    dialog_->open();
+}
+
+}  // namespace loopsim

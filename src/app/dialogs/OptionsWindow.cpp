@@ -1,0 +1,143 @@
+#include "app/dialogs/OptionsWindow.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QVBoxLayout>
+#include <vector>
+
+#include "core/ViewModel.h"
+#include "instructor/OptionsDialog.h"
+
+namespace loopsim {
+namespace {
+
+constexpr int kFrameColumns = 3;
+
+std::string optionsElement(const QString& name) {
+    return std::string(kOptionsDialog) + "." + name.toStdString();
+}
+
+}  // namespace
+
+OptionsWindow::OptionsWindow(std::function<void(const Action&)> act, QWidget* parent)
+    : QDialog(parent), act_(std::move(act)) {
+    setObjectName(QString::fromLatin1(kOptionsDialog));
+    setWindowTitle(QString::fromLatin1(kOptionsWindowTitle));
+    setWindowModality(Qt::ApplicationModal);
+
+    // The frames in the order their first box appears in the table.
+    std::vector<std::pair<QString, QVBoxLayout*>> frames;
+    auto frameLayout = [&](const QString& title) {
+        for (auto& [name, layout] : frames)
+            if (name == title)
+                return layout;
+        auto* frame = new QGroupBox(title);
+        frame->setObjectName(QStringLiteral("Frame%1").arg(frames.size() + 1));
+        auto* layout = new QVBoxLayout(frame);
+        frames.emplace_back(title, layout);
+        return layout;
+    };
+    for (const OptionBox& option : optionBoxes()) {
+        auto* box = new QCheckBox(QString::fromUtf8(option.caption));
+        box->setObjectName(QStringLiteral("Check%1").arg(option.number));
+        box->setToolTip(QString::fromUtf8(option.tooltip));
+        const int number = option.number;
+        connect(box, &QCheckBox::clicked, this, [this, number](bool ticked) {
+            send(ticked ? Verb::Check : Verb::Uncheck, OptionsDialog::boxName(number));
+        });
+        frameLayout(QString::fromUtf8(option.frame))->addWidget(box);
+        boxes_[number] = box;
+    }
+
+    auto* grid = new QGridLayout;
+    for (std::size_t i = 0; i < frames.size(); ++i) {
+        frames[i].second->addStretch();
+        grid->addWidget(frames[i].second->parentWidget(), static_cast<int>(i) / kFrameColumns,
+                        static_cast<int>(i) % kFrameColumns);
+    }
+
+    slider_ = new QSlider(Qt::Horizontal);
+    slider_->setObjectName(QStringLiteral("Slider1"));
+    slider_->setRange(0, OptionsDialog::kLongestDelay);
+    slider_->setPageStep(1);
+    slider_->setTickPosition(QSlider::TicksBelow);
+    slider_->setTickInterval(1);
+    slider_->setToolTip(QStringLiteral("Minutes before the chosen failures strike"));
+    connect(slider_, &QSlider::valueChanged, this, [this](int minutes) {
+        if (!syncing_)
+            send(Verb::Set, optionsElement(slider_->objectName()), std::to_string(minutes));
+    });
+
+    auto* buttonRow = new QHBoxLayout;
+    for (int i = 0; i < 3; ++i) {
+        auto* button = new QPushButton;
+        button->setObjectName(QStringLiteral("Command%1").arg(i + 1));
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this,
+                [this, button] { send(Verb::Click, optionsElement(button->objectName())); });
+        buttonRow->addWidget(button);
+        buttons_[i] = button;
+    }
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(slider_);
+    layout->addLayout(buttonRow);
+}
+
+QCheckBox* OptionsWindow::box(int number) const {
+    const auto found = boxes_.find(number);
+    return found == boxes_.end() ? nullptr : found->second;
+}
+
+QPushButton* OptionsWindow::button(int number) const {
+    return number >= 1 && number <= 3 ? buttons_[number - 1] : nullptr;
+}
+
+void OptionsWindow::sync(const ViewModel& view, bool open) {
+    syncing_ = true;
+    for (auto& [number, box] : boxes_) {
+        const ElementView* element = view.find(OptionsDialog::boxName(number));
+        const QSignalBlocker blocker(box);
+        box->setChecked(element && element->isChecked());
+    }
+    if (const ElementView* element = view.find(optionsElement(slider_->objectName()))) {
+        // Left alone while the user holds the handle: the value it reports is the one set.
+        if (!slider_->isSliderDown())
+            slider_->setValue(element->value().value_or(0));
+    }
+    for (QPushButton* button : buttons_) {
+        if (const ElementView* element = view.find(optionsElement(button->objectName())))
+            button->setText(QString::fromStdString(element->textOrEmpty()));
+    }
+    syncing_ = false;
+
+    if (open && !isVisible())
+        show();
+    else if (!open && isVisible())
+        hide();
+}
+
+void OptionsWindow::reject() {
+    send(Verb::Click, kOptionsCloseElement);
+}
+
+void OptionsWindow::closeEvent(QCloseEvent* event) {
+    // The simulation closes the dialog; the next redraw hides the window.
+    event->ignore();
+    send(Verb::Click, kOptionsCloseElement);
+}
+
+void OptionsWindow::send(Verb verb, const std::string& element, std::string value) {
+    if (act_)
+        act_(Action{verb, element, std::move(value)});
+}
+
+}  // namespace loopsim

@@ -1,0 +1,146 @@
+#include "app/results/ResultsViewer.h"
+
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QPushButton>
+
+#include "app/dialogs/FileChooser.h"
+#include "app/dialogs/UserMessages.h"
+#include "app/results/RecordingChartView.h"
+#include "app/results/ViewerLayout.h"
+#include "files/RecordingFile.h"
+
+namespace loopsim {
+namespace {
+
+QPushButton* addButton(QWidget* parent, const char* name, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    return button;
+}
+
+std::filesystem::path toPath(const QString& name) {
+    return std::filesystem::path(name.toStdU16String());
+}
+
+}  // namespace
+
+ResultsViewer::ResultsViewer(FileChooser& files, UserMessages& messages, QWidget* parent)
+    : QDialog(parent), files_(files), messages_(messages) {
+    setWindowTitle(QString::fromLatin1(kResultsViewerTitle));
+    frame_ = new QGroupBox(QStringLiteral("Data"), this);
+    frame_->setObjectName(QStringLiteral("Frame1"));
+    chart_ = new RecordingChartView(frame_);
+    chart_->setObjectName(QStringLiteral("MSChart1"));
+    saveButton_ = addButton(this, "Command2", QStringLiteral("&Save Data as"));
+    loadButton_ = addButton(this, "Command3", QStringLiteral("&Load data from"));
+    exitButton_ = addButton(this, "Command1", QStringLiteral("E&xit"));
+    chartImageButton_ = addButton(this, "SaveChartImage", QStringLiteral("Save chart as image"));
+    resetZoomButton_ = addButton(this, "ResetZoom", QStringLiteral("&Reset zoom"));
+    resetZoomButton_->setToolTip(QStringLiteral("Drag across the chart to zoom to a time range"));
+
+    connect(saveButton_, &QPushButton::clicked, this, &ResultsViewer::saveData);
+    connect(loadButton_, &QPushButton::clicked, this, &ResultsViewer::loadData);
+    connect(exitButton_, &QPushButton::clicked, this, [this] {
+        emit exitRequested();
+        accept();
+    });
+    connect(chartImageButton_, &QPushButton::clicked, this, &ResultsViewer::saveChartImage);
+    connect(resetZoomButton_, &QPushButton::clicked, chart_, &RecordingChartView::resetZoom);
+
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    setMinimumSize(layoutToPixels(QRect(0, 0, 7200, 4800), dpiX, dpiY).size());
+    resize(layoutToPixels(QRect(0, 0, 13500, 9000), dpiX, dpiY).size());
+}
+
+ResultsViewer::~ResultsViewer() = default;
+
+void ResultsViewer::open() {
+    opened_ = true;
+    emit stopSoundChannel(5);
+    emit stopSoundChannel(1);
+    fileName_ = QString::fromLatin1(kRecordingFileName);
+    // A missing recording leaves the chart empty; the window stays usable.
+    drawGraph();
+}
+
+void ResultsViewer::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (!opened_)
+        open();
+}
+
+void ResultsViewer::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    placeParts();
+}
+
+std::optional<QString> ResultsViewer::drawGraph() {
+    RecordingReadResult read = readRecordingFile(toPath(fileName_), data_);
+    if (!read.ok)
+        return QString::fromStdString(read.error);
+    rowCount_ = read.rows;
+    chart_->showRecording(data_, rowCount_, QFileInfo(fileName_).fileName());
+    return std::nullopt;
+}
+
+void ResultsViewer::loadData() {
+    auto path = files_.chooseFile(
+        this, {FileDialogKind::Open, QString::fromLatin1(kDataFileFilter), QStringLiteral("csv")});
+    if (!path)
+        return;
+    fileName_ = *path;
+    if (auto error = drawGraph())
+        messages_.showMessage(this, QStringLiteral("Cannot load %1: %2").arg(*path, *error));
+}
+
+void ResultsViewer::saveData() {
+    auto path = files_.chooseFile(
+        this, {FileDialogKind::Save, QString::fromLatin1(kDataFileFilter), QStringLiteral("csv")});
+    if (!path)
+        return;
+    if (auto error = writeRecordingFile(toPath(*path), data_, rowCount_, localCalendarTime()))
+        messages_.showMessage(
+            this, QStringLiteral("Cannot save %1: %2").arg(*path, QString::fromStdString(*error)));
+}
+
+void ResultsViewer::saveChartImage() {
+    auto path = files_.chooseFile(
+        this, {FileDialogKind::Save, QStringLiteral("PNG images (*.png)"), QStringLiteral("png")});
+    if (!path)
+        return;
+    if (!chart_->image().save(*path, "PNG"))
+        messages_.showMessage(this, QStringLiteral("Cannot write the image %1").arg(*path));
+}
+
+void ResultsViewer::placeParts() {
+    const double dpiX = logicalDpiX();
+    const double dpiY = logicalDpiY();
+    const QSize inner = contentsRect().size();
+    ViewerGeometry g =
+        viewerGeometry({pixelsToLayout(inner.width(), dpiX), pixelsToLayout(inner.height(), dpiY)});
+
+    frame_->setGeometry(layoutToPixels(g.frame, dpiX, dpiY));
+    chart_->setGeometry(layoutToPixels(g.chart.translated(-g.frame.topLeft()), dpiX, dpiY));
+    saveButton_->setGeometry(layoutToPixels(g.saveButton, dpiX, dpiY));
+    loadButton_->setGeometry(layoutToPixels(g.loadButton, dpiX, dpiY));
+    exitButton_->setGeometry(layoutToPixels(g.exitButton, dpiX, dpiY));
+    // The chart's own buttons fill the gap before Exit while they fit.
+    for (auto [button, rect] : {std::pair{chartImageButton_, g.chartImageButton},
+                                std::pair{resetZoomButton_, g.resetZoomButton}}) {
+        button->setGeometry(layoutToPixels(rect, dpiX, dpiY));
+        button->setVisible(rect.right() + kViewerMargin < g.exitButton.left());
+    }
+}
+
+void showResultsUntilExit(FileChooser& files, UserMessages& messages,
+                          const std::function<void(int)>& stopSoundChannel) {
+    ResultsViewer viewer(files, messages);
+    if (stopSoundChannel)
+        QObject::connect(&viewer, &ResultsViewer::stopSoundChannel, &viewer, stopSoundChannel);
+    QObject::connect(&viewer, &ResultsViewer::exitRequested, &viewer, &QDialog::accept);
+    viewer.exec();
+}
+
+}  // namespace loopsim

@@ -1,0 +1,81 @@
+// The results viewer: draws a recording file as a chart and saves the loaded data under
+// another name. It keeps its own table of the file's rows; a shorter file overwrites only its
+// own rows, and the row count of the last load decides what is drawn and what Save writes.
+// The program's exit shows it after writing the recording file; Exit ends the program.
+#pragma once
+
+#include <QDialog>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "core/Recording.h"
+
+class QGroupBox;
+class QPushButton;
+
+namespace loopsim {
+
+class FileChooser;
+class RecordingChartView;
+class UserMessages;
+
+inline constexpr const char* kResultsViewerTitle = "Tarven Calvendrite Simulator  Results Viewer";
+inline constexpr const char* kDataFileFilter = "Data Files (comma seperated)(*.csv)";
+
+class ResultsViewer : public QDialog {
+    Q_OBJECT
+
+  public:
+    ResultsViewer(FileChooser& files, UserMessages& messages, QWidget* parent = nullptr);
+    ~ResultsViewer() override;
+
+    // The window's load step: stops the sounds, then draws the recording file of the current
+    // folder. Runs by itself the first time the window is shown.
+    void open();
+
+    int rowCount() const { return rowCount_; }
+    const QString& fileName() const { return fileName_; }
+    RecordingChartView* chart() const { return chart_; }
+
+  signals:
+    // The window's sound output stops this channel (the gas hiss 5, the general sounds 1).
+    void stopSoundChannel(int channel);
+    // Exit was pressed: the program ends.
+    void exitRequested();
+
+  protected:
+    void showEvent(QShowEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+  private:
+    // Reads fileName_ and draws it; on a file that cannot be read, says why and leaves the
+    // chart as it was.
+    std::optional<QString> drawGraph();
+    void loadData();
+    void saveData();
+    void saveChartImage();
+    void placeParts();
+
+    FileChooser& files_;
+    UserMessages& messages_;
+    RecordTable data_;
+    int rowCount_ = 0;
+    QString fileName_;
+    bool opened_ = false;
+
+    QGroupBox* frame_;
+    RecordingChartView* chart_;
+    QPushButton* saveButton_;
+    QPushButton* loadButton_;
+    QPushButton* exitButton_;
+    QPushButton* chartImageButton_;
+    QPushButton* resetZoomButton_;
+};
+
+// Shows the viewer over the recording file of the current folder until its Exit; the sound
+// channels it stops go to stopSoundChannel, when given.
+void showResultsUntilExit(FileChooser& files, UserMessages& messages,
+                          const std::function<void(int)>& stopSoundChannel = {});
+
+}  // namespace loopsim

@@ -1,0 +1,34 @@
+#include "app/session/LostSessionOffer.h"
+
+#include "app/dialogs/UserMessages.h"
+#include "files/LostSession.h"
+
+namespace loopsim {
+
+QString lostSessionQuestion() {
+    return QStringLiteral(
+               "The last session of the simulator ended without Exit, so its recording file "
+               "was not written.\n\nRebuild %1 from that session's log, %2? If not, the log of "
+               "the new session replaces it.")
+        .arg(QString::fromLatin1(kRecordingFileName), QString::fromLatin1(kSessionLogFileName));
+}
+
+QString lostSessionFailure(const QString& why) {
+    return QStringLiteral("The recording of the last session could not be rebuilt: %1.").arg(why);
+}
+
+bool offerToRebuildLostSession(QWidget* parent, UserMessages& messages, SettingsStore& settings,
+                               const std::function<void()>& showRecording) {
+    if (!isLostSessionLog(kSessionLogFileName) || !messages.askYesNo(parent, lostSessionQuestion()))
+        return false;
+    const RebuiltRecording rebuilt =
+        rebuildLostSession(kSessionLogFileName, kRecordingFileName, &settings);
+    if (rebuilt.error) {
+        messages.showMessage(parent, lostSessionFailure(QString::fromStdString(*rebuilt.error)));
+        return false;
+    }
+    showRecording();
+    return true;
+}
+
+}  // namespace loopsim

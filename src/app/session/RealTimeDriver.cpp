@@ -1,0 +1,119 @@
+#include "app/session/RealTimeDriver.h"
+
+#include <algorithm>
+
+namespace loopsim {
+namespace {
+
+// The longest single sleep; the driver simply wakes and sleeps again after it.
+constexpr Millis kLongestSleep = 60'000;
+
+}  // namespace
+
+RealTimeDriver::RealTimeDriver(Simulation& simulation, const MonotonicClock& wallClock,
+                               SessionLog& log, QObject* parent)
+    : QObject(parent), simulation_(simulation), wallClock_(wallClock), log_(log) {
+    wake_.setSingleShot(true);
+    wake_.setTimerType(Qt::PreciseTimer);
+    connect(&wake_, &QTimer::timeout, this, &RealTimeDriver::catchUp);
+}
+
+void RealTimeDriver::start() {
+    baseVirtual_ = simulation_.now();
+    baseWall_ = wallClock_.elapsedMilliseconds();
+    running_ = true;
+    schedule();
+}
+
+void RealTimeDriver::stop() {
+    running_ = false;
+    wake_.stop();
+}
+
+Millis RealTimeDriver::virtualNow() const {
+    Millis now = baseVirtual_;
+    if (running_ && !paused_)
+        now += (wallClock_.elapsedMilliseconds() - baseWall_) * speed_;
+    return std::max(now, simulation_.now());
+}
+
+void RealTimeDriver::pause() {
+    if (!running_ || paused_)
+        return;
+    simulation_.advanceTo(virtualNow());
+    baseVirtual_ = simulation_.now();
+    paused_ = true;
+    wake_.stop();
+    logClockChange(Verb::Pause);
+    emit advanced();
+}
+
+void RealTimeDriver::resume() {
+    if (!running_ || !paused_)
+        return;
+    baseWall_ = wallClock_.elapsedMilliseconds();
+    paused_ = false;
+    logClockChange(Verb::Resume);
+    schedule();
+    emit advanced();
+}
+
+void RealTimeDriver::setSpeed(int speed) {
+    if (speed < 1 || speed == speed_)
+        return;
+    if (running_)
+        simulation_.advanceTo(virtualNow());
+    baseVirtual_ = simulation_.now();
+    baseWall_ = wallClock_.elapsedMilliseconds();
+    speed_ = speed;
+    logClockChange(Verb::Speed, std::to_string(speed));
+    schedule();
+    emit advanced();
+}
+
+std::optional<std::string> RealTimeDriver::apply(const Action& action) {
+    if (running_)
+        simulation_.advanceTo(virtualNow());
+    const Millis time = simulation_.now();
+    auto refused = simulation_.apply(action);
+    if (!refused)
+        log_.record(time, action);
+    schedule();
+    emit advanced();
+    return refused;
+}
+
+void RealTimeDriver::catchUp() {
+    if (!running_)
+        return;
+    simulation_.advanceTo(virtualNow());
+    schedule();
+    emit advanced();
+}
+
+std::optional<int> RealTimeDriver::nextWakeIn() const {
+    if (!wake_.isActive())
+        return std::nullopt;
+    return wake_.interval();
+}
+
+void RealTimeDriver::schedule() {
+    if (!running_ || paused_) {
+        wake_.stop();
+        return;
+    }
+    const Millis due = simulation_.clock().nextDue();
+    if (due == kNever) {
+        wake_.stop();
+        return;
+    }
+    const Millis ahead = std::clamp<Millis>(due - virtualNow(), 0, kLongestSleep * speed_);
+    // Round up: waking a little late runs the tick; waking early only sleeps again.
+    wake_.start(static_cast<int>((ahead + speed_ - 1) / speed_));
+}
+
+void RealTimeDriver::logClockChange(Verb verb, std::string value) {
+    log_.record(simulation_.now(), Action{verb, {}, std::move(value)});
+}
+
+}  // namespace loopsim

@@ -1,0 +1,177 @@
+#include "app/window/MainWindow.h"
+
+#include <QButtonGroup>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QStatusBar>
+
+#include "app/BuildInfo.h"
+#include "app/dialogs/DialogPresenter.h"
+#include "app/dialogs/StartupWarning.h"
+#include "app/session/RealTimeDriver.h"
+#include "app/window/UnitView.h"
+#include "simulation/Simulation.h"
+
+namespace loopsim {
+namespace {
+
+constexpr int kClockTwips = 220;
+constexpr int kControlTwips = 200;
+// The share of a large screen the window takes when it opens.
+constexpr double kScreenShare = 0.85;
+
+QString padded(const QString& text) {
+    return QStringLiteral("  ") + text + QStringLiteral("  ");
+}
+
+QString clockText(Millis time) {
+    const Millis seconds = time / 1000;
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+}  // namespace
+
+QStringList MainWindow::statusPanelTexts() {
+    return {padded(StartupWarning::versionText()), padded(QString::fromLatin1(build::kProductName)),
+            padded(QString::fromLatin1(build::kLegalNotice))};
+}
+
+MainWindow::MainWindow(const PictureFiles& pictures, QWidget* parent)
+    : QMainWindow(parent), unit_(new UnitView(pictures, this)), sync_(*unit_) {
+    setObjectName(QStringLiteral("TarvenLoopsim"));
+    setWindowTitle(QString::fromLatin1(kMainWindowTitle));
+    setCentralWidget(unit_);
+
+    const QStringList panels = statusPanelTexts();
+    for (int i = 0; i < panels.size(); ++i) {
+        auto* label = new QLabel(panels[i], this);
+        label->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
+        label->setFrameShape(QFrame::StyledPanel);
+        statusBar()->addWidget(label, i + 1 == panels.size() ? 1 : 0);
+    }
+    statusBar()->setSizeGripEnabled(true);
+    buildClockControls();
+    resize(preferredSize());
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::buildClockControls() {
+    clock_ = new QLabel(clockText(0));
+    clock_->setObjectName(QStringLiteral("SimTime"));
+    clock_->setAlignment(Qt::AlignCenter);
+    clock_->setToolTip(QStringLiteral("Time since the simulator started"));
+    clock_->setStyleSheet(QStringLiteral(
+        "QLabel { background: #fcfdfe; border: 1px solid #96a0ac; border-radius: 4px;"
+        " color: #18202c; font-weight: bold; }"));
+    unit_->place(clock_, kClockReadout, kClockTwips);
+
+    pause_ = new QPushButton(QStringLiteral("Pause"));
+    pause_->setObjectName(QStringLiteral("PauseButton"));
+    pause_->setCheckable(true);
+    pause_->setToolTip(QStringLiteral("Stop and restart the simulator's clock"));
+    unit_->place(pause_, kPauseButton, kControlTwips);
+    connect(pause_, &QPushButton::toggled, this, [this](bool paused) {
+        pause_->setText(paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+        if (!driver_)
+            return;
+        if (paused)
+            driver_->pause();
+        else
+            driver_->resume();
+    });
+
+    speeds_ = new QButtonGroup(this);
+    speeds_->setExclusive(true);
+    TwipRect place = kFirstSpeedButton;
+    for (int speed : RealTimeDriver::kSpeeds) {
+        auto* button = new QPushButton(QStringLiteral("\u00d7%1").arg(speed));
+        button->setObjectName(QStringLiteral("Speed%1").arg(speed));
+        button->setCheckable(true);
+        button->setChecked(speed == 1);
+        button->setStyleSheet(QStringLiteral("QPushButton { padding: 0px; }"));
+        button->setToolTip(
+            QStringLiteral("Run the simulator %1 times as fast as real time").arg(speed));
+        speeds_->addButton(button, speed);
+        unit_->place(button, place, kControlTwips - 30);
+        place.left += kSpeedButtonStep;
+    }
+    connect(speeds_, &QButtonGroup::idClicked, this, [this](int speed) {
+        if (driver_)
+            driver_->setSpeed(speed);
+    });
+}
+
+QSize MainWindow::preferredSize() const {
+    const QScreen* screen = this->screen();
+    const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
+    const QSize available = screen ? screen->availableSize() : QSize(1280, 800);
+    const QSize chrome(0, statusBar()->sizeHint().height() + 8);
+    const double atResolution = dpi / 1440.0;
+    const double fitting = std::min((available.width() - chrome.width()) / double(kUnitWidth),
+                                    (available.height() - chrome.height()) / double(kUnitHeight)) *
+                           kScreenShare;
+    const double scale = std::max(std::min(atResolution, fitting / kScreenShare), fitting);
+    return QSize(static_cast<int>(kUnitWidth * scale), static_cast<int>(kUnitHeight * scale)) +
+           chrome;
+}
+
+void MainWindow::attach(Simulation& simulation, RealTimeDriver& driver) {
+    simulation_ = &simulation;
+    driver_ = &driver;
+    unit_->connectInput(simulation.input(), [this](const Action& action) { act(action); });
+    connect(unit_->element<QPushButton>("Command1"), &QPushButton::clicked, this, [this] {
+        act(Action{Verb::Exit, {}, {}});
+    });
+    connect(unit_->element<QPushButton>("Command2"), &QPushButton::clicked, this, [this] {
+        act(Action{Verb::Click, "Command2", {}});
+    });
+    connect(unit_->element<QPushButton>("Command3"), &QPushButton::clicked, this, [this] {
+        act(Action{Verb::Click, "Command3", {}});
+    });
+    connect(&driver, &RealTimeDriver::advanced, this, &MainWindow::redraw);
+    redraw();
+}
+
+void MainWindow::act(const Action& action) {
+    if (!driver_ || ending_)
+        return;
+    driver_->apply(action);
+    if (action.verb == Verb::Check || action.verb == Verb::Uncheck)
+        sync_.refresh(simulation_->view(), action.element);
+}
+
+void MainWindow::redraw() {
+    if (!simulation_)
+        return;
+    lastRedrawCount_ = sync_.sync(simulation_->view());
+    showClock();
+    if (dialogs_ && !ending_)
+        dialogs_->update(*simulation_);
+    const Ending ending = simulation_->dialogs().ending();
+    if (ending != Ending::Running && !ending_) {
+        ending_ = true;
+        emit endingRequested(ending);
+    }
+}
+
+void MainWindow::showClock() {
+    clock_->setText(clockText(simulation_->now()));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    // The close box is the Exit button; the exit path hides the window itself.
+    if (driver_ && !ending_) {
+        event->ignore();
+        act(Action{Verb::Exit, {}, {}});
+        return;
+    }
+    QMainWindow::closeEvent(event);
+}
+
+}  // namespace loopsim

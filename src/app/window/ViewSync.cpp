@@ -1,0 +1,27 @@
+#include "app/window/ViewSync.h"
+
+#include "app/window/UnitView.h"
+
+namespace loopsim {
+
+int ViewSync::sync(const ViewModel& model) {
+    if (!first_ && model.revision() == shownRevision_)
+        return 0;
+    int shown = 0;
+    for (const auto& [name, view] : model.elements()) {
+        if (first_ || view.revision() > shownRevision_) {
+            unit_.showElement(view);
+            ++shown;
+        }
+    }
+    first_ = false;
+    shownRevision_ = model.revision();
+    return shown;
+}
+
+void ViewSync::refresh(const ViewModel& model, const std::string& name) {
+    if (const ElementView* view = model.find(name))
+        unit_.showElement(*view);
+}
+
+}  // namespace loopsim

@@ -1,0 +1,47 @@
+// The recording file: comma-separated lines ending in CR LF, texts in double quotes,
+// numbers in plain decimals with a period under any locale, dates and times between #.
+// Four header lines, one line per recorded second (the status message last), an empty
+// line, and the end notice. The reader reads field by field, as the writer wrote them.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/Recording.h"
+
+namespace loopsim {
+
+inline constexpr const char* kRecordingFileName = "TarvenLoopsimData.csv";
+inline constexpr const char* kRecordingTitle = "Tarven Calvendrite Simulator";
+inline constexpr const char* kEndNotice = "End of recorded data";
+
+struct CalendarTime {
+    int year = 2000, month = 1, day = 1;
+    int hour = 0, minute = 0, second = 0;
+};
+
+CalendarTime localCalendarTime();
+
+// The whole file as text, rows 1 to lastRow (a lastRow above the table's last row counts
+// as that row).
+std::string recordingFileText(const RecordTable& table, int lastRow, const CalendarTime& written);
+
+// Writes the file through a temporary file and a rename, so a crash never leaves half a
+// file. Returns an error message, or nothing on success.
+std::optional<std::string> writeRecordingFile(const std::filesystem::path& path,
+                                              const RecordTable& table, int lastRow,
+                                              const CalendarTime& written);
+
+struct RecordingReadResult {
+    bool ok = false;
+    int rows = 0;       // data rows read
+    std::string error;  // why the file could not be read
+};
+
+// Reads data rows into table, overwriting only the rows the file holds.
+RecordingReadResult readRecordingText(std::string_view text, RecordTable& table);
+RecordingReadResult readRecordingFile(const std::filesystem::path& path, RecordTable& table);
+
+}  // namespace loopsim

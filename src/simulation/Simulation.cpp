@@ -1,0 +1,185 @@
+#include "simulation/Simulation.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "core/Format.h"
+#include "core/TickTable.h"
+#include "electronics/Electronics.h"
+#include "handset/Handsets.h"
+#include "instructor/OptionsDialog.h"
+#include "loop/Diver.h"
+#include "loop/EnvironmentPanel.h"
+#include "loop/GasSupply.h"
+#include "loop/LoopGasStep.h"
+#include "simulation/MainWindowButtons.h"
+#include "simulation/StartValues.h"
+
+namespace loopsim {
+namespace {
+
+// Longer than any run: a scenario's hold of more is released no later than this.
+constexpr double kLongestHold = 1e12;  // milliseconds, about 30 years
+
+}  // namespace
+
+Simulation::Simulation(const SettingsStore* settings)
+    : sound_(clock_, state_), recording_(state_), context_{state_,     clock_,  view_,  sound_,
+                                                           recording_, random_, input_, dialogs_} {
+    addTickTable(clock_);
+    clock_.setHoldEndedHandler([this] { applyHeldInput(); });
+    clock_.setStopCondition([this] { return dialogs_.ending() != Ending::Running; });
+    clock_.timer("RecordingTimer").setHandler([this] { recording_.recordingTick(); });
+
+    mainWindowButtons_ = std::make_unique<MainWindowButtons>(context_);
+    loopGas_ = std::make_unique<LoopGasStep>(context_);
+    gasSupply_ = std::make_unique<GasSupply>(context_);
+    optionsDialog_ = std::make_unique<OptionsDialog>(context_);
+    electronics_ = std::make_unique<Electronics>(context_, *optionsDialog_);
+    diver_ = std::make_unique<Diver>(context_);
+    environmentPanel_ = std::make_unique<EnvironmentPanel>(context_);
+    handsets_ = std::make_unique<Handsets>(context_);
+
+    loadStartValues(context_, settings);
+}
+
+Simulation::~Simulation() = default;
+
+std::optional<std::string> Simulation::apply(const Action& action, int origin) {
+    if (clock_.holding()) {
+        heldInput_.push_back({action, origin, nullptr});
+        return std::nullopt;
+    }
+    return applyNow(action);
+}
+
+void Simulation::atInputTime(std::function<void()> observe) {
+    if (clock_.holding())
+        heldInput_.push_back({{}, 0, std::move(observe)});
+    else
+        observe();
+}
+
+void Simulation::applyHeldInput() {
+    while (!heldInput_.empty() && !clock_.holding() && dialogs_.ending() == Ending::Running) {
+        HeldInput held = std::move(heldInput_.front());
+        heldInput_.pop_front();
+        if (held.observe) {
+            held.observe();
+        } else if (auto refused = applyNow(held.action); refused && !heldInputError_) {
+            heldInputError_ = HeldInputError{held.origin, *refused};
+        }
+    }
+}
+
+std::optional<std::string> Simulation::applyNow(const Action& action) {
+    const ElementHandlers* handlers = input_.find(action.element);
+    auto run = [](const std::function<void()>& handler) {
+        if (handler)
+            handler();
+    };
+    switch (action.verb) {
+        case Verb::Answer:
+            if (!dialogs_.answerPrompt(action.value))
+                return "there is no text prompt open to answer";
+            return std::nullopt;
+        case Verb::Cancel:
+            if (!dialogs_.cancelPrompt())
+                return "there is no text prompt open to cancel";
+            return std::nullopt;
+        case Verb::Exit:
+        case Verb::End:
+            dialogs_.requestExitPath();
+            return std::nullopt;
+        case Verb::Dump:
+        case Verb::Pause:
+        case Verb::Resume:
+        case Verb::Speed:
+            return std::nullopt;
+        default:
+            break;
+    }
+    if (!handlers)
+        return "unknown element " + action.element;
+
+    switch (action.verb) {
+        case Verb::Press:
+            run(handlers->press);
+            break;
+        case Verb::Release:
+            run(handlers->release);
+            break;
+        case Verb::Click:
+            run(handlers->click);
+            break;
+        case Verb::DblClick:
+            run(handlers->dblclick);
+            break;
+        case Verb::Move:
+            run(handlers->move);
+            break;
+        case Verb::Tap:
+            run(handlers->press);
+            run(handlers->release);
+            run(handlers->click);
+            break;
+        case Verb::Hold: {
+            run(handlers->press);
+            const double milliseconds =
+                std::clamp(parseNumber(action.value).value_or(0), 0.0, kLongestHold);
+            auto releaseLater = [](Simulation& simulation, std::string element,
+                                   Millis delay) -> Process {
+                co_await simulation.clock().sleepFor(delay);
+                // Timers due at the release's own millisecond run before it, as they would
+                // before a scenario line at that time.
+                co_await simulation.clock().yieldToPending();
+                simulation.applyNow({Verb::Release, element, {}});
+                simulation.applyNow({Verb::Click, element, {}});
+            };
+            releaseLater(*this, action.element, static_cast<Millis>(milliseconds));
+            break;
+        }
+        case Verb::Check:
+        case Verb::Uncheck: {
+            if (handlers->kind != ElementHandlers::Kind::CheckBox)
+                return action.element + " is not a check box";
+            ElementView& box = view_.element(action.element);
+            const bool ticked = action.verb == Verb::Check;
+            if (box.isChecked() != ticked) {
+                box.setChecked(ticked);
+                run(handlers->click);
+            }
+            break;
+        }
+        case Verb::Set: {
+            if (handlers->kind != ElementHandlers::Kind::Slider)
+                return action.element + " is not a slider";
+            const auto number = parseNumber(action.value);
+            if (!number)
+                return "the value of set is not a number: " + action.value;
+            // A scenario may hold any number; the slider's own handler keeps it in range.
+            const int value =
+                static_cast<int>(std::clamp(*number, double{std::numeric_limits<int>::min()},
+                                            double{std::numeric_limits<int>::max()}));
+            view_.element(action.element).setValue(value);
+            if (handlers->set)
+                handlers->set(value);
+            break;
+        }
+        default:
+            break;
+    }
+    return std::nullopt;
+}
+
+void Simulation::saveSettings(SettingsStore& store) const {
+    const auto save = [&store](StoredSetting setting, double value) {
+        store.write(setting.key, storedNumberText(value, setting));
+    };
+    save(kScrubberSetting, state_.ScrubberMinutes);
+    save(kLeftTimerSetting, state_.LeftHandset.OnMinutes);
+    save(kLeftBatterySetting, state_.LeftHandset.BatteryVolts);
+    save(kRightBatterySetting, state_.RightHandset.BatteryVolts);
+}
+
+}  // namespace loopsim

@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "GoldenFile.h"
+#include "ScratchFolder.h"
+#include "files/LostSession.h"
+#include "headless/IniSettingsStore.h"
+#include "headless/Runner.h"
+
+namespace loopsim {
+namespace {
+
+namespace fs = std::filesystem;
+
+const CalendarTime kWritten{2026, 12, 5, 18, 30, 0};
+
+// The head of a session log as the window writes it, with settings other than the defaults.
+const std::string kLogHead =
+    "# A session of the simulator window. Its stored settings at start, for\n"
+    "# loopsim-run --settings FILE.ini:\n"
+    "# [Settings]\n"
+    "# CO2=100\n"
+    "# LeftTimer=30\n"
+    "# LeftBattery=5.5\n"
+    "# RightBattery=6\n";
+
+// Both cylinders open, the left handset switched on and started, into the mouth.
+const std::string kLogActions =
+    "0.2 click Image7\n"
+    "0.4 click Image4\n"
+    "0.5 click LHOO\n"
+    "1 click Label8\n"
+    "1.5 pause\n"
+    "1.5 resume\n"
+    "3.25 click Image18\n"
+    "14 speed 5\n"
+    "20.6 click Image19\n";
+
+struct LostSessionLogCase {
+    const char* name;
+    std::string text;
+    bool unfinished;
+};
+
+TEST(LostSession, TellsALostSessionsLogFromAnEndedOne) {
+    const LostSessionLogCase cases[] = {
+        {"empty", "", false},
+        {"settings only: lost before any action", kLogHead, false},
+        {"actions without the end note", kLogHead + kLogActions, true},
+        {"ended by its exit path", kLogHead + kLogActions + "21 exit\n# The session ended.\n",
+         false},
+        {"ended, blank line after", kLogHead + "2 exit\n# The session ended.\n\n", false},
+        {"ended with CR LF", kLogHead + "2 exit\r\n# The session ended.\r\n", false},
+        {"rebuilt once", kLogHead + kLogActions + "# " + kSessionRebuiltNote + "\n", false},
+        {"end note cut short is no end note", kLogHead + kLogActions + "# The session end", true},
+        {"a torn action after the end note does not count",
+         kLogHead + "2 exit\n# The session ended.\n3 cli", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(sessionLogIsUnfinished(c.text), c.unfinished) << c.name;
+}
+
+TEST(LostSession, ReadsTheStartSettingsFromTheHeadComments) {
+    const MemorySettingsStore settings =
+        settingsNotedInLog(kLogHead + kLogActions + "# Key=not a setting, after the actions\n");
+    EXPECT_EQ(
+        settings.values,
+        (std::map<std::string, std::string>{
+            {"CO2", "100"}, {"LeftTimer", "30"}, {"LeftBattery", "5.5"}, {"RightBattery", "6"}}));
+    EXPECT_TRUE(settingsNotedInLog("# CO2=100\n1 click Image7\n").values.empty());
+}
+
+struct LostSessionFiles : ::testing::Test {
+    test::ScratchFolder folder;
+
+    fs::path write(const std::string& name, const std::string& text) {
+        return folder.write(name, text);
+    }
+};
+
+// The rebuilt file and settings are the runner's, given the log with an exit at its last
+// action and the noted settings: what the exit path writes at that moment. A last line cut
+// short by the power going is left out.
+TEST_F(LostSessionFiles, RebuildsWhatTheExitPathWritesAtTheLastAction) {
+    const fs::path log = write("lost.scenario", kLogHead + kLogActions + "21.5 click Ima");
+    MemorySettingsStore saved;
+    const RebuiltRecording rebuilt = rebuildLostSession(log, folder / "rebuilt.csv", &saved);
+    ASSERT_FALSE(rebuilt.error) << *rebuilt.error;
+    EXPECT_EQ(rebuilt.seconds, 19);  // 20.6 s, one tick lost to the turn-on hold
+
+    write("start.ini", "[Settings]\nCO2=100\nLeftTimer=30\nLeftBattery=5.5\nRightBattery=6\n");
+    RunOptions exitPath;
+    exitPath.scenario = write("exit.scenario", kLogActions + "20.6 exit\n");
+    exitPath.out = folder / "exit.csv";
+    exitPath.settings = folder / "start.ini";
+    std::ostringstream out, err;
+    ASSERT_EQ(runScenario(exitPath, out, err), kRunPlayed) << err.str();
+
+    EXPECT_EQ(withoutWrittenDate(readTestFile((folder / "rebuilt.csv").string())),
+              withoutWrittenDate(readTestFile((folder / "exit.csv").string())));
+    IniSettingsStore exitSettings(QString::fromStdString((folder / "start.ini").string()));
+    for (const char* key : {"CO2", "LeftTimer", "LeftBattery", "RightBattery"})
+        EXPECT_EQ(saved.read(key), exitSettings.read(key)) << key;
+    EXPECT_NE(saved.read("LeftBattery"), "6.2");  // the noted start, not the default
+
+    // The log now says it was rebuilt, without the torn line, and is not offered again.
+    EXPECT_EQ(readTestFile(log.string()),
+              kLogHead + kLogActions + "# " + kSessionRebuiltNote + "\n");
+    EXPECT_FALSE(isLostSessionLog(log));
+}
+
+TEST_F(LostSessionFiles, ALogThatCannotBePlayedRebuildsNothing) {
+    struct Case {
+        const char* name;
+        std::string log;
+        std::string error;
+    } cases[] = {
+        {"unknown element", kLogHead + "1 click Image7\n2 click NoSuchThing\n",
+         "line 9: unknown element 'NoSuchThing'"},
+        {"ended by the bail-out exit before its end note",
+         kLogHead + "1 click Image20\n1.2 click Bailout.Exit\n",
+         "the session ended by the bail-out exit, which keeps no recording"},
+    };
+    for (const auto& c : cases) {
+        const fs::path log = write("lost.scenario", c.log);
+        const RebuiltRecording rebuilt = rebuildLostSession(log, folder / "rebuilt.csv", nullptr);
+        ASSERT_TRUE(rebuilt.error) << c.name;
+        EXPECT_EQ(*rebuilt.error, c.error) << c.name;
+        EXPECT_FALSE(fs::exists(folder / "rebuilt.csv")) << c.name;
+        EXPECT_TRUE(isLostSessionLog(log)) << c.name;
+    }
+    EXPECT_EQ(*rebuildLostSession(folder / "missing.scenario", folder / "r.csv", nullptr).error,
+              "cannot read the session log " + (folder / "missing.scenario").string());
+}
+
+}  // namespace
+}  // namespace loopsim

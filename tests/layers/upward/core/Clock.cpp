@@ -1,0 +1,3 @@
+#include "core/Clock.h"
+
+#include "simulation/Simulation.h"

@@ -1,0 +1,3 @@
+#include "loop/Breath.h"
+
+#include "../electronics/Cells.h"
