@@ -37,40 +37,5 @@ TEST_F(FailureDrill, CellDriftAfterOneMinuteMatchesTheGoldenRecording) {
         "failure-drill.csv");
 }
 
-// Three failures ticked with a two-minute delay: "Options Changed" is noted at each option
-// tick, every 10 s, and the failures strike at the first tick at least 120 s on.
-TEST_F(FailureDrill, OptionsScenarioStrikesAfterTwoMinutes) {
-    const fs::path folder = fs::path(::testing::TempDir()) / "loopsim-options-delay";
-    fs::create_directories(folder);
-    RunOptions options;
-    options.scenario = fs::path(LOOPSIM_SCENARIOS) / "options-delay.scenario";
-    options.out = folder / "recording.csv";
-    options.dump = folder / "dumps.jsonl";
-    std::ostringstream out, err;
-    ASSERT_EQ(runScenario(options, out, err), kRunPlayed) << err.str();
-    const std::string recording = readTestFile(options.out->string());
-    std::istringstream dumps(readTestFile(options.dump->string()));
-    fs::remove_all(folder);
-
-    std::size_t notes = 0;
-    for (auto at = recording.find("\"Options Changed\""); at != std::string::npos;
-         at = recording.find("\"Options Changed\"", at + 1))
-        ++notes;
-    EXPECT_EQ(notes, 13u);
-
-    std::vector<std::string> lines;
-    for (std::string line; std::getline(dumps, line);)
-        lines.push_back(line);
-    ASSERT_EQ(lines.size(), 3u);
-    EXPECT_NE(lines[0].find("\"Dialogs\":[]"), std::string::npos);
-    EXPECT_NE(lines[0].find("\"Options.Command1\":{\"text\":\"Change in 2 minutes\"}"),
-              std::string::npos);
-    for (const char* inForce :
-         {"\"DarkAtDepth\":1", "\"SolenoidState\":\"Closed\"", "\"AdvFailed\":1"}) {
-        EXPECT_EQ(lines[1].find(inForce), std::string::npos) << inForce;
-        EXPECT_NE(lines[2].find(inForce), std::string::npos) << inForce;
-    }
-}
-
 }  // namespace
 }  // namespace loopsim::testing
