@@ -71,7 +71,8 @@ Process PO2Controller::controllerTick() {
 
 bool PO2Controller::mayFire(double handsetPO2) const {
     const SimulationState& s = context_.state;
-    return handsetPO2 < s.ActiveSetpoint && s.SolenoidState == "Normal" && s.OxygenValve == "OPEN";
+    return handsetPO2 < s.ActiveSetpoint && s.SolenoidState == SolenoidCondition::Normal &&
+           s.OxygenValve == ValveState::Open;
 }
 
 void PO2Controller::drainBatteries() {
@@ -94,7 +95,7 @@ void PO2Controller::addOneStep() {
     // An empty loop cannot take a mixing step; the step is skipped, not reported.
     if (litres != 0)
         s.LoopPO2 = (s.LoopPO2 * litres + kStepLitres * s.OxygenAnalysis / 100) / litres;
-    if (s.Mouthpiece == "Closed" && s.LoopCapacity != 0)
+    if (s.Mouthpiece == MouthpieceState::Closed && s.LoopCapacity != 0)
         s.CounterlungVolume = s.CounterlungVolume + kStepLitres * 100 / s.LoopCapacity;
 }
 

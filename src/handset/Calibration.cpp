@@ -24,7 +24,7 @@ bool Calibration::flushBatch(Flush& flush) {
     // same for all of its passes.
     const SimulationState& s = handset_.state();
     const PassConditions conditions{
-        targetPO2(), s.OxygenValve == "OPEN", s.Mouthpiece == "Closed",
+        targetPO2(), s.OxygenValve == ValveState::Open, s.Mouthpiece == MouthpieceState::Closed,
         handset_.context().clock.now() > flush.startTime + kFlushTimeLimit};
     bool readingsDue = false;
     for (int pass = 0; pass < kFlushPassesPerBatch && flush.end == FlushEnd::Running; ++pass)

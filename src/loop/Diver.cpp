@@ -46,15 +46,15 @@ Diver::Diver(SimContext& context)
 
 void Diver::mouthpieceClicked() {
     SimulationState& s = context_.state;
-    if (s.Mouthpiece == "Closed") {
+    if (s.Mouthpiece == MouthpieceState::Closed) {
         mouthpiece_.setPicture("\\MouthO.jpg");
-        s.Mouthpiece = "Open";
+        s.Mouthpiece = MouthpieceState::Open;
         if (s.Breathing == 1)
             breathTimer_.setEnabled(true);
         context_.recording.recordEvent("Mouthpiece Opened");
     } else {
         mouthpiece_.setPicture("\\MouthC.jpg");
-        s.Mouthpiece = "Closed";
+        s.Mouthpiece = MouthpieceState::Closed;
         breathTimer_.setEnabled(false);
         context_.recording.recordEvent("Mouthpiece Closed");
     }
@@ -65,7 +65,7 @@ void Diver::regulatorClicked() {
     if (regulator_.left() == kRegulatorParked.left) {
         regulator_.setGeometry(kRegulatorInMouth.left, kRegulatorInMouth.top,
                                kRegulatorInMouth.width, kRegulatorInMouth.height);
-        if (s.Mouthpiece != "Open") {
+        if (s.Mouthpiece != MouthpieceState::Open) {
             // In the mouth with the mouthpiece shut: a warning, and no breathing.
             if (warningsTicked())
                 context_.sound.playIfEnabled(2, "alarm.wav");
@@ -84,7 +84,7 @@ void Diver::regulatorClicked() {
 
 void Diver::bailOutClicked() {
     SimulationState& s = context_.state;
-    if (warningsTicked() && s.Mouthpiece == "Open")
+    if (warningsTicked() && s.Mouthpiece == MouthpieceState::Open)
         context_.sound.playIfEnabled(1, "alarm.wav");
     parkRegulator();
     s.Breathing = 0;

@@ -84,7 +84,7 @@ Process LoopGasStep::loopGasStep() {
         clungVolBar_.setBorder(kYellow);
     }
 
-    if (advOn_.isChecked() && s.DiluentValve == "OPEN" && s.CounterlungVolume < 25 &&
+    if (advOn_.isChecked() && s.DiluentValve == ValveState::Open && s.CounterlungVolume < 25 &&
         s.AdvFailed == 0 && s.DiluentButtonMissing == 0 && s.OxygenButtonMissing == 0) {
         context_.sound.playIfEnabled(1, "shorthiss.wav");
         addGasToLoop(s, 0.5, kAirOxygenFraction, stepPressure);
