@@ -1,6 +1,7 @@
 #include "loop/Diver.h"
 
 #include "core/Format.h"
+#include "core/LoopGas.h"
 
 namespace loopsim {
 namespace {
@@ -115,11 +116,7 @@ void Diver::breath() {
     gauge_.setBorderWidth(5);
     breathOffTimer_.setEnabled(true);
 
-    const double litres = s.CounterlungVolume * s.LoopCapacity / 100;
-    const double breathsPerMinute = 60 / (breathTimer_.interval() / 1000.0);
-    const double oxygenUsed = s.MetabolicRate / breathsPerMinute;
-    if (litres != 0)
-        s.LoopPO2 = (s.LoopPO2 * litres - oxygenUsed * s.OxygenAnalysis / 100) / litres;
+    breatheFromLoop(s, oxygenPerBreath(s.MetabolicRate, breathTimer_.interval()));
 
     if (s.MetabolicRate != 0)
         breathTimer_.setInterval(static_cast<int>(roundHalfEven(6000 / s.MetabolicRate)));

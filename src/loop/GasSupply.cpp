@@ -1,7 +1,8 @@
 #include "loop/GasSupply.h"
 
+#include "core/LoopGas.h"
+#include "loop/CounterlungGauge.h"
 #include "loop/CylinderValve.h"
-#include "loop/LoopPhysics.h"
 
 namespace loopsim {
 namespace {
@@ -90,11 +91,9 @@ void GasSupply::oxygenClicked() {
     const SimulationState& s = context_.state;
     if (s.OxygenValve == ValveState::Open && s.OxygenInjectorFailed == 0 &&
         s.OxygenButtonMissing == 0) {
-        // 5 litres per second of pressing.
-        const double litres =
-            0.5 * static_cast<double>(press_.OxygenPressEndTick - press_.OxygenPressStartTick) /
-            100;
-        addByHand(litres, s.OxygenAnalysis / 100.0, "Manual O2 Addition");
+        const Millis held = press_.OxygenPressEndTick - press_.OxygenPressStartTick;
+        addByHand(manualAdditionLitres(kButtonLitresPerTenthSecond, held), s.OxygenAnalysis / 100.0,
+                  "Manual O2 Addition");
     }
 }
 
@@ -121,9 +120,9 @@ void GasSupply::diluentClicked() {
     const SimulationState& s = context_.state;
     if (s.DiluentValve == ValveState::Open && s.DiluentInjectorFailed == 0 &&
         s.DiluentButtonMissing == 0) {
-        const double litres =
-            0.5 * static_cast<double>(press_.PressEndTick - press_.PressStartTick) / 100;
-        addByHand(litres, kAirOxygenFraction, "Manual Diluent Addition");
+        const Millis held = press_.PressEndTick - press_.PressStartTick;
+        addByHand(manualAdditionLitres(kButtonLitresPerTenthSecond, held), kAirOxygenFraction,
+                  "Manual Diluent Addition");
     }
 }
 
@@ -145,20 +144,15 @@ void GasSupply::advButtonReleased() {
 void GasSupply::advButtonClicked() {
     const SimulationState& s = context_.state;
     if (advOn_.isChecked() && s.DiluentValve == ValveState::Open && s.AdvFailed == 0) {
-        // 2 litres per second of pressing.
-        const double litres =
-            0.2 * static_cast<double>(press_.PressEndTick - press_.PressStartTick) / 100;
-        addByHand(litres, kAirOxygenFraction, "ADV Manually operated");
+        const Millis held = press_.PressEndTick - press_.PressStartTick;
+        addByHand(manualAdditionLitres(kAdvButtonLitresPerTenthSecond, held), kAirOxygenFraction,
+                  "ADV Manually operated");
     }
 }
 
 void GasSupply::addByHand(double litres, double oxygenFraction, const char* message) {
-    SimulationState& s = context_.state;
-    const double volumeBefore = s.CounterlungVolume;
-    addGasToLoop(s, litres, oxygenFraction);
+    addGasByHand(context_.state, litres, oxygenFraction);
     context_.recording.recordEvent(message);
-    if (s.Mouthpiece == MouthpieceState::Open && s.Breathing == 0)
-        s.CounterlungVolume = volumeBefore;
 }
 
 void GasSupply::advBoxClicked() {
@@ -172,14 +166,8 @@ void GasSupply::dumpPressed() {
 }
 
 void GasSupply::dumpReleased() {
-    SimulationState& s = context_.state;
     context_.sound.stopIfEnabled(kHissChannel);
-    // 20 percentage points per second held.
-    s.CounterlungVolume =
-        s.CounterlungVolume -
-        20 * static_cast<double>(context_.clock.now() - press_.DumpPressStartTick) / 1000;
-    if (s.CounterlungVolume < 0)
-        s.CounterlungVolume = 0;
+    dumpLoopGas(context_.state, context_.clock.now() - press_.DumpPressStartTick);
     drawVolumeBar(context_);
 }
 
@@ -206,7 +194,7 @@ void GasSupply::freeFlowTick() {
     }
     if (s.Depth > 0 &&
         (s.DumpValveFailed == 1 || s.DiluentButtonMissing == 1 || s.OxygenButtonMissing == 1)) {
-        s.CounterlungVolume = s.CounterlungVolume - 5;
+        leakFromLoop(s);
         context_.sound.playIfEnabled(4, "Bubbles.wav");
     }
     drawVolumeBar(context_);

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "loop/CounterlungGauge.h"
 #include "loop/LoopFixture.h"
-#include "loop/LoopPhysics.h"
 
 namespace loopsim {
 namespace {

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "core/LoopGas.h"
+#include "loop/CounterlungGauge.h"
 #include "loop/LoopFixture.h"
-#include "loop/LoopPhysics.h"
 
 namespace loopsim {
 namespace {
