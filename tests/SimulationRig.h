@@ -79,7 +79,7 @@ struct Rig {
     void diving() {
         putOn(left, kMasterMainScreen, true);
         putOn(right, kSlaveMainScreen);
-        s.OxygenValve = "OPEN";
+        s.OxygenValve = ValveState::Open;
         s.Depth = 20;
     }
 };

@@ -187,7 +187,7 @@ class DialogsTest : public QObject {
         QVERIFY(bailout.isVisible());
         QVERIFY(!QApplication::activeModalWidget());
         d.run.click("Image7");
-        QCOMPARE(d.run.simulation.state().OxygenValve, std::string("OPEN"));
+        QCOMPARE(d.run.simulation.state().OxygenValve, ValveState::Open);
         d.run.runUntil(5000);
         QVERIFY(bailout.isVisible());
 

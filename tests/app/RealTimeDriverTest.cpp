@@ -101,7 +101,7 @@ class RealTimeDriverTest : public QObject {
         QVERIFY(run.driver.apply(Action{Verb::Answer, {}, "12"}));
         QCOMPARE(loggedLines(run.log), (QStringList{"1.234 tap Image7", "2 pause", "2 speed 5",
                                                     "2 resume", "2.5 tap Image4", "2.5 pause"}));
-        QCOMPARE(run.simulation.state().OxygenValve, std::string("OPEN"));
+        QCOMPARE(run.simulation.state().OxygenValve, ValveState::Open);
     }
 };
 

@@ -141,7 +141,7 @@ class SimulatorSessionTest : public QObject {
         s.click("Image7");
         s.click("Image7");
         QCOMPARE(s.messages.texts.size(), 1);
-        QCOMPARE(s.session.simulation()->state().OxygenValve, std::string("OFF"));
+        QCOMPARE(s.session.simulation()->state().OxygenValve, ValveState::Off);
     }
 
   private:

@@ -10,7 +10,7 @@ namespace {
 // gives cell warnings while its vote keeps the loop where it was.
 TEST_F(RigTest, CellDriftAfterOneMinuteMatchesTheGoldenRecording) {
     diving();
-    s.Mouthpiece = "Open";
+    s.Mouthpiece = MouthpieceState::Open;
     s.LoopPO2 = 1.2;
     s.ActiveSetpoint = 1.3;
     for (std::size_t cell = 1; cell <= 3; ++cell) {
