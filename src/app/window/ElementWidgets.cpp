@@ -5,6 +5,7 @@
 
 #include "PictureLayout.h"
 #include "app/window/PictureFiles.h"
+#include "core/Elements.h"
 
 namespace loopsim {
 namespace {
@@ -30,7 +31,7 @@ PictureElement::PictureElement(const char* name, const PictureFiles& pictures,
 void PictureElement::showElement(const ElementView& view) {
     if (view.picture())
         showPicture(*view.picture());
-    else if (objectName() == QLatin1String("Image19") && view.width())
+    else if (objectName() == QLatin1String(elements::kRegulator) && view.width())
         showPicture(regulatorPictureFor(*view.width()));
 }
 

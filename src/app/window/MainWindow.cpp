@@ -12,6 +12,7 @@
 #include "app/dialogs/StartupWarning.h"
 #include "app/session/RealTimeDriver.h"
 #include "app/window/UnitView.h"
+#include "core/Elements.h"
 #include "simulation/Simulation.h"
 
 namespace loopsim {
@@ -125,15 +126,14 @@ void MainWindow::attach(Simulation& simulation, RealTimeDriver& driver) {
     simulation_ = &simulation;
     driver_ = &driver;
     unit_->connectInput(simulation.input(), [this](const Action& action) { act(action); });
-    connect(unit_->element<QPushButton>("Command1"), &QPushButton::clicked, this, [this] {
-        act(Action{Verb::Exit, {}, {}});
-    });
-    connect(unit_->element<QPushButton>("Command2"), &QPushButton::clicked, this, [this] {
-        act(Action{Verb::Click, "Command2", {}});
-    });
-    connect(unit_->element<QPushButton>("Command3"), &QPushButton::clicked, this, [this] {
-        act(Action{Verb::Click, "Command3", {}});
-    });
+    connect(unit_->element<QPushButton>(elements::kExitButton), &QPushButton::clicked, this,
+            [this] {
+                act(Action{Verb::Exit, {}, {}});
+            });
+    for (const char* button : {elements::kOptionsButton, elements::kBugReportButton})
+        connect(unit_->element<QPushButton>(button), &QPushButton::clicked, this, [this, button] {
+            act(Action{Verb::Click, button, {}});
+        });
     connect(&driver, &RealTimeDriver::advanced, this, &MainWindow::redraw);
     redraw();
 }
