@@ -39,6 +39,7 @@ LoopGasStep::LoopGasStep(SimContext& context)
       gaugeCover_(context.view.element(elements::kCounterlungCover)),
       advBox_(context.view.element(elements::kAdvBox)) {
     // The window's design values, until the first step replaces them.
+    loopPO2_.setText("0.21");
     depthReadout_.setText("0");
     pressureReadout_.setText("1013");
     analysisReadout_.setText("21");

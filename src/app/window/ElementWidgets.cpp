@@ -120,8 +120,7 @@ CoverElement::CoverElement(const char* name, QWidget* parent) : ShapeElement(nam
     fill_ = QColor(58, 66, 76);
 }
 
-ReadoutElement::ReadoutElement(const char* name, const char* designText, QWidget* parent)
-    : ElementWidget(name, parent), text_(QString::fromLatin1(designText)) {}
+ReadoutElement::ReadoutElement(const char* name, QWidget* parent) : ElementWidget(name, parent) {}
 
 void ReadoutElement::showElement(const ElementView& view) {
     if (view.text()) {

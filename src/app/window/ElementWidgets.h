@@ -87,7 +87,7 @@ class ReadoutElement : public ElementWidget {
     Q_OBJECT
 
   public:
-    ReadoutElement(const char* name, const char* designText, QWidget* parent);
+    ReadoutElement(const char* name, QWidget* parent);
     void showElement(const ElementView& view) override;
     QString text() const { return text_; }
 

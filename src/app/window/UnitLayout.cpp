@@ -42,18 +42,17 @@ constexpr TwipRect kAnalysisFrameRect = frameAt(8580, 7740);
 constexpr TwipRect kRateFrameRect = frameAt(10980, 7740);
 
 constexpr std::array kElements{
-    // Frames, under everything else.
+    // Frames, under everything else. The first three are the window's own and carry their
+    // titles here; the unit's frames take theirs from the view model.
     ElementDesign{"ElectronicsFrame", K::Frame, {720, 840, 11400, 5280}, "Electronics"},
     ElementDesign{"VolumeFrame", K::Frame, {12240, 840, 3360, 5280}, "Volume"},
     ElementDesign{"GasControlFrame", K::Frame, {720, 6300, 7560, 2700}, "Gas Control"},
-    ElementDesign{elements::kEnvironmentFrame, K::Frame, {8400, 6300, 5040, 2700}, "Environment"},
-    ElementDesign{elements::kDepthFrame, K::Frame, kDepthFrameRect, "Depth (m)"},
-    ElementDesign{elements::kAmbientPressureFrame, K::Frame, kPressureFrameRect,
-                  "Ambient Pressure (mb)"},
-    ElementDesign{elements::kOxygenAnalysisFrame, K::Frame, kAnalysisFrameRect,
-                  "Oxygen Analysis (%)"},
-    ElementDesign{elements::kMetabolicRateFrame, K::Frame, kRateFrameRect, "Metabolic Rate (lpm)"},
-    ElementDesign{elements::kControlsFrame, K::Frame, {13560, 6300, 2040, 2700}, "Controls"},
+    ElementDesign{elements::kEnvironmentFrame, K::Frame, {8400, 6300, 5040, 2700}},
+    ElementDesign{elements::kDepthFrame, K::Frame, kDepthFrameRect},
+    ElementDesign{elements::kAmbientPressureFrame, K::Frame, kPressureFrameRect},
+    ElementDesign{elements::kOxygenAnalysisFrame, K::Frame, kAnalysisFrameRect},
+    ElementDesign{elements::kMetabolicRateFrame, K::Frame, kRateFrameRect},
+    ElementDesign{elements::kControlsFrame, K::Frame, {13560, 6300, 2040, 2700}},
 
     // The diver's regulator, under the handsets: in the mouth it reaches behind the right one.
     ElementDesign{elements::kRegulator, K::Picture, assets::kRegulatorSmallPlace,
@@ -85,8 +84,7 @@ constexpr std::array kElements{
                   kRightHandsetAreas.bothRightButtons},
     ElementDesign{elements::kRightHandset.powerSwitch, K::HotArea,
                   kRightHandsetAreas.hardwareSwitch},
-    ElementDesign{
-        elements::kCellMillivolts, K::Readout, {4680, 5340, 3360, 480}, "10      10      10"},
+    ElementDesign{elements::kCellMillivolts, K::Readout, {4680, 5340, 3360, 480}},
 
     // The diver, between the handsets.
     ElementDesign{elements::kMouthpiece,
@@ -99,7 +97,7 @@ constexpr std::array kElements{
     // The counterlung gauge and the true loop PO2.
     ElementDesign{elements::kCounterlungGauge, K::Shape, {12600, 1140, 960, 4800}},
     ElementDesign{elements::kCounterlungCover, K::Cover, {12600, 1140, 960, 4800}},
-    ElementDesign{elements::kLoopPO2, K::Readout, {14040, 2520, 1320, 600}, "0.21"},
+    ElementDesign{elements::kLoopPO2, K::Readout, {14040, 2520, 1320, 600}},
 
     // Gas control.
     ElementDesign{elements::kOxygenValve,
@@ -107,11 +105,8 @@ constexpr std::array kElements{
                   {960, 6600, 1200, 1800},
                   "O2Valve.jpg",
                   kOxygenValveTip},
-    ElementDesign{elements::kOxygenValveState,
-                  K::StateLabel,
-                  {960, 8460, 1200, 360},
-                  "CLOSED",
-                  kOxygenValveTip},
+    ElementDesign{
+        elements::kOxygenValveState, K::StateLabel, {960, 8460, 1200, 360}, "", kOxygenValveTip},
     ElementDesign{elements::kOxygenButton,
                   K::Picture,
                   {2400, 7080, 840, 840},
@@ -122,17 +117,14 @@ constexpr std::array kElements{
                   {3480, 6600, 1200, 1800},
                   "DiluentValve.jpg",
                   kDiluentValveTip},
-    ElementDesign{elements::kDiluentValveState,
-                  K::StateLabel,
-                  {3480, 8460, 1200, 360},
-                  "CLOSED",
-                  kDiluentValveTip},
+    ElementDesign{
+        elements::kDiluentValveState, K::StateLabel, {3480, 8460, 1200, 360}, "", kDiluentValveTip},
     ElementDesign{elements::kDiluentButton,
                   K::Picture,
                   {4920, 7080, 840, 840},
                   "\\DiluentButt.jpg",
                   "Press to manually inject diluent"},
-    ElementDesign{elements::kAdvBox, K::CheckBox, {5760, 6600, 1800, 360}, "ADV Enabled"},
+    ElementDesign{elements::kAdvBox, K::CheckBox, {5760, 6600, 1800, 360}},
     ElementDesign{elements::kAdvButton,
                   K::Picture,
                   {6000, 7080, 840, 840},
@@ -145,24 +137,24 @@ constexpr std::array kElements{
                   "Press to pull dump "},
 
     // Environment.
-    ElementDesign{elements::kDepthReadout, K::Readout, readoutIn(kDepthFrameRect), "0",
+    ElementDesign{elements::kDepthReadout, K::Readout, readoutIn(kDepthFrameRect), "",
                   "Depth in Metres"},
     ElementDesign{elements::kAscendArrow, K::Picture, upArrowIn(kDepthFrameRect), "ArrowUp.jpg"},
     ElementDesign{elements::kDescendArrow, K::Picture, downArrowIn(kDepthFrameRect),
                   "ArrowDown.jpg"},
-    ElementDesign{elements::kAmbientPressureReadout, K::Readout, readoutIn(kPressureFrameRect),
-                  "1013", "Actual Ambient pressure in millibars"},
+    ElementDesign{elements::kAmbientPressureReadout, K::Readout, readoutIn(kPressureFrameRect), "",
+                  "Actual Ambient pressure in millibars"},
     ElementDesign{elements::kAmbientPressureUpArrow, K::Picture, upArrowIn(kPressureFrameRect),
                   "ArrowUp.jpg"},
     ElementDesign{elements::kAmbientPressureDownArrow, K::Picture, downArrowIn(kPressureFrameRect),
                   "ArrowDown.jpg"},
-    ElementDesign{elements::kOxygenAnalysisReadout, K::Readout, readoutIn(kAnalysisFrameRect), "21",
+    ElementDesign{elements::kOxygenAnalysisReadout, K::Readout, readoutIn(kAnalysisFrameRect), "",
                   "Percentage Oxygen in O2 cylinder when Analysed"},
     ElementDesign{elements::kOxygenAnalysisUpArrow, K::Picture, upArrowIn(kAnalysisFrameRect),
                   "ArrowUp.jpg"},
     ElementDesign{elements::kOxygenAnalysisDownArrow, K::Picture, downArrowIn(kAnalysisFrameRect),
                   "ArrowDown.jpg"},
-    ElementDesign{elements::kMetabolicRateReadout, K::Readout, readoutIn(kRateFrameRect), "1",
+    ElementDesign{elements::kMetabolicRateReadout, K::Readout, readoutIn(kRateFrameRect), "",
                   "Metabolic O2 consumption in litres per minute"},
     ElementDesign{elements::kMetabolicRateUpArrow, K::Picture, upArrowIn(kRateFrameRect),
                   "ArrowUp.jpg"},
@@ -170,26 +162,24 @@ constexpr std::array kElements{
                   "ArrowDown.jpg"},
 
     // Controls.
-    ElementDesign{
-        elements::kSoundBox, K::CheckBox, {13800, 6600, 1680, 330}, "Sound", kSoundBoxTip},
-    ElementDesign{
-        elements::kWarningsBox, K::CheckBox, {13800, 6960, 1680, 330}, "Warnings", kSoundBoxTip},
+    ElementDesign{elements::kSoundBox, K::CheckBox, {13800, 6600, 1680, 330}, "", kSoundBoxTip},
+    ElementDesign{elements::kWarningsBox, K::CheckBox, {13800, 6960, 1680, 330}, "", kSoundBoxTip},
 
     // The window's buttons.
     ElementDesign{elements::kOptionsButton,
                   K::Button,
                   {720, 9180, 1800, 480},
-                  "&Options",
+                  "",
                   "Click on this button to select failure modes"},
     ElementDesign{elements::kBugReportButton,
                   K::Button,
                   {2640, 9180, 1800, 480},
-                  "Report &Bug",
+                  "",
                   "Click this button to send a bug report"},
     ElementDesign{elements::kExitButton,
                   K::Button,
                   {13800, 9180, 1800, 480},
-                  "E&xit",
+                  "",
                   "Click this button to exit and close the Simulator"},
 };
 

@@ -30,7 +30,9 @@ struct ElementDesign {
     const char* name;
     ElementKind kind;
     TwipRect rect;
-    const char* content = "";  // design picture, caption or title
+    // A picture's design picture, or the title of one of the window's own frames. Every
+    // other caption and text is the view model's.
+    const char* content = "";
     const char* toolTip = "";
 };
 

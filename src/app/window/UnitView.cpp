@@ -62,13 +62,13 @@ void UnitView::add(const ElementDesign& design) {
             widget = new CoverElement(design.name, this);
             break;
         case ElementKind::Readout:
-            widget = new ReadoutElement(design.name, design.content, this);
+            widget = new ReadoutElement(design.name, this);
             break;
         case ElementKind::StateLabel:
-            widget = new StateLabelElement(design.name, design.content, this);
+            widget = new StateLabelElement(design.name, this);
             break;
         case ElementKind::CheckBox:
-            widget = new QCheckBox(QString::fromLatin1(design.content), this);
+            widget = new QCheckBox(this);
             fontTwips = kControlTwips;
             break;
         case ElementKind::Frame: {
@@ -82,7 +82,7 @@ void UnitView::add(const ElementDesign& design) {
             break;
         }
         case ElementKind::Button:
-            widget = new QPushButton(QString::fromLatin1(design.content), this);
+            widget = new QPushButton(this);
             fontTwips = kControlTwips;
             break;
     }
