@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/dialogs/DialogPresenter.h"
+#include "app/window/ActionCheckBox.h"
 #include "core/ViewModel.h"
 #include "instructor/OptionsDialog.h"
 
@@ -42,12 +43,12 @@ OptionsWindow::OptionsWindow(std::function<void(const Action&)> act, QWidget* pa
         return layout;
     };
     for (const OptionBox& option : optionBoxes()) {
-        auto* box = new QCheckBox(QString::fromUtf8(option.caption));
+        auto* box = new ActionCheckBox(QString::fromUtf8(option.caption));
         box->setObjectName(widgetNameOf(elements::optionBox(option.number)));
         box->setToolTip(QString::fromUtf8(option.tooltip));
         const int number = option.number;
         connect(box, &QCheckBox::clicked, this, [this, number](bool ticked) {
-            send(ticked ? Verb::Check : Verb::Uncheck, elements::optionBox(number));
+            send(ticked ? Verb::Uncheck : Verb::Check, elements::optionBox(number));
         });
         frameLayout(QString::fromUtf8(option.frame))->addWidget(box);
         boxes_[number] = box;

@@ -142,8 +142,6 @@ void MainWindow::act(const Action& action) {
     if (!driver_ || ending_)
         return;
     driver_->apply(action);
-    if (action.verb == Verb::Check || action.verb == Verb::Uncheck)
-        sync_.refresh(simulation_->view(), action.element);
 }
 
 void MainWindow::redraw() {

@@ -7,6 +7,7 @@
 #include <cmath>
 
 #include "app/BuildInfo.h"
+#include "app/window/ActionCheckBox.h"
 #include "app/window/ElementWidgets.h"
 #include "app/window/PictureFiles.h"
 
@@ -68,7 +69,7 @@ void UnitView::add(const ElementDesign& design) {
             widget = new StateLabelElement(design.name, this);
             break;
         case ElementKind::CheckBox:
-            widget = new QCheckBox(this);
+            widget = new ActionCheckBox(this);
             fontTwips = kControlTwips;
             break;
         case ElementKind::Frame: {
@@ -153,7 +154,7 @@ void UnitView::connectInput(const InputRouter& router, std::function<void(const 
                 static_cast<bool>(handlers.move));
         } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
             connect(box, &QCheckBox::clicked, this, [act, elementName](bool ticked) {
-                act(Action{ticked ? Verb::Check : Verb::Uncheck, elementName, {}});
+                act(Action{ticked ? Verb::Uncheck : Verb::Check, elementName, {}});
             });
         }
     }
