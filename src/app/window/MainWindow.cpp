@@ -126,6 +126,7 @@ void MainWindow::attach(Simulation& simulation, RealTimeDriver& driver) {
     simulation_ = &simulation;
     driver_ = &driver;
     unit_->connectInput(simulation.input(), [this](const Action& action) { act(action); });
+    // The one way to the exit path: the close box presses this button too.
     connect(unit_->element<QPushButton>(elements::kExitButton), &QPushButton::clicked, this,
             [this] {
                 act(Action{Verb::Exit, {}, {}});
@@ -163,10 +164,10 @@ void MainWindow::showClock() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // The close box is the Exit button; the exit path hides the window itself.
+    // The close box presses the Exit button; the exit path hides the window itself.
     if (driver_ && !ending_) {
         event->ignore();
-        act(Action{Verb::Exit, {}, {}});
+        unit_->element<QPushButton>(elements::kExitButton)->click();
         return;
     }
     QMainWindow::closeEvent(event);
