@@ -8,7 +8,7 @@
 
 #include "app/BuildInfo.h"
 #include "app/window/ActionCheckBox.h"
-#include "app/window/ElementWidgets.h"
+#include "app/window/ElementKinds.h"
 #include "app/window/PictureFiles.h"
 
 namespace loopsim {

@@ -1,4 +1,4 @@
-#include "app/window/ElementWidgets.h"
+#include "app/window/ElementKinds.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,6 +1,6 @@
-// The kinds of drawn element: pictures, the handset displays, filled shapes, the gauge's
-// cover, readouts and the valves' state badges. Each draws what the view model last said
-// of it, scaled to the window.
+// The kinds of drawn element, each an ElementWidget: pictures, the handset displays, filled
+// shapes, the gauge's cover, readouts and the valves' state badges. Each draws what the
+// view model last said of it, scaled to the window.
 #pragma once
 
 #include <QColor>
