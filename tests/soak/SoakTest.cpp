@@ -30,20 +30,20 @@ constexpr Millis kDepthPhase = 30 * 60 * 1000;
 constexpr std::size_t kActionsKept = 20;
 
 // Every screen number the display cycle, the buttons, the calibration and the warnings
-// can put a handset on. 9, 24, 25 and 31 are the NO DIVE and NO CALIBRATION screens that
-// follow a flat battery, no oxygen and a failed cell.
+// can put a handset on.
 // clang-format off
 const std::set<int> kKnownScreens = {
     kBlankScreen, kBannerScreen, kScrubberTimeScreen, kDiveNowConfirmScreen, kSlaveWaitScreen,
-    kSlaveMainScreen, kBatteryWarningScreen, kDiveNowQuestionScreen, kFlatBatteryScreen, 9,
-    kStartupCellFailureScreen, kStartupCellReplaceScreen, kStartupNoDiveScreen,
-    kCheckDiluentScreen, kCalibrateQuestionScreen, kMustCalibrateScreen, kOpenValveScreen,
-    kMasterMainScreen, kAmbientPressureMenu, kOxygenPercentMenu, kOpenMouthpieceScreen,
-    kStartFlushScreen, kFlushScreen, kNoOxygenScreen, 24, 25, kCellStuckScreen,
-    kFailedCellScreen, kOutOfRangeScreen, kFailedCellReplaceScreen, kFailedCellNoDiveScreen, 31,
-    kCalibratingScreen, kHighSetpointMenu, kLowSetpointMenu, kBrightnessMenu, kOnTimeScreen,
-    kResetQuestionScreen, kOnTimeResetScreen, kCellWarningScreen, kLowOxygenScreen,
-    kHighOxygenScreen, kLowBatteryScreen};
+    kSlaveMainScreen, kBatteryWarningScreen, kDiveNowQuestionScreen, kFlatBatteryScreen,
+    kFlatBatteryNoDiveScreen, kStartupCellFailureScreen, kStartupCellReplaceScreen,
+    kStartupNoDiveScreen, kCheckDiluentScreen, kCalibrateQuestionScreen, kMustCalibrateScreen,
+    kOpenValveScreen, kMasterMainScreen, kAmbientPressureMenu, kOxygenPercentMenu,
+    kOpenMouthpieceScreen, kStartFlushScreen, kFlushScreen, kNoOxygenScreen,
+    kNoOxygenNoCalibrationScreen, kNoOxygenNoDiveScreen, kCellStuckScreen, kFailedCellScreen,
+    kOutOfRangeScreen, kFailedCellReplaceScreen, kFailedCellNoDiveScreen,
+    kFailedCellNoCalibrationScreen, kCalibratingScreen, kHighSetpointMenu, kLowSetpointMenu,
+    kBrightnessMenu, kOnTimeScreen, kResetQuestionScreen, kOnTimeResetScreen,
+    kCellWarningScreen, kLowOxygenScreen, kHighOxygenScreen, kLowBatteryScreen};
 
 // What a trainee might type into a prompt.
 const char* const kTypedAnswers[] = {
