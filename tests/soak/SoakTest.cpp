@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ScratchFolder.h"
+#include "core/Elements.h"
 #include "files/RecordingFile.h"
 #include "files/Scenario.h"
 #include "files/StateDump.h"
@@ -92,7 +93,7 @@ bool showsNonFinite(const std::string& text) {
 }
 
 bool endsTheRun(const std::string& element) {
-    return element == "Bailout.Exit" || element == "Command1";
+    return element == elements::kBailoutExitButton || element == elements::kExitButton;
 }
 
 class Soak {
@@ -168,7 +169,7 @@ class Soak {
         // panel's prompts can open.
         if (pick(0, 7) == 0) {
             const bool diving = sim_.now() / kDepthPhase % 2 == 0;
-            return {Verb::Tap, diving ? "Image10" : "Image9", {}};
+            return {Verb::Tap, diving ? elements::kDescendArrow : elements::kAscendArrow, {}};
         }
         const int which = pick(0, static_cast<int>(elementCount()) - 1);
         if (which < static_cast<int>(plain_.size())) {
