@@ -156,6 +156,15 @@ class MainWindowTest : public QObject {
         run.element<QCheckBox>("ADVOn")->click();
         QVERIFY(run.element("Image17")->isHidden());
         QCOMPARE(loggedLines(run.log), (QStringList{"0 uncheck Check1", "0 uncheck ADVOn"}));
+
+        // The box does not tick itself: during the handset's turn-on hold the tick waits,
+        // and the box shows it once the simulation has taken it.
+        run.click("LHOO");
+        run.click("Label8");
+        sound->click();
+        QVERIFY(!sound->isChecked());
+        run.runUntil(2100);
+        QVERIFY(sound->isChecked());
     }
 
     // The unit scales as a whole with the window, keeping its proportions; the regulator

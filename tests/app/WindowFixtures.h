@@ -21,7 +21,7 @@
 #include "app/session/ScenarioFileLog.h"
 #include "app/session/SessionLog.h"
 #include "app/session/SimulatorSession.h"
-#include "app/window/ElementWidgets.h"
+#include "app/window/ElementKinds.h"
 #include "app/window/MainWindow.h"
 #include "app/window/PictureFiles.h"
 #include "app/window/UnitView.h"
