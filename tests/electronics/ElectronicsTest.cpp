@@ -139,6 +139,21 @@ TEST(CellModel, SlowCellRatesAndTheReadoutFormats) {
     EXPECT_EQ(r.text("Label15"), "       SLAVE   0.7        0.25       0.51       -0.10");
 }
 
+// Held for its tick's two seconds on the master's main screen, the middle button switches
+// the low setpoint to the high one, once, and wakes the display cycle.
+TEST_F(RigTest, SetpointTickSwitchesLowToHighOnceAndWakesTheDisplayCycle) {
+    diving();
+    s.LoopPO2 = 0.7;  // no warning screen in the way
+    at(1000);
+    timer("Timer8").setEnabled(false);
+    press("Label10");
+    at(3000);
+    EXPECT_EQ(s.ActiveSetpoint, 1.3);
+    EXPECT_TRUE(timer("Timer8").enabled());
+    at(5000);
+    EXPECT_EQ(s.ActiveSetpoint, 1.3);
+}
+
 // Two cells drifting together: the drawn cell and the next, cell 3 followed by cell 1.
 TEST(FailureInjection, ConcurrentDriftWrapsFromCellThree) {
     for (const auto& [drawn, drifting] :

@@ -126,7 +126,7 @@ TEST(TwoLineDisplay, WidthDecidesWhereALineBreaksAndAThirdLineIsNotShown) {
         // word that does not fit stay behind on their own line.
         {banner, 5, {"", "K.T.Varnel"}},
         {"ONE" + spaces + "TWO" + spaces + "THREE", kDisplayColumns, {"ONE", "TWO"}},
-        {"0 !", 2, {"0 !", ""}},  // a digit, a space and a '!' fill two digits' width exactly
+        {"5 !", 2, {"5 !", ""}},  // a digit, a space and a '!' fill two digits' width exactly
         {" ", kDisplayColumns, {"", ""}},
     };
     for (const auto& [text, width, lines] : rows)

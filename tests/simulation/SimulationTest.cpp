@@ -2,8 +2,10 @@
 
 #include <limits>
 #include <map>
+#include <set>
 #include <string>
 
+#include "instructor/OptionsDialog.h"
 #include "simulation/Simulation.h"
 
 namespace loopsim {
@@ -92,6 +94,15 @@ TEST(StoredSettings, WrittenBackAsPlainNumbersThatReadBackTheSame) {
         next.saveSettings(again);
         EXPECT_EQ(again.values, store.values);
     }
+}
+
+// The options window lists each of its boxes once, under its group.
+TEST(OptionsWindow, ListsEveryBoxOnce) {
+    std::set<int> numbers;
+    for (const OptionBox& box : optionBoxes())
+        EXPECT_TRUE(numbers.insert(box.number).second) << box.number;
+    EXPECT_EQ(numbers.size(), static_cast<std::size_t>(OptionsDialog::kBoxCount));
+    EXPECT_EQ(*numbers.rbegin(), OptionsDialog::kBoxCount);
 }
 
 }  // namespace
