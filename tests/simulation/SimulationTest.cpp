@@ -96,7 +96,7 @@ TEST(StoredSettings, WrittenBackAsPlainNumbersThatReadBackTheSame) {
     }
 }
 
-// The options window lists each of its boxes once, under its group.
+// The options window lists each of its boxes once.
 TEST(OptionsWindow, ListsEveryBoxOnce) {
     std::set<int> numbers;
     for (const OptionBox& box : optionBoxes())
