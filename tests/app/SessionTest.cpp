@@ -1,0 +1,182 @@
+// A session of the simulator window from start-up to its end: the warning refused, the
+// stored settings restored and written back, the exit path's order, the other endings; the
+// real-time driver's wake-ups, speeds and pauses; the sound output's file lookup and the
+// machine without audio outputs.
+#include <QtTest>
+
+#include "WindowFixtures.h"
+#include "app/dialogs/BailoutWindow.h"
+
+using namespace loopsim;
+using namespace loopsim::test;
+
+class SessionTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void refusingTheWarningEndsWithNothingWritten() {
+        WindowSession s;
+        QVERIFY(!s.start("RefuseButton"));
+        QVERIFY(!s.window().isVisible());
+        QCOMPARE(s.state().DisclaimerAccepted, 0);
+        QVERIFY(s.folders.empty());
+    }
+
+    // Accepted, the session runs from the stored settings; Exit writes the settings and the
+    // recording, hides the window, and only then shows the results viewer.
+    void theExitPathWritesEverythingThenShowsTheViewer() {
+        WindowSession s(true);
+        {
+            QSettings settings = programSettings();
+            settings.setValue("Settings/CO2", "20");
+            settings.setValue("Settings/LeftTimer", "75");
+            settings.setValue("Settings/LeftBattery", "5.9");
+        }
+        QVERIFY(s.start());
+        QVERIFY(s.window().isVisible());
+        QVERIFY(s.session.driver()->running());
+        QCOMPARE(s.state().DisclaimerAccepted, 1);
+        QCOMPARE(s.state().ScrubberMinutes, 20.0);
+        QCOMPARE(s.state().LeftHandset.OnMinutes, 75.0);
+        QCOMPARE(s.state().LeftHandset.BatteryVolts, 5.9);
+        QCOMPARE(s.state().RightHandset.BatteryVolts, 6.2);
+        // The double beep sounded on channel 1 on opening, whatever the Sound box said.
+        QVERIFY(s.session.sound().source(1).toLocalFile().endsWith("Sounds/DoubleBeep.wav"));
+        QVERIFY(s.messages.texts.isEmpty());
+
+        s.at(2500);
+        s.state().RightHandset.BatteryVolts = 5.5;
+        s.click("Command1");
+        QVERIFY(s.finished.wait(5000));
+        QCOMPARE(s.atViewer.shown, 1);
+        QVERIFY(s.atViewer.settingsWritten && s.atViewer.recordingWritten);
+        QVERIFY(s.atViewer.windowHidden);
+        const QMap<QString, QString> settings = settingsValues(programSettings());
+        QCOMPARE(settings.value("Settings/CO2"), QStringLiteral("20"));
+        QCOMPARE(settings.value("Settings/LeftTimer"), QStringLiteral("75"));
+        QCOMPARE(settings.value("Settings/LeftBattery"), QStringLiteral("5.9"));
+        QCOMPARE(settings.value("Settings/RightBattery"), QStringLiteral("5.5"));
+        const QByteArray recording = readFile(kRecordingFileName);
+        QVERIFY(recording.contains("\r\n1,0.21,") && recording.contains("\r\n2,0.21,"));
+        const QStringList lines = s.logLines();
+        QCOMPARE(lines.first(), QStringLiteral("# A session of the simulator window. Its stored "
+                                               "settings at start, for"));
+        QVERIFY(lines.contains("# CO2=20"));
+        QCOMPARE(lines.mid(lines.size() - 2), (QStringList{"2.5 exit", "# The session ended."}));
+    }
+
+    // The close box is the Exit button; the bail-out window's exit writes nothing but the
+    // end of the log. Without audio outputs the message comes once and the session goes on.
+    void theOtherEndings() {
+        for (const bool bailout : {false, true}) {
+            WindowSession s;
+            QVERIFY(s.start());
+            s.at(1000);
+            s.click("Image7");
+            if (bailout) {
+                s.click("Image20");
+                s.at(1200);
+                s.click(s.dialogs().bailout().exitButton());
+            } else {
+                QVERIFY(!s.window().close());
+            }
+            QVERIFY(s.finished.wait(5000));
+            QCOMPARE(s.messages.texts, QStringList{kNoAudioMessage});
+            QCOMPARE(s.atViewer.shown, bailout ? 0 : 1);
+            QCOMPARE(QFile::exists(kRecordingFileName), !bailout);
+            QCOMPARE(programSettings().allKeys().isEmpty(), bailout);
+            const QStringList lines = s.logLines();
+            QCOMPARE(lines.mid(lines.size() - 2),
+                     (QStringList{bailout ? "1.2 click Bailout.Exit" : "1 exit",
+                                  "# The session ended."}));
+        }
+    }
+
+    // The first wake-ups of the tick table: the 200 ms background tick, the cell tick at 502,
+    // the loop-gas step at 503, then the background tick again. A late wake runs everything
+    // that fell due, one recorded row per second as if every tick had come on time.
+    void theDriverWakesExactlyWhenTheTicksFallDue() {
+        WindowSession s;
+        QVERIFY(s.start());
+        RealTimeDriver& driver = *s.session.driver();
+        QList<Millis> reached;
+        for (int i = 0; i < 5; ++i) {
+            s.at(s.wall.now + driver.nextWakeIn().value_or(-1000'000));
+            reached.append(s.simulation().now());
+        }
+        QCOMPARE(reached, (QList<Millis>{200, 400, 502, 503, 600}));
+        QCOMPARE(s.simulation().view().find("Label16")->textOrEmpty(), std::string("0.21"));
+
+        // Faster speeds sleep a fraction of the virtual wait; slowing down keeps the virtual
+        // time reached. Paused, virtual time stands and nothing is waited for.
+        driver.setSpeed(10);
+        QCOMPARE(driver.nextWakeIn(), std::optional<int>(20));
+        s.at(620);
+        QCOMPARE(s.simulation().now(), Millis(800));
+        s.at(1620);
+        QCOMPARE(s.simulation().now(), Millis(10'800));
+        QCOMPARE(s.state().RecordIndex, 10);
+        driver.setSpeed(1);
+        s.at(1720);
+        QCOMPARE(s.simulation().now(), Millis(10'900));
+        driver.pause();
+        QCOMPARE(driver.nextWakeIn(), std::nullopt);
+        s.at(60'000);
+        QCOMPARE(driver.virtualNow(), Millis(10'900));
+        QCOMPARE(s.simulation().now(), Millis(10'900));
+        driver.resume();
+        s.at(60'500);
+        QCOMPARE(s.simulation().now(), Millis(11'400));
+    }
+
+    // Clock changes and input are logged at their virtual time; input the simulation refuses
+    // is not, nor a pause while paused.
+    void theDriverLogsAtVirtualTime() {
+        WindowSession s;
+        QVERIFY(s.start());
+        RealTimeDriver& driver = *s.session.driver();
+        s.wall.now = 1234;
+        QVERIFY(!driver.apply(Action{Verb::Tap, "Image7", {}}));
+        s.wall.now = 2000;
+        driver.pause();
+        driver.setSpeed(5);
+        driver.resume();
+        s.wall.now = 2100;
+        driver.apply(Action{Verb::Tap, "Image4", {}});
+        driver.pause();
+        driver.pause();
+        QVERIFY(driver.apply(Action{Verb::Answer, {}, "12"}));
+        QCOMPARE(s.actions(), (QStringList{"1.234 tap Image7", "2 pause", "2 speed 5", "2 resume",
+                                           "2.5 tap Image4", "2.5 pause"}));
+    }
+
+    // Sound files are found whatever their letter case; a file that is not there leaves its
+    // channel with nothing to play. Without audio outputs the message comes once and
+    // nothing plays.
+    void theSoundOutputFindsItsFilesOrStaysSilent() {
+        QTemporaryDir program;
+        QVERIFY(QDir(program.path()).mkdir("Sounds"));
+        const QString onDisk = program.filePath("Sounds/LowO2.wav");
+        QVERIFY(QFile::copy(QString::fromStdString((runtimeFolder() / "Sounds/LowO2.wav").string()),
+                            onDisk));
+        for (const bool audio : {true, false}) {
+            CollectedMessages messages;
+            FakeAudioOutputs outputs(audio);
+            QtSoundBackend sound(program.path().toStdString() + "/Sounds", outputs, messages);
+            sound.play(1, "lowo2.wav", false);
+            sound.play(3, "LOWO2.WAV", false);
+            sound.play(6, "LowO2.wav", true);
+            sound.play(5, "longhiss.wav", false);
+            QCOMPARE(sound.source(1).toLocalFile(), audio ? onDisk : QString());
+            QCOMPARE(sound.source(3).toLocalFile(), audio ? onDisk : QString());
+            QCOMPARE(sound.repeating(1), false);
+            QCOMPARE(sound.repeating(6), audio);
+            QVERIFY(sound.source(5).isEmpty());
+            QCOMPARE(sound.silenced(), !audio);
+            QCOMPARE(messages.texts, audio ? QStringList() : QStringList{kNoAudioMessage});
+        }
+    }
+};
+
+QTEST_MAIN(SessionTest)
+#include "SessionTest.moc"
