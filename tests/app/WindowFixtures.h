@@ -44,13 +44,13 @@ class TestFolders {
         QStandardPaths::setTestModeEnabled(true);
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
-        entered_ = settings_.isValid() && run_.isValid() && QDir::setCurrent(run_.path());
+        if (!settings_.isValid() || !run_.isValid() || !QDir::setCurrent(run_.path()))
+            qFatal("no temporary folders for the test");
     }
     ~TestFolders() { QDir::setCurrent(startFolder_); }
     TestFolders(const TestFolders&) = delete;
     TestFolders& operator=(const TestFolders&) = delete;
 
-    bool entered() const { return entered_; }
     QString settingsPath() const { return settings_.path(); }
     bool empty() const {
         for (const QString& path : {settings_.path(), run_.path()})
@@ -63,7 +63,6 @@ class TestFolders {
     QString startFolder_;
     QTemporaryDir settings_;
     QTemporaryDir run_;
-    bool entered_ = false;
 };
 
 // The stored settings of the program, in the folder TestFolders put in place of the user's.
@@ -177,16 +176,8 @@ inline void clickNearTheLeftEdge(QWidget* widget) {
 }
 
 // A session of the simulator window from start-up to its end in folders of its own, its
-// log in the current folder. The results viewer is only noted, with what was already
-// written when it showed.
+// log in the current folder. The results viewer is only noted.
 struct WindowSession {
-    struct AtViewer {
-        int shown = 0;
-        bool settingsWritten = false;
-        bool recordingWritten = false;
-        bool windowHidden = false;
-    };
-
     explicit WindowSession(bool audio = false) : outputs(audio) {}
 
     // Starts the session, answering the start-up warning with the named button.
@@ -230,16 +221,16 @@ struct WindowSession {
     FakeWallClock wall;
     FakeAudioOutputs outputs;
     ScenarioFileLog log{kSessionLogFileName};
-    AtViewer atViewer;
-    SimulatorSession session{SessionServices{runtimeFolder(), messages, outputs, wall, log, files,
-                                             [this](QWidget* window, QtSoundBackend&) {
-                                                 ++atViewer.shown;
-                                                 atViewer.settingsWritten =
-                                                     programSettings().contains("Settings/CO2");
-                                                 atViewer.recordingWritten =
-                                                     QFile::exists(kRecordingFileName);
-                                                 atViewer.windowHidden = !window->isVisible();
-                                             }}};
+    // What was done already each time the results viewer showed.
+    QStringList atViewer;
+    SimulatorSession session{
+        SessionServices{runtimeFolder(), messages, outputs, wall, log, files,
+                        [this](QWidget* window, QtSoundBackend&) {
+                            atViewer.append(QStringLiteral("settings %1, recording %2, window %3")
+                                                .arg(programSettings().contains("Settings/CO2"))
+                                                .arg(QFile::exists(kRecordingFileName))
+                                                .arg(window->isVisible() ? "shown" : "hidden"));
+                        }}};
     QSignalSpy finished{&session, &SimulatorSession::finished};
 };
 
