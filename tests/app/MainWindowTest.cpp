@@ -8,7 +8,6 @@
 #include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QSlider>
-#include <QUrlQuery>
 #include <QtTest>
 #include <memory>
 
@@ -190,44 +189,38 @@ class MainWindowTest : public QObject {
     }
 
     // The report joins address, description and severity; the mail carries it as its body,
-    // every character outside the unreserved ones encoded. A refused mail keeps the form
-    // open; Manual Send puts the report on the clipboard.
+    // every character outside the unreserved ones encoded, line breaks as CR LF. A refused
+    // mail keeps the form open; Manual Send puts the report on the clipboard.
     void theBugReportGoesByMailOrByTheClipboard() {
         QList<QUrl> mails;
-        bool mailWorks = true;
-        BugReportForm form(QStringLiteral("help@example.net"), s->messages, nullptr,
-                           [&](const QUrl& url) {
+        BugReportForm form(supportAddress(programSettings()), s->messages, nullptr,
+                           [&mails](const QUrl& url) {
                                mails.append(url);
-                               return mailWorks;
+                               return mails.size() > 1;
                            });
         form.show();
-        QCOMPARE(form.reportText(), QStringLiteral("help@example.net ||  || "));
+        QCOMPARE(form.reportText(), QStringLiteral("support@example.org ||  || "));
         form.findChild<QPlainTextEdit*>("Text1")->setPlainText(
-            QStringLiteral("Valve stuck & leaking\nDepth = 30 m + 100% O2 #1 \u00fc"));
+            QStringLiteral("Stuck & open\n#1 \u00fc"));
         form.findChild<QComboBox*>("Combo1")->setCurrentIndex(1);
         const QString report = form.reportText();
-        QCOMPARE(report, QStringLiteral("help@example.net || Valve stuck & leaking\nDepth = 30 m + "
-                                        "100% O2 #1 \u00fc || 4 Major. Program difficult to use"));
+        QCOMPARE(report, QStringLiteral(
+                             "support@example.org || Stuck & open\n#1 \u00fc || 4 Major. Program "
+                             "difficult to use"));
         s->messages.texts.clear();
-        mailWorks = false;
         form.findChild<QPushButton*>("Command1")->click();
         QCOMPARE(
             s->messages.texts,
             QStringList{"Sorry, there appears to be a problem initialising your email system"});
         QVERIFY(form.isVisible());
-        mailWorks = true;
         form.findChild<QPushButton*>("Command1")->click();
         QVERIFY(!form.isVisible());
-        const QUrl url = mails.last();
-        QCOMPARE(url.scheme() + ":" + url.path(), QStringLiteral("mailto:help@example.net"));
-        const QUrlQuery query(url);
-        QCOMPARE(query.queryItems().size(), 2);
-        QCOMPARE(query.queryItemValue("subject", QUrl::FullyDecoded),
-                 QStringLiteral("TarvenLoopSIm Bug Report"));
-        QCOMPARE(query.queryItemValue("body", QUrl::FullyDecoded),
-                 QString(report).replace("\n", "\r\n"));
-        for (const char* raw : {" ", "\n", "|", "+", "%\r", "#"})
-            QVERIFY2(!url.toEncoded().mid(7).contains(raw), raw);
+        QCOMPARE(mails.last().toEncoded(),
+                 "mailto:support@example.org?subject=TarvenLoopSIm%20Bug%20Report&body=support%"
+                 "40example."
+                 "org%20%7C%7C%20Stuck%20%26%20open%0D%0A%231%20%C3%BC%20%7C%7C%204%20Major.%"
+                 "20Program%20"
+                 "difficult%20to%20use");
 
         form.show();
         form.findChild<QPushButton*>("Command2")->click();
@@ -237,11 +230,8 @@ class MainWindowTest : public QObject {
                                 "paste the text into the text box. The email address to send to "
                                 "is at the start of the message"));
         QVERIFY(!form.isVisible());
-
-        QSettings settings = programSettings();
-        QCOMPARE(supportAddress(settings), QStringLiteral("support@example.org"));
-        settings.setValue("Settings/SupportAddress", "help@training.example.net");
-        QCOMPARE(supportAddress(settings), QStringLiteral("help@training.example.net"));
+        programSettings().setValue("Settings/SupportAddress", " help@training.example.net ");
+        QCOMPARE(supportAddress(programSettings()), QStringLiteral("help@training.example.net"));
     }
 
   private:

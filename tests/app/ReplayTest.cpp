@@ -15,6 +15,7 @@
 #include "app/session/LostSessionOffer.h"
 #include "app/session/QtSettingsStore.h"
 #include "app/session/SessionFolderLock.h"
+#include "app/window/UnitView.h"
 #include "headless/Runner.h"
 
 using namespace loopsim;
@@ -35,6 +36,43 @@ QByteArray runnerRecording(QMap<QString, QString>* settings = nullptr) {
     if (settings)
         *settings = settingsValues(QSettings("runner.ini", QSettings::IniFormat));
     return readFile("runner.csv");
+}
+
+// A window session that never ends by itself, for the test to kill: the folder taken as the
+// program takes it, the start-up warning accepted, the clock at ten times the speed, and a
+// round of clicks on the unit every 40 ms of wall time, all logged in the session log of the
+// current folder; its stored settings in the given folder.
+int runLostSessionChild(const QString& settingsFolder) {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder);
+    SessionFolderLock folderLock;
+    if (!folderLock.take())
+        return 3;
+    FakeAudioOutputs outputs(false);
+    CollectedMessages messages;
+    ScriptedFileChooser files;
+    ElapsedTimerClock wall;
+    ScenarioFileLog log(kSessionLogFileName);
+    SimulatorSession session({runtimeFolder(), messages, outputs, wall, log, files, {}});
+    answerStartupWarning("AcceptButton");
+    if (!session.start())
+        return 1;
+    QTest::mouseClick(session.window()->findChild<QPushButton*>("Speed10"), Qt::LeftButton);
+
+    // Cylinders, both handsets on and started, mouthpiece and breathing, the handset
+    // buttons, the environment's depth; round and round until killed.
+    static const char* const kRound[] = {"Image7",  "Image4",  "LHOO",    "Label8",
+                                         "RHOO",    "Label11", "Image18", "Image19",
+                                         "Label10", "Label9",  "Image10", "Label8"};
+    std::size_t next = 0;
+    QTimer clicks;
+    QObject::connect(&clicks, &QTimer::timeout, [&] {
+        QWidget* element = session.window()->unit().element(kRound[next]);
+        if (element && element->isVisible())
+            QTest::mouseClick(element, Qt::LeftButton);
+        next = (next + 1) % std::size(kRound);
+    });
+    clicks.start(40);
+    return QApplication::exec();
 }
 
 }  // namespace
@@ -123,7 +161,8 @@ class ReplayTest : public QObject {
         TestFolders folders;
         QProcess child;
         child.setProcessChannelMode(QProcess::ForwardedChannels);
-        child.start(QStringLiteral(LOOPSIM_LOST_SESSION_CHILD), {folders.settingsPath()});
+        child.start(QCoreApplication::applicationFilePath(),
+                    {"--lost-session-child", folders.settingsPath()});
         QVERIFY(child.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(readFile(kSessionLogFileName).count('\n') > 160, 30'000);
         // While it runs, no second session may take the folder.
@@ -182,5 +221,12 @@ class ReplayTest : public QObject {
     }
 };
 
-QTEST_MAIN(ReplayTest)
+// With --lost-session-child SETTINGS-FOLDER, the program is the session the test kills.
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    if (argc == 3 && QByteArray(argv[1]) == "--lost-session-child")
+        return runLostSessionChild(QString::fromLocal8Bit(argv[2]));
+    ReplayTest test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "ReplayTest.moc"

@@ -19,7 +19,8 @@ class SessionTest : public QObject {
         QVERIFY(!s.start("RefuseButton"));
         QVERIFY(!s.window().isVisible());
         QCOMPARE(s.state().DisclaimerAccepted, 0);
-        QVERIFY(s.folders.empty());
+        QVERIFY(QDir().isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+        QVERIFY(QDir(s.folders.settingsPath()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
     }
 
     // Accepted, the session runs from the stored settings; Exit writes the settings and the
@@ -152,19 +153,16 @@ class SessionTest : public QObject {
     // channel with nothing to play. Without audio outputs the message comes once and
     // nothing plays.
     void theSoundOutputFindsItsFilesOrStaysSilent() {
-        QTemporaryDir program;
-        QVERIFY(QDir(program.path()).mkdir("Sounds"));
-        const QString onDisk = program.filePath("Sounds/LowO2.wav");
-        QVERIFY(QFile::copy(QString::fromStdString((runtimeFolder() / "Sounds/LowO2.wav").string()),
-                            onDisk));
+        const QString onDisk =
+            QString::fromStdString((runtimeFolder() / "Sounds/LowO2.wav").string());
         for (const bool audio : {true, false}) {
             CollectedMessages messages;
             FakeAudioOutputs outputs(audio);
-            QtSoundBackend sound(program.path().toStdString() + "/Sounds", outputs, messages);
+            QtSoundBackend sound(runtimeFolder() / "Sounds", outputs, messages);
             sound.play(1, "lowo2.wav", false);
             sound.play(3, "LOWO2.WAV", false);
             sound.play(6, "LowO2.wav", true);
-            sound.play(5, "longhiss.wav", false);
+            sound.play(5, "nothere.wav", false);
             QCOMPARE(sound.source(1).toLocalFile(), audio ? onDisk : QString());
             QCOMPARE(sound.source(3).toLocalFile(), audio ? onDisk : QString());
             QCOMPARE(sound.repeating(1), false);

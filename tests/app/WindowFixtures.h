@@ -52,12 +52,6 @@ class TestFolders {
     TestFolders& operator=(const TestFolders&) = delete;
 
     QString settingsPath() const { return settings_.path(); }
-    bool empty() const {
-        for (const QString& path : {settings_.path(), run_.path()})
-            if (!QDir(path).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot))
-                return false;
-        return true;
-    }
 
   private:
     QString startFolder_;
