@@ -200,6 +200,8 @@ class MainWindowTest : public QObject {
         QCOMPARE(form.reportText(), QStringLiteral("support@example.org ||  || "));
         form.findChild<QPlainTextEdit*>("Text1")->setPlainText(
             QStringLiteral("Stuck & open\n#1 \u00fc"));
+        form.findChild<QComboBox*>("Combo1")->setEditText(QStringLiteral("typed"));
+        QVERIFY(form.reportText().endsWith(QStringLiteral(" || typed")));
         form.findChild<QComboBox*>("Combo1")->setCurrentIndex(1);
         const QString report = form.reportText();
         QCOMPARE(report, QStringLiteral(

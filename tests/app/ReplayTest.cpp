@@ -107,6 +107,7 @@ class ReplayTest : public QObject {
         edit->selectAll();
         QTest::keyClicks(edit, QStringLiteral("32"));
         QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(!s.dialogs().openPrompt());
         s.at(18'000);
         QTest::mouseDClick(s.element("Label3"), Qt::LeftButton);
         s.at(19'000);
