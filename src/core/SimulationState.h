@@ -1,6 +1,6 @@
 // The one record of simulator state. Every tick and every handler reads and writes these
 // fields directly; the names are the unit's own. Numbers are doubles unless the unit keeps
-// a whole number; device states keep their display texts and are compared as text.
+// a whole number; device states are the types of core/DeviceStates.h.
 // One record belongs to one Simulation object: a test may make as many as it likes.
 #pragma once
 
@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/DeviceStates.h"
 #include "core/HandsetState.h"
 #include "core/ViewModel.h"
 
@@ -35,12 +36,12 @@ struct SimulationState {
     int LoopCapacity = 0;          // litres of gas at CounterlungVolume 100
 
     // Gas supply
-    std::string OxygenValve;    // "OFF" or "OPEN"
-    std::string DiluentValve;   // "OFF" or "OPEN"
-    std::string SolenoidState;  // "Normal", "Open" (stuck open) or "Closed" (stuck closed)
+    ValveState OxygenValve = ValveState::Off;
+    ValveState DiluentValve = ValveState::Off;
+    SolenoidCondition SolenoidState = SolenoidCondition::Normal;
 
     // Diver
-    std::string Mouthpiece;  // "Closed" or "Open"
+    MouthpieceState Mouthpiece = MouthpieceState::Closed;
     int Breathing = 0;
     double ScrubberMinutes = 0;
 

@@ -6,6 +6,12 @@
 
 namespace loopsim {
 
+double idealMillivolts(const SimulationState& state, std::size_t cell) {
+    const OxygenCell& c = state.OxygenCells[cell];
+    return state.LoopPO2 * c.AirMillivolts * (100.0 / 21) - c.OffsetMillivolts -
+           state.CellDrift[cell];
+}
+
 CellModel::CellModel(SimContext& context)
     : context_(context),
       label17_(context.view.element("Label17")),
@@ -36,8 +42,7 @@ void CellModel::followLoop(std::size_t cell) {
     OxygenCell& c = s.OxygenCells[cell];
     if (c.Millivolts == 0)
         return;
-    const double target =
-        s.LoopPO2 * c.AirMillivolts * (100.0 / 21) - c.OffsetMillivolts - s.CellDrift[cell];
+    const double target = idealMillivolts(s, cell);
     const double old = c.Millivolts;
     if (static_cast<int>(cell) == s.SlowCell) {
         if (target > old)

@@ -13,6 +13,9 @@
 
 namespace loopsim {
 
+// The output a cell settles at in the present loop gas, in millivolts.
+double idealMillivolts(const SimulationState& state, std::size_t cell);
+
 class CellModel {
   public:
     explicit CellModel(SimContext& context);

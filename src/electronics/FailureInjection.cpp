@@ -47,11 +47,11 @@ void FailureInjection::applyOptions() {
     applyCellOptions();
 
     if (options_.isTicked(11))
-        s.SolenoidState = "Open";
+        s.SolenoidState = SolenoidCondition::StuckOpen;
     else if (options_.isTicked(8))
-        s.SolenoidState = "Closed";
+        s.SolenoidState = SolenoidCondition::StuckClosed;
     else
-        s.SolenoidState = "Normal";
+        s.SolenoidState = SolenoidCondition::Normal;
 
     applyBatteryOptions();
     s.AdvFailed = flag(options_.isTicked(12));

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/Format.h"
+#include "core/LoopGas.h"
 #include "electronics/HandsetReadings.h"
 
 namespace loopsim {
@@ -56,7 +57,7 @@ Process PO2Controller::controllerTick() {
             const Millis start = context_.clock.now();
             const double end = static_cast<double>(start) + 1000 * seconds;
             while (static_cast<double>(context_.clock.now()) < end) {
-                addOneStep();
+                addSolenoidStep(s, kStepLitres);
                 // The firing's own bound (end + 1 s) never comes before a full second here.
                 co_await context_.clock.sleepFor(1000);
                 updateCellReadings(s, ReadingLimit::Uncapped);
@@ -71,7 +72,8 @@ Process PO2Controller::controllerTick() {
 
 bool PO2Controller::mayFire(double handsetPO2) const {
     const SimulationState& s = context_.state;
-    return handsetPO2 < s.ActiveSetpoint && s.SolenoidState == "Normal" && s.OxygenValve == "OPEN";
+    return handsetPO2 < s.ActiveSetpoint && s.SolenoidState == SolenoidCondition::Normal &&
+           s.OxygenValve == ValveState::Open;
 }
 
 void PO2Controller::drainBatteries() {
@@ -86,16 +88,6 @@ void PO2Controller::startSolenoidSound(double seconds) {
     stopTick.setInterval(static_cast<int>(roundHalfEven(1000 * seconds)));
     context_.sound.play(7, "injectorshort.wav");
     stopTick.setEnabled(true);
-}
-
-void PO2Controller::addOneStep() {
-    SimulationState& s = context_.state;
-    const double litres = s.CounterlungVolume * s.LoopCapacity / 100;
-    // An empty loop cannot take a mixing step; the step is skipped, not reported.
-    if (litres != 0)
-        s.LoopPO2 = (s.LoopPO2 * litres + kStepLitres * s.OxygenAnalysis / 100) / litres;
-    if (s.Mouthpiece == "Closed" && s.LoopCapacity != 0)
-        s.CounterlungVolume = s.CounterlungVolume + kStepLitres * 100 / s.LoopCapacity;
 }
 
 }  // namespace loopsim

@@ -33,7 +33,6 @@ class PO2Controller {
     bool mayFire(double handsetPO2) const;
     void drainBatteries();
     void startSolenoidSound(double seconds);
-    void addOneStep();
 
     SimContext& context_;
 };

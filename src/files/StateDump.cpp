@@ -41,10 +41,10 @@ void writeState(JsonWriter& json, const SimulationState& s) {
     json.key("LoopPO2").value(s.LoopPO2);
     json.key("CounterlungVolume").value(s.CounterlungVolume);
     json.key("LoopCapacity").value(s.LoopCapacity);
-    json.key("OxygenValve").value(s.OxygenValve);
-    json.key("DiluentValve").value(s.DiluentValve);
-    json.key("SolenoidState").value(s.SolenoidState);
-    json.key("Mouthpiece").value(s.Mouthpiece);
+    json.key("OxygenValve").value(text(s.OxygenValve));
+    json.key("DiluentValve").value(text(s.DiluentValve));
+    json.key("SolenoidState").value(text(s.SolenoidState));
+    json.key("Mouthpiece").value(text(s.Mouthpiece));
     json.key("Breathing").value(s.Breathing);
     json.key("ScrubberMinutes").value(s.ScrubberMinutes);
     json.key("AdvFailed").value(s.AdvFailed);

@@ -1,5 +1,7 @@
 #include "handset/Calibration.h"
 
+#include "core/LoopGas.h"
+#include "electronics/CellModel.h"
 #include "handset/ScreenTexts.h"
 #include "handset/Screens.h"
 
@@ -24,7 +26,7 @@ bool Calibration::flushBatch(Flush& flush) {
     // same for all of its passes.
     const SimulationState& s = handset_.state();
     const PassConditions conditions{
-        targetPO2(), s.OxygenValve == "OPEN", s.Mouthpiece == "Closed",
+        targetPO2(), s.OxygenValve == ValveState::Open, s.Mouthpiece == MouthpieceState::Closed,
         handset_.context().clock.now() > flush.startTime + kFlushTimeLimit};
     bool readingsDue = false;
     for (int pass = 0; pass < kFlushPassesPerBatch && flush.end == FlushEnd::Running; ++pass)
@@ -48,15 +50,7 @@ void Calibration::flushPass(Flush& flush, const PassConditions& conditions, bool
         return;
     }
 
-    const double capacity = s.LoopCapacity;
-    const double oldGas = capacity / 100 * flush.volume;
-    // The pass's oxygen in percent of a full counterlung.
-    flush.volume = flush.volume + kOxygenPerPass * 100 / capacity;
-    if (flush.volume > 100)
-        flush.volume = 100;
-    const double newGas = capacity / 100 * flush.volume;
-    if (newGas != 0)
-        s.LoopPO2 = (oldGas * s.LoopPO2 + kOxygenPerPass * target) / newGas;
+    addFlushPass(s, flush.volume, kOxygenPerPass, target);
 
     if (s.LoopPO2 > target) {
         ++flush.saturatedPasses;
@@ -123,7 +117,7 @@ void Calibration::endCalibrating() {
 
 double Calibration::targetPO2() const {
     const SimulationState& s = handset_.context().state;
-    return (s.AmbientPressure / 1000.0) * (s.OxygenAnalysis / 100.0);
+    return oxygenPartialPressure(s.AmbientPressure, s.OxygenAnalysis);
 }
 
 void Calibration::takeReadings() {
@@ -138,15 +132,13 @@ void Calibration::settleCells() {
     SimulationState& s = handset_.state();
     for (std::size_t cell = 1; cell <= 3; ++cell) {
         OxygenCell& c = s.OxygenCells[cell];
-        const double target =
-            s.LoopPO2 * c.AirMillivolts * (100.0 / 21) - c.OffsetMillivolts - s.CellDrift[cell];
-        c.Millivolts = (c.Millivolts + target) / 2;
+        c.Millivolts = (c.Millivolts + idealMillivolts(s, cell)) / 2;
     }
 }
 
 void Calibration::setFactors(HandsetState& handset) {
     const SimulationState& s = handset_.state();
-    const double gasPO2 = (s.CalPressure / 1000.0) * (s.CalOxygenPercent / 100.0);
+    const double gasPO2 = oxygenPartialPressure(s.CalPressure, s.CalOxygenPercent);
     for (std::size_t cell = 1; cell <= 3; ++cell)
         if (s.OxygenCells[cell].Millivolts != 0)
             handset.CellFactor[cell] = gasPO2 / s.OxygenCells[cell].Millivolts;

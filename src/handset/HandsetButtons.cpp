@@ -135,7 +135,7 @@ void HandsetButtons::middleClicked() {
             handset_.showText(kCheckDiluentPrompt);
             break;
         case kCheckDiluentScreen:
-            alarmIf(s.DiluentValve == "OFF");
+            alarmIf(s.DiluentValve == ValveState::Off);
             if (mustCalibrateBox_.isChecked()) {
                 h.Screen = kMustCalibrateScreen;
                 handset_.showText(kMustCalibratePrompt);
@@ -145,7 +145,7 @@ void HandsetButtons::middleClicked() {
             }
             break;
         case kOpenValveScreen:
-            alarmIf(s.OxygenValve == "OFF");
+            alarmIf(s.OxygenValve == ValveState::Off);
             h.Screen = kMasterMainScreen;
             break;
         case kAmbientPressureMenu:
@@ -157,12 +157,12 @@ void HandsetButtons::middleClicked() {
             handset_.showText(kOpenMouthpiecePrompt);
             break;
         case kOpenMouthpieceScreen:
-            alarmIf(s.Mouthpiece == "Closed");
+            alarmIf(s.Mouthpiece == MouthpieceState::Closed);
             h.Screen = kStartFlushScreen;
             handset_.showText(kStartFlushPrompt);
             break;
         case kStartFlushScreen:
-            alarmIf(s.OxygenValve == "OFF");
+            alarmIf(s.OxygenValve == ValveState::Off);
             h.Screen = kFlushScreen;
             handset_.showText(flushPromptText(h.CellPO2));
             break;

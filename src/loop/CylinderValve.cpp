@@ -19,14 +19,14 @@ CylinderValve::CylinderValve(SimContext& context, Design design)
 }
 
 void CylinderValve::pictureClicked() {
-    std::string& valve = context_.state.*design_.valve;
+    ValveState& valve = context_.state.*design_.valve;
     const char* message;
-    if (valve == "OFF") {
-        valve = "OPEN";
+    if (valve == ValveState::Off) {
+        valve = ValveState::Open;
         message = design_.openedMessage;
     } else {
         design_.stopFreeFlowSounds(context_);
-        valve = "OFF";
+        valve = ValveState::Off;
         message = design_.closedMessage;
     }
     context_.recording.recordEvent(message);
@@ -34,13 +34,13 @@ void CylinderValve::pictureClicked() {
 }
 
 void CylinderValve::labelClicked() {
-    std::string& valve = context_.state.*design_.valve;
-    valve = valve == "OFF" ? "OPEN" : "OFF";
+    ValveState& valve = context_.state.*design_.valve;
+    valve = valve == ValveState::Off ? ValveState::Open : ValveState::Off;
     showStateLabel();
 }
 
 void CylinderValve::showStateLabel() {
-    label_.setText(context_.state.*design_.valve).setVisible(true);
+    label_.setText(text(context_.state.*design_.valve)).setVisible(true);
     // Restarted, so the label stays up for the whole interval after the latest click or
     // pointer movement, not only after the first.
     hideTimer_.setEnabled(false);

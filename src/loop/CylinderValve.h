@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "core/SimContext.h"
 
 namespace loopsim {
@@ -11,10 +9,10 @@ namespace loopsim {
 class CylinderValve {
   public:
     struct Design {
-        std::string SimulationState::*valve;  // OxygenValve or DiluentValve
-        const char* picture;                  // Image7, Image4
-        const char* label;                    // Label6, Label7
-        const char* hideTimer;                // Timer2, Timer3
+        ValveState SimulationState::*valve;  // OxygenValve or DiluentValve
+        const char* picture;                 // Image7, Image4
+        const char* label;                   // Label6, Label7
+        const char* hideTimer;               // Timer2, Timer3
         const char* openedMessage;
         const char* closedMessage;
         // Stops the free-flow sounds that this valve's open state was feeding.

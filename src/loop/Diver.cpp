@@ -1,6 +1,7 @@
 #include "loop/Diver.h"
 
 #include "core/Format.h"
+#include "core/LoopGas.h"
 
 namespace loopsim {
 namespace {
@@ -46,15 +47,15 @@ Diver::Diver(SimContext& context)
 
 void Diver::mouthpieceClicked() {
     SimulationState& s = context_.state;
-    if (s.Mouthpiece == "Closed") {
+    if (s.Mouthpiece == MouthpieceState::Closed) {
         mouthpiece_.setPicture("\\MouthO.jpg");
-        s.Mouthpiece = "Open";
+        s.Mouthpiece = MouthpieceState::Open;
         if (s.Breathing == 1)
             breathTimer_.setEnabled(true);
         context_.recording.recordEvent("Mouthpiece Opened");
     } else {
         mouthpiece_.setPicture("\\MouthC.jpg");
-        s.Mouthpiece = "Closed";
+        s.Mouthpiece = MouthpieceState::Closed;
         breathTimer_.setEnabled(false);
         context_.recording.recordEvent("Mouthpiece Closed");
     }
@@ -65,7 +66,7 @@ void Diver::regulatorClicked() {
     if (regulator_.left() == kRegulatorParked.left) {
         regulator_.setGeometry(kRegulatorInMouth.left, kRegulatorInMouth.top,
                                kRegulatorInMouth.width, kRegulatorInMouth.height);
-        if (s.Mouthpiece != "Open") {
+        if (s.Mouthpiece != MouthpieceState::Open) {
             // In the mouth with the mouthpiece shut: a warning, and no breathing.
             if (warningsTicked())
                 context_.sound.playIfEnabled(2, "alarm.wav");
@@ -84,7 +85,7 @@ void Diver::regulatorClicked() {
 
 void Diver::bailOutClicked() {
     SimulationState& s = context_.state;
-    if (warningsTicked() && s.Mouthpiece == "Open")
+    if (warningsTicked() && s.Mouthpiece == MouthpieceState::Open)
         context_.sound.playIfEnabled(1, "alarm.wav");
     parkRegulator();
     s.Breathing = 0;
@@ -115,11 +116,7 @@ void Diver::breath() {
     gauge_.setBorderWidth(5);
     breathOffTimer_.setEnabled(true);
 
-    const double litres = s.CounterlungVolume * s.LoopCapacity / 100;
-    const double breathsPerMinute = 60 / (breathTimer_.interval() / 1000.0);
-    const double oxygenUsed = s.MetabolicRate / breathsPerMinute;
-    if (litres != 0)
-        s.LoopPO2 = (s.LoopPO2 * litres - oxygenUsed * s.OxygenAnalysis / 100) / litres;
+    breatheFromLoop(s, oxygenPerBreath(s.MetabolicRate, breathTimer_.interval()));
 
     if (s.MetabolicRate != 0)
         breathTimer_.setInterval(static_cast<int>(roundHalfEven(6000 / s.MetabolicRate)));

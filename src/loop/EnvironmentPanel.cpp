@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "core/Format.h"
-#include "loop/LoopPhysics.h"
+#include "core/LoopGas.h"
 
 namespace loopsim {
 namespace {
@@ -101,7 +101,7 @@ void EnvironmentPanel::descend() {
     }
     applyDisplayColour();
     showUnderwaterArrows();
-    applyDepthChange(oldDepth);
+    compressLoopGas(s, oldDepth);
 }
 
 void EnvironmentPanel::ascend() {
@@ -117,22 +117,10 @@ void EnvironmentPanel::ascend() {
         arrow(10).setVisible(true);
         showSurfaceArrows();
     }
-    applyDepthChange(oldDepth);
-    const double pressure = absolutePressure(s);
-    if (s.LoopPO2 > pressure)
-        s.LoopPO2 = pressure;
-    if (s.CounterlungVolume > 100) {
-        // The expanding gas escapes.
-        s.CounterlungVolume = 100;
+    compressLoopGas(s, oldDepth);
+    limitLoopPO2(s);
+    if (ventExpandedGas(s))
         context_.sound.playIfEnabled(1, "bubbles.wav");
-    }
-}
-
-void EnvironmentPanel::applyDepthChange(int oldDepth) {
-    SimulationState& s = context_.state;
-    const double ratio = (1 + s.Depth / 10.0) / (1 + oldDepth / 10.0);
-    s.CounterlungVolume = s.CounterlungVolume / ratio;
-    s.LoopPO2 = s.LoopPO2 * ratio;
 }
 
 void EnvironmentPanel::applyDisplayColour() {

@@ -38,8 +38,6 @@ class EnvironmentPanel {
     std::string presentMetabolicRate() const;
     void soundBoxClicked();
 
-    // Gas compressed or expanded by the move from oldDepth to the present depth.
-    void applyDepthChange(int oldDepth);
     void applyDisplayColour();
     void showSurfaceArrows();
     void showUnderwaterArrows();

@@ -1,7 +1,8 @@
 #include "loop/GasSupply.h"
 
+#include "core/LoopGas.h"
+#include "loop/CounterlungGauge.h"
 #include "loop/CylinderValve.h"
-#include "loop/LoopPhysics.h"
 
 namespace loopsim {
 namespace {
@@ -14,7 +15,7 @@ constexpr double kFreeFlowLitres = 0.7;
 void stopOxygenFreeFlowSounds(SimContext& context) {
     if (context.state.OxygenInjectorStuckOn == 1)
         context.sound.stop(kFreeFlowChannel);
-    if (context.state.SolenoidState == "Open")
+    if (context.state.SolenoidState == SolenoidCondition::StuckOpen)
         context.sound.stop(kHissChannel);
 }
 
@@ -69,7 +70,8 @@ GasSupply::~GasSupply() = default;
 
 void GasSupply::oxygenPressed() {
     const SimulationState& s = context_.state;
-    if (s.OxygenValve == "OPEN" && s.OxygenInjectorFailed == 0 && s.OxygenButtonMissing == 0) {
+    if (s.OxygenValve == ValveState::Open && s.OxygenInjectorFailed == 0 &&
+        s.OxygenButtonMissing == 0) {
         press_.OxygenPressStartTick = context_.clock.now();
         context_.sound.playIfEnabled(kHissChannel, "shorthiss.wav");
     }
@@ -79,7 +81,7 @@ void GasSupply::oxygenReleased() {
     const SimulationState& s = context_.state;
     if (s.OxygenInjectorFailed == 0) {
         press_.OxygenPressEndTick = context_.clock.now();
-        if (s.SoundEnabled == 1 && s.OxygenValve == "OPEN")
+        if (s.SoundEnabled == 1 && s.OxygenValve == ValveState::Open)
             context_.sound.stop(kHissChannel);
     }
     drawVolumeBar(context_);
@@ -87,18 +89,18 @@ void GasSupply::oxygenReleased() {
 
 void GasSupply::oxygenClicked() {
     const SimulationState& s = context_.state;
-    if (s.OxygenValve == "OPEN" && s.OxygenInjectorFailed == 0 && s.OxygenButtonMissing == 0) {
-        // 5 litres per second of pressing.
-        const double litres =
-            0.5 * static_cast<double>(press_.OxygenPressEndTick - press_.OxygenPressStartTick) /
-            100;
-        addByHand(litres, s.OxygenAnalysis / 100.0, "Manual O2 Addition");
+    if (s.OxygenValve == ValveState::Open && s.OxygenInjectorFailed == 0 &&
+        s.OxygenButtonMissing == 0) {
+        const Millis held = press_.OxygenPressEndTick - press_.OxygenPressStartTick;
+        addByHand(manualAdditionLitres(kButtonLitresPerTenthSecond, held), s.OxygenAnalysis / 100.0,
+                  "Manual O2 Addition");
     }
 }
 
 void GasSupply::diluentPressed() {
     const SimulationState& s = context_.state;
-    if (s.DiluentValve == "OPEN" && s.DiluentInjectorFailed == 0 && s.DiluentButtonMissing == 0) {
+    if (s.DiluentValve == ValveState::Open && s.DiluentInjectorFailed == 0 &&
+        s.DiluentButtonMissing == 0) {
         press_.PressStartTick = context_.clock.now();
         context_.sound.playIfEnabled(kHissChannel, "shorthiss.wav");
     }
@@ -108,7 +110,7 @@ void GasSupply::diluentReleased() {
     const SimulationState& s = context_.state;
     if (s.DiluentInjectorFailed == 0) {
         press_.PressEndTick = context_.clock.now();
-        if (s.SoundEnabled == 1 && s.DiluentValve == "OPEN")
+        if (s.SoundEnabled == 1 && s.DiluentValve == ValveState::Open)
             context_.sound.stop(kHissChannel);
     }
     drawVolumeBar(context_);
@@ -116,17 +118,18 @@ void GasSupply::diluentReleased() {
 
 void GasSupply::diluentClicked() {
     const SimulationState& s = context_.state;
-    if (s.DiluentValve == "OPEN" && s.DiluentInjectorFailed == 0 && s.DiluentButtonMissing == 0) {
-        const double litres =
-            0.5 * static_cast<double>(press_.PressEndTick - press_.PressStartTick) / 100;
-        addByHand(litres, kAirOxygenFraction, "Manual Diluent Addition");
+    if (s.DiluentValve == ValveState::Open && s.DiluentInjectorFailed == 0 &&
+        s.DiluentButtonMissing == 0) {
+        const Millis held = press_.PressEndTick - press_.PressStartTick;
+        addByHand(manualAdditionLitres(kButtonLitresPerTenthSecond, held), kAirOxygenFraction,
+                  "Manual Diluent Addition");
     }
 }
 
 void GasSupply::advButtonPressed() {
     const SimulationState& s = context_.state;
     press_.PressStartTick = context_.clock.now();
-    if (s.DiluentValve == "OPEN" && s.AdvFailed == 0)
+    if (s.DiluentValve == ValveState::Open && s.AdvFailed == 0)
         context_.sound.playIfEnabled(kHissChannel, "shorthiss.wav");
 }
 
@@ -140,21 +143,16 @@ void GasSupply::advButtonReleased() {
 
 void GasSupply::advButtonClicked() {
     const SimulationState& s = context_.state;
-    if (advOn_.isChecked() && s.DiluentValve == "OPEN" && s.AdvFailed == 0) {
-        // 2 litres per second of pressing.
-        const double litres =
-            0.2 * static_cast<double>(press_.PressEndTick - press_.PressStartTick) / 100;
-        addByHand(litres, kAirOxygenFraction, "ADV Manually operated");
+    if (advOn_.isChecked() && s.DiluentValve == ValveState::Open && s.AdvFailed == 0) {
+        const Millis held = press_.PressEndTick - press_.PressStartTick;
+        addByHand(manualAdditionLitres(kAdvButtonLitresPerTenthSecond, held), kAirOxygenFraction,
+                  "ADV Manually operated");
     }
 }
 
 void GasSupply::addByHand(double litres, double oxygenFraction, const char* message) {
-    SimulationState& s = context_.state;
-    const double volumeBefore = s.CounterlungVolume;
-    addGasToLoop(s, litres, oxygenFraction);
+    addGasByHand(context_.state, litres, oxygenFraction);
     context_.recording.recordEvent(message);
-    if (s.Mouthpiece == "Open" && s.Breathing == 0)
-        s.CounterlungVolume = volumeBefore;
 }
 
 void GasSupply::advBoxClicked() {
@@ -168,14 +166,8 @@ void GasSupply::dumpPressed() {
 }
 
 void GasSupply::dumpReleased() {
-    SimulationState& s = context_.state;
     context_.sound.stopIfEnabled(kHissChannel);
-    // 20 percentage points per second held.
-    s.CounterlungVolume =
-        s.CounterlungVolume -
-        20 * static_cast<double>(context_.clock.now() - press_.DumpPressStartTick) / 1000;
-    if (s.CounterlungVolume < 0)
-        s.CounterlungVolume = 0;
+    dumpLoopGas(context_.state, context_.clock.now() - press_.DumpPressStartTick);
     drawVolumeBar(context_);
 }
 
@@ -184,25 +176,25 @@ void GasSupply::freeFlowTick() {
     const double pressure = absolutePressure(s);
     const double oxygenFraction = s.OxygenAnalysis / 100.0;
 
-    if (advOn_.isChecked() && s.DiluentValve == "OPEN" && s.AdvFreeFlow == 1) {
+    if (advOn_.isChecked() && s.DiluentValve == ValveState::Open && s.AdvFreeFlow == 1) {
         context_.sound.playIfEnabled(kFreeFlowChannel, "longhiss.wav");
         addGasToLoop(s, kFreeFlowLitres, kAirOxygenFraction, pressure);
     }
-    if (s.OxygenValve == "OPEN" && s.OxygenInjectorStuckOn == 1) {
+    if (s.OxygenValve == ValveState::Open && s.OxygenInjectorStuckOn == 1) {
         context_.sound.playIfEnabled(kFreeFlowChannel, "longhiss.wav");
         addGasToLoop(s, kFreeFlowLitres, oxygenFraction, pressure);
     }
-    if (s.DiluentValve == "OPEN" && s.DiluentInjectorStuckOn == 1) {
+    if (s.DiluentValve == ValveState::Open && s.DiluentInjectorStuckOn == 1) {
         context_.sound.playIfEnabled(kFreeFlowChannel, "longthiss.wav");
         addGasToLoop(s, kFreeFlowLitres, kAirOxygenFraction, pressure);
     }
-    if (s.OxygenValve == "OPEN" && s.SolenoidState == "Open") {
+    if (s.OxygenValve == ValveState::Open && s.SolenoidState == SolenoidCondition::StuckOpen) {
         context_.sound.playIfEnabled(kHissChannel, "injector.wav");
         addGasToLoop(s, kFreeFlowLitres, oxygenFraction, pressure);
     }
     if (s.Depth > 0 &&
         (s.DumpValveFailed == 1 || s.DiluentButtonMissing == 1 || s.OxygenButtonMissing == 1)) {
-        s.CounterlungVolume = s.CounterlungVolume - 5;
+        leakFromLoop(s);
         context_.sound.playIfEnabled(4, "Bubbles.wav");
     }
     drawVolumeBar(context_);

@@ -42,8 +42,7 @@ class GasSupply {
     void dumpReleased();
     void freeFlowTick();
 
-    // Mixes a manual addition into the loop; with the mouthpiece open and the diver not
-    // breathing, the added volume leaves through the mouthpiece at once.
+    // Mixes a manual addition into the loop and writes its message.
     void addByHand(double litres, double oxygenFraction, const char* message);
 
     SimContext& context_;

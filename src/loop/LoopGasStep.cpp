@@ -1,7 +1,8 @@
 #include "loop/LoopGasStep.h"
 
 #include "core/Format.h"
-#include "loop/LoopPhysics.h"
+#include "core/LoopGas.h"
+#include "loop/CounterlungGauge.h"
 
 namespace loopsim {
 namespace {
@@ -58,10 +59,8 @@ Process LoopGasStep::loopGasStep() {
     // Whatever else is due at this moment runs before the rest of the step.
     co_await context_.clock.yieldToPending();
 
-    double pressure = absolutePressure(s);
-    if (s.LoopPO2 > pressure)
-        s.LoopPO2 = pressure;
-    const double stepPressure = pressure;
+    limitLoopPO2(s);
+    const double pressure = absolutePressure(s);
 
     if (s.Depth != 0) {
         label2_.setText(formatPlain(pressure));
@@ -84,12 +83,12 @@ Process LoopGasStep::loopGasStep() {
         clungVolBar_.setBorder(kYellow);
     }
 
-    if (advOn_.isChecked() && s.DiluentValve == "OPEN" && s.CounterlungVolume < 25 &&
+    if (advOn_.isChecked() && s.DiluentValve == ValveState::Open && s.CounterlungVolume < 25 &&
         s.AdvFailed == 0 && s.DiluentButtonMissing == 0 && s.OxygenButtonMissing == 0) {
         context_.sound.playIfEnabled(1, "shorthiss.wav");
-        addGasToLoop(s, 0.5, kAirOxygenFraction, stepPressure);
-    } else if (s.CounterlungVolume > 95 && s.AdvFailed == 0) {
-        s.CounterlungVolume = s.CounterlungVolume - 20;
+        addGasToLoop(s, 0.5, kAirOxygenFraction, pressure);
+    } else if (loopIsOverFull(s) && s.AdvFailed == 0) {
+        ventOverFullLoop(s);
         context_.sound.playIfEnabled(4, "bubbles.wav");
     }
 

@@ -18,7 +18,7 @@ void loadStartValues(SimContext& context, const SettingsStore* settings) {
     s.RightHandset.BatteryVolts = readStoredNumber(store, kRightBatterySetting);
 
     s.DepthStep = 1;
-    s.Mouthpiece = "Closed";
+    s.Mouthpiece = MouthpieceState::Closed;
     s.Breathing = 0;
     s.Depth = 0;
     s.AmbientPressure = 1013;
@@ -33,11 +33,11 @@ void loadStartValues(SimContext& context, const SettingsStore* settings) {
     s.SoundEnabled = 1;
     s.LoopPO2 = 0.21;
     s.LoopCapacity = 16;
-    s.OxygenValve = "OFF";
-    s.DiluentValve = "OFF";
+    s.OxygenValve = ValveState::Off;
+    s.DiluentValve = ValveState::Off;
     context.view.element("Label6").setVisible(false);
     context.view.element("Label7").setVisible(false);
-    s.SolenoidState = "Normal";
+    s.SolenoidState = SolenoidCondition::Normal;
 
     // Each cell's in-air output has a random part; its offset is random in size and sign.
     const double airBase[] = {0, 10.2, 11.0, 9.1};

@@ -11,7 +11,7 @@ constexpr Millis kCellTick = 502;
 // oxygen valve is shut so that no firing moves the loop.
 struct CellRig : UnitRig {
     CellRig() {
-        s.OxygenValve = "OFF";
+        s.OxygenValve = ValveState::Off;
         for (std::size_t cell = 1; cell <= 3; ++cell) {
             s.OxygenCells[cell].AirMillivolts = 10.5;
             s.OxygenCells[cell].OffsetMillivolts = 0;

@@ -22,8 +22,8 @@ inline void setUpDivingUnit(Simulation& simulation) {
     s.LeftHandset.Screen = kMasterMainScreen;
     s.RightHandset.IsMaster = 0;
     s.RightHandset.Screen = kSlaveMainScreen;
-    s.OxygenValve = "OPEN";
-    s.DiluentValve = "OFF";
+    s.OxygenValve = ValveState::Open;
+    s.DiluentValve = ValveState::Off;
     s.Depth = 20;
 }
 

@@ -17,7 +17,7 @@ using FailureDrill = DivingUnit;
 // chooses "Cell Drift" with a one-minute delay; one cell then drifts away and the master
 // gives cell warnings while its vote keeps the loop where it was.
 TEST_F(FailureDrill, CellDriftAfterOneMinuteMatchesTheGoldenRecording) {
-    s.Mouthpiece = "Open";
+    s.Mouthpiece = MouthpieceState::Open;
     s.LoopPO2 = 1.2;
     s.ActiveSetpoint = 1.3;
     for (std::size_t cell = 1; cell <= 3; ++cell) {

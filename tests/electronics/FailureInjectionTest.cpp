@@ -59,7 +59,7 @@ TEST_F(Injection, StuckOpenWinsAndLowBatteryIsWarnedWithinASecond) {
     tick(9);
     at(2500);
     applyNow();
-    EXPECT_EQ(s.SolenoidState, "Open");
+    EXPECT_EQ(s.SolenoidState, SolenoidCondition::StuckOpen);
     EXPECT_EQ(s.LeftHandset.BatteryVolts, 5.3);
     at(3000);
     EXPECT_EQ(s.LeftHandset.Screen, kLowBatteryScreen);

@@ -44,24 +44,25 @@ struct Controller : ::testing::Test, ControllerRig {};
 // One step at once and one at each further second: 0.2 litres into the counterlung with
 // the mouthpiece closed, into the 3.2 litres of oxygen with it open.
 TEST(PO2Controller, FiringLengthFollowsTheGapToTheSetpoint) {
-    const std::tuple<double, double, const char*, int, int> rows[] = {
-        {1.3, 1.2, "Closed", 800, 1},  {1.3, 1.0, "Open", 3400, 4},
-        {1.3, 0.7, "Closed", 7300, 8}, {1.3, 0.7, "Open", 7300, 8},
-        {1.3, 0.1, "Open", 15000, 15}, {1.3, 0.0, "Closed", 15000, 15},
-        {0.7, 0.68, "Open", 100, 1}};
+    using M = MouthpieceState;
+    const std::tuple<double, double, M, int, int> rows[] = {
+        {1.3, 1.2, M::Closed, 800, 1},  {1.3, 1.0, M::Open, 3400, 4},
+        {1.3, 0.7, M::Closed, 7300, 8}, {1.3, 0.7, M::Open, 7300, 8},
+        {1.3, 0.1, M::Open, 15000, 15}, {1.3, 0.0, M::Closed, 15000, 15},
+        {0.7, 0.68, M::Open, 100, 1}};
     for (const auto& [setpoint, reading, mouthpiece, soundMs, steps] : rows) {
         SCOPED_TRACE(std::to_string(reading) + " to " + std::to_string(setpoint) + ", " +
-                     mouthpiece);
+                     std::string(text(mouthpiece)));
         ControllerRig r;
         r.s.Mouthpiece = mouthpiece;
         r.voteAt(setpoint, reading);
         EXPECT_EQ(r.s.HandsetPO2, formatFixed(reading, 2));
         // The valve is looked at only when deciding: shut now, it keeps the tick that is due
         // when this firing ends from firing again.
-        r.s.OxygenValve = "OFF";
+        r.s.OxygenValve = ValveState::Off;
         const Millis end = kFirstTick + 1000 * steps;
         r.at(end - 1);
-        if (r.s.Mouthpiece == "Closed") {
+        if (r.s.Mouthpiece == MouthpieceState::Closed) {
             EXPECT_EQ(r.s.CounterlungVolume, 20 + 1.25 * steps);
         } else {
             EXPECT_EQ(r.s.CounterlungVolume, 20);
@@ -76,19 +77,21 @@ TEST(PO2Controller, FiringLengthFollowsTheGapToTheSetpoint) {
 
 // A solenoid stuck open feeds the loop through the free-flow tick, not the controller.
 TEST(PO2Controller, NoFiringTakesNeitherGasNorBattery) {
-    const std::tuple<const char*, const char*, double> rows[] = {{"OFF", "Normal", 0.1},
-                                                                 {"OPEN", "Closed", 0.1},
-                                                                 {"OPEN", "Open", 0.1},
-                                                                 {"OPEN", "Normal", 0.7}};
+    using V = ValveState;
+    using C = SolenoidCondition;
+    const std::tuple<V, C, double> rows[] = {{V::Off, C::Normal, 0.1},
+                                             {V::Open, C::StuckClosed, 0.1},
+                                             {V::Open, C::StuckOpen, 0.1},
+                                             {V::Open, C::Normal, 0.7}};
     for (const auto& [oxygenValve, solenoid, reading] : rows) {
-        SCOPED_TRACE(std::string(oxygenValve) + ", solenoid " + solenoid);
+        SCOPED_TRACE(std::string(text(oxygenValve)) + ", solenoid " + std::string(text(solenoid)));
         ControllerRig r;
         r.s.OxygenValve = oxygenValve;
         r.s.SolenoidState = solenoid;
         r.voteAt(0.7, reading);
         r.at(kFirstTick + 1000);
         EXPECT_TRUE(r.solenoidPlays().empty());
-        if (r.s.SolenoidState != "Open") {
+        if (r.s.SolenoidState != SolenoidCondition::StuckOpen) {
             EXPECT_EQ(r.s.LoopPO2, 0.21);
         }
         EXPECT_EQ(r.s.LeftHandset.BatteryVolts, 6.2);
@@ -113,7 +116,7 @@ TEST_F(Controller, TickDueDuringAFiringRunsOnceWhenItEnds) {
     // A master that reads nothing always asks for the longest firing, 15 s.
     s.LeftHandset.CellFactor = {0, 0, 0, 0};
     s.ActiveSetpoint = 1.3;
-    s.Mouthpiece = "Open";
+    s.Mouthpiece = MouthpieceState::Open;
     at(21000);
     EXPECT_NEAR(s.LoopPO2, 0.21 + 15 * 0.0625, 1e-9);
     // The ticks due at 12002 and 18003 come as one, right after the first firing.

@@ -14,7 +14,7 @@ struct CalibrationRig : HandsetRig {
     Millis ended = 0;
 
     CalibrationRig() {
-        s.OxygenValve = "OPEN";
+        s.OxygenValve = ValveState::Open;
         for (std::size_t cell = 1; cell <= 3; ++cell)
             s.OxygenCells[cell].Millivolts = 10;
         putOn(left, 22);
@@ -110,7 +110,7 @@ TEST_F(CalibrationFixture, ClosingTheOxygenValveStopsTheFlush) {
     const CellValues factors = left.CellFactor;
     startCalibration();
     sim.advanceTo(started + 5000);
-    s.OxygenValve = "OFF";
+    s.OxygenValve = ValveState::Off;
     const double po2 = s.LoopPO2;
     const double volume = s.CounterlungVolume;
     sounds();
@@ -126,7 +126,7 @@ TEST_F(CalibrationFixture, ClosingTheOxygenValveStopsTheFlush) {
 }
 
 TEST_F(CalibrationFixture, WithTheMouthpieceOpenTheCounterlungKeepsItsVolume) {
-    s.Mouthpiece = "Open";
+    s.Mouthpiece = MouthpieceState::Open;
     startCalibration();
     runFor(10000);
     EXPECT_EQ(s.CounterlungVolume, 20);

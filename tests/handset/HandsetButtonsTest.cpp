@@ -114,7 +114,7 @@ TEST_F(HandsetFixture, StartupDialogueOfTheMasterAlarmsAtAClosedDiluentAndMouthp
           {"Label10", 19, "      OXYGEN %      Down    100%     Up "},
           {"Label10", 20, "   Open Mouthpiece!       Confirm"},
           {"Label10", 21, "     OPEN O2 VALVE!        Confirm", {"2:alarm.wav"}}});
-    s.OxygenValve = "OPEN";
+    s.OxygenValve = ValveState::Open;
     left.CellPO2 = {0, 0.21, 0.2, 1.005};
     walk(*this, left, {{"Label10", 22, "   FLUSHING BAG  0.21     0.20     1.00"}});
 }

@@ -29,14 +29,14 @@ TEST(CylinderValve, PictureAndLabelFlipTheValve) {
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.element) + (row.startOpen ? " closes" : " opens"));
         LoopRig r;
-        std::string& valve = row.oxygen ? r.s.OxygenValve : r.s.DiluentValve;
+        ValveState& valve = row.oxygen ? r.s.OxygenValve : r.s.DiluentValve;
         const char* label = row.oxygen ? "Label6" : "Label7";
-        valve = row.startOpen ? "OPEN" : "OFF";
+        valve = row.startOpen ? ValveState::Open : ValveState::Off;
         r.tap(row.element);
-        const char* expected = row.startOpen ? "OFF" : "OPEN";
+        const ValveState expected = row.startOpen ? ValveState::Off : ValveState::Open;
         EXPECT_EQ(valve, expected);
         EXPECT_EQ(r.status(), row.message);
-        EXPECT_EQ(r.element(label).text(), expected);
+        EXPECT_EQ(r.element(label).text(), text(expected));
         EXPECT_EQ(r.element(label).visible(), true);
         EXPECT_TRUE(r.timer(row.oxygen ? "Timer2" : "Timer3").enabled());
     }
@@ -45,7 +45,7 @@ TEST(CylinderValve, PictureAndLabelFlipTheValve) {
 TEST_F(ValveLabel, PointingShowsItForThreeSecondsAfterTheLastMove) {
     EXPECT_EQ(element("Label6").visible(), false);
     act(Verb::Move, "Image7");
-    EXPECT_EQ(s.OxygenValve, "OFF");
+    EXPECT_EQ(s.OxygenValve, ValveState::Off);
     EXPECT_EQ(element("Label6").text(), "OFF");
     at(2000);
     act(Verb::Move, "Label6");
@@ -69,7 +69,8 @@ TEST(CylinderValve, ClosingStopsTheFreeFlowItFed) {
     const Row rows[] = {
         {"oxygen injector stuck on", true, [](SimulationState& s) { s.OxygenInjectorStuckOn = 1; },
          6},
-        {"solenoid stuck open", true, [](SimulationState& s) { s.SolenoidState = "Open"; }, 5},
+        {"solenoid stuck open", true,
+         [](SimulationState& s) { s.SolenoidState = SolenoidCondition::StuckOpen; }, 5},
         {"ADV free flow", false, [](SimulationState& s) { s.AdvFreeFlow = 1; }, 6},
         {"diluent injector stuck on", false,
          [](SimulationState& s) { s.DiluentInjectorStuckOn = 1; }, 6},

@@ -80,11 +80,11 @@ TEST(BreathInterval, FollowsTheRateAndTheLoop) {
 TEST_F(Diver, MouthpieceShowsItsPictureAndWritesItsMessage) {
     EXPECT_EQ(element("Image18").picture(), "\\MouthC.jpg");
     tap("Image18");
-    EXPECT_EQ(s.Mouthpiece, "Open");
+    EXPECT_EQ(s.Mouthpiece, MouthpieceState::Open);
     EXPECT_EQ(element("Image18").picture(), "\\MouthO.jpg");
     EXPECT_EQ(status(), "Mouthpiece Opened");
     tap("Image18");
-    EXPECT_EQ(s.Mouthpiece, "Closed");
+    EXPECT_EQ(s.Mouthpiece, MouthpieceState::Closed);
     EXPECT_EQ(element("Image18").picture(), "\\MouthC.jpg");
     EXPECT_EQ(status(), "Mouthpiece Closed");
 }

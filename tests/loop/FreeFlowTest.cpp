@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "core/LoopGas.h"
+#include "loop/CounterlungGauge.h"
 #include "loop/LoopFixture.h"
-#include "loop/LoopPhysics.h"
 
 namespace loopsim {
 namespace {
@@ -20,7 +21,7 @@ TEST_F(FreeFlow, AllFourFreeFlowsActInOneTickAtTheTicksPressure) {
     s.AdvFreeFlow = 1;
     s.OxygenInjectorStuckOn = 1;
     s.DiluentInjectorStuckOn = 1;
-    s.SolenoidState = "Open";
+    s.SolenoidState = SolenoidCondition::StuckOpen;
     s.Depth = 10;
     takeSounds();
     at(kFreeFlowTick);
@@ -51,7 +52,7 @@ TEST(FreeFlowRule, FlowsOnlyThroughItsOpenValve) {
     auto adv = [](SimulationState& s) { s.AdvFreeFlow = 1; };
     auto oxygen = [](SimulationState& s) { s.OxygenInjectorStuckOn = 1; };
     auto diluent = [](SimulationState& s) { s.DiluentInjectorStuckOn = 1; };
-    auto solenoid = [](SimulationState& s) { s.SolenoidState = "Open"; };
+    auto solenoid = [](SimulationState& s) { s.SolenoidState = SolenoidCondition::StuckOpen; };
     const Row rows[] = {{"ADV", "Image4", adv, 24.375},
                         {"ADV, oxygen open", "Image7", adv, 20},
                         {"oxygen stuck", "Image7", oxygen, 24.375},

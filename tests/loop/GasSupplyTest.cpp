@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "loop/CounterlungGauge.h"
 #include "loop/LoopFixture.h"
-#include "loop/LoopPhysics.h"
 
 namespace loopsim {
 namespace {
@@ -47,7 +47,7 @@ TEST(GasSupplyButtons, BlockedButtonsAddNothingAndWriteNothing) {
     struct Row {
         const char* why;
         const char* button;
-        std::string SimulationState::*valve;  // opened directly, so no message is written
+        ValveState SimulationState::*valve;  // opened directly, so no message is written
         int SimulationState::*failure;
         bool advBoxUnticked = false;
     };
@@ -67,7 +67,7 @@ TEST(GasSupplyButtons, BlockedButtonsAddNothingAndWriteNothing) {
         SCOPED_TRACE(row.why);
         GasSupplyRig r;
         if (row.valve)
-            r.s.*row.valve = "OPEN";
+            r.s.*row.valve = ValveState::Open;
         if (row.failure)
             r.s.*row.failure = 1;
         if (row.advBoxUnticked)

@@ -1,7 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "core/LoopGas.h"
+#include "loop/CounterlungGauge.h"
 #include "loop/LoopFixture.h"
-#include "loop/LoopPhysics.h"
 
 namespace loopsim {
 namespace {
@@ -22,7 +23,7 @@ TEST_F(LoopGasStep, PressureLimitAtTheSurface) {
 }
 
 TEST_F(LoopGasStep, AdvMixesHalfALitreOfAir) {
-    s.DiluentValve = "OPEN";
+    s.DiluentValve = ValveState::Open;
     s.Depth = 20;
     s.LoopPO2 = 1.0;
     step();
@@ -34,7 +35,7 @@ TEST_F(LoopGasStep, AdvMixesHalfALitreOfAir) {
 TEST(LoopGasStepAdv, StaysSilentWhenItCannotFire) {
     const std::pair<const char*, void (*)(LoopRig&)> rows[] = {
         {"box unticked", [](LoopRig& r) { r.act(Verb::Uncheck, "ADVOn"); }},
-        {"valve closed", [](LoopRig& r) { r.s.DiluentValve = "OFF"; }},
+        {"valve closed", [](LoopRig& r) { r.s.DiluentValve = ValveState::Off; }},
         {"ADV failed", [](LoopRig& r) { r.s.AdvFailed = 1; }},
         {"oxygen button missing", [](LoopRig& r) { r.s.OxygenButtonMissing = 1; }},
         {"diluent button missing", [](LoopRig& r) { r.s.DiluentButtonMissing = 1; }},
@@ -42,7 +43,7 @@ TEST(LoopGasStepAdv, StaysSilentWhenItCannotFire) {
     };
     for (const auto& [why, set] : rows) {
         LoopRig r;
-        r.s.DiluentValve = "OPEN";
+        r.s.DiluentValve = ValveState::Open;
         set(r);
         const double volume = r.s.CounterlungVolume;
         r.at(503);

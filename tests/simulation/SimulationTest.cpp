@@ -16,7 +16,7 @@ TEST(StartValues, FreshStartWithoutStoredSettings) {
     const SimulationState& s = simulation.state();
     EXPECT_EQ(s.LoopPO2, 0.21);
     EXPECT_EQ(s.CounterlungVolume, 20);
-    EXPECT_EQ(s.OxygenValve, "OFF");
+    EXPECT_EQ(s.OxygenValve, ValveState::Off);
     EXPECT_EQ(s.RightHandset.CellPO2[1], 0.2);
     EXPECT_FALSE(simulation.view().find("Label6")->isVisible());
 }
