@@ -6,6 +6,7 @@
 
 #include "WindowFixtures.h"
 #include "app/dialogs/BailoutWindow.h"
+#include "core/SoundChannels.h"
 
 using namespace loopsim;
 using namespace loopsim::test;
@@ -146,12 +147,12 @@ class SessionTest : public QObject {
             QtSoundBackend sound(runtimeFolder() / "Sounds", outputs, messages);
             sound.play(1, "lowo2.wav", false);
             sound.play(3, "LOWO2.WAV", false);
-            sound.play(6, "LowO2.wav", true);
+            sound.play(SoundChannels::kChannelCount, "LowO2.wav", true);
             sound.play(5, "nothere.wav", false);
             QCOMPARE(sound.source(1).toLocalFile(), audio ? onDisk : QString());
             QCOMPARE(sound.source(3).toLocalFile(), audio ? onDisk : QString());
             QCOMPARE(sound.repeating(1), false);
-            QCOMPARE(sound.repeating(6), audio);
+            QCOMPARE(sound.repeating(SoundChannels::kChannelCount), audio);
             QVERIFY(sound.source(5).isEmpty());
             QCOMPARE(sound.silenced(), !audio);
             QCOMPARE(messages.texts, audio ? QStringList() : QStringList{kNoAudioMessage});

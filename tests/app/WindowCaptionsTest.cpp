@@ -10,6 +10,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QSlider>
+#include <QValueAxis>
 #include <QtTest>
 
 #include "WindowFixtures.h"
@@ -23,10 +24,6 @@ using namespace loopsim;
 using namespace loopsim::test;
 
 namespace {
-
-// The unit drawn at a fifteenth of its layout, and the viewer at 96 dots per inch: one pixel
-// is fifteen twips in both.
-constexpr int kTwipsPerPixel = 15;
 
 // What the part shows: its caption, text, picture or chosen value.
 QString shownBy(const QWidget& part) {
@@ -52,7 +49,11 @@ QString shownBy(const QWidget& part) {
         for (const QAbstractSeries* series : chart->chart()->series())
             parts.append(series->name());
         for (const QAbstractAxis* axis : chart->chart()->axes())
-            parts.append(axis->titleText());
+            if (auto* values = qobject_cast<const QValueAxis*>(axis))
+                parts.append(QStringLiteral("%1 %2 to %3")
+                                 .arg(values->titleText())
+                                 .arg(values->min())
+                                 .arg(values->max()));
     }
     if (!parts.isEmpty())
         return parts.join('|');
@@ -62,8 +63,9 @@ QString shownBy(const QWidget& part) {
 
 // One line for the window, then one for each of its parts that has a name or shows
 // something, in the order they were made. Parts placed on placedIn, or in a frame there, also
-// give their place.
-void walk(QStringList& lines, const QWidget& window, const QWidget* placedIn = nullptr) {
+// give their place in twips, twipsPerPixel to a pixel.
+void walk(QStringList& lines, const QWidget& window, const QWidget* placedIn = nullptr,
+          int twipsPerPixel = 0) {
     lines << QStringLiteral("== %1 %2 \"%3\"")
                  .arg(window.metaObject()->className(), window.objectName(), window.windowTitle());
     for (const QWidget* part : window.findChildren<QWidget*>()) {
@@ -87,10 +89,10 @@ void walk(QStringList& lines, const QWidget& window, const QWidget* placedIn = n
                          part->parentWidget()->parentWidget() == placedIn)) {
             const QRect r = part->geometry();
             line += QStringLiteral(" @ %1,%2 %3x%4")
-                        .arg(r.x() * kTwipsPerPixel)
-                        .arg(r.y() * kTwipsPerPixel)
-                        .arg(r.width() * kTwipsPerPixel)
-                        .arg(r.height() * kTwipsPerPixel);
+                        .arg(r.x() * twipsPerPixel)
+                        .arg(r.y() * twipsPerPixel)
+                        .arg(r.width() * twipsPerPixel)
+                        .arg(r.height() * twipsPerPixel);
         }
         lines << line;
     }
@@ -109,8 +111,9 @@ class WindowCaptionsTest : public QObject {
 
         QVERIFY(s.start());
         s.at(0);
-        s.window().unit().resize(kUnitWidth / kTwipsPerPixel, kUnitHeight / kTwipsPerPixel);
-        walk(lines, s.window(), &s.window().unit());
+        // At a pixel a twip, the unit's elements sit exactly where the layout puts them.
+        s.window().unit().resize(kUnitWidth, kUnitHeight);
+        walk(lines, s.window(), &s.window().unit(), 1);
 
         QTest::mouseDClick(s.element("Label3"), Qt::LeftButton);
         QVERIFY(s.dialogs().openPrompt());
@@ -134,7 +137,8 @@ class WindowCaptionsTest : public QObject {
         ResultsViewer viewer(s.files, s.messages);
         viewer.show();
         viewer.resize(1300, 820);
-        walk(lines, viewer, &viewer);
+        // At 96 dots per inch, a pixel is fifteen twips.
+        walk(lines, viewer, &viewer, 15);
 
         const QString path = QStringLiteral(LOOPSIM_TEST_DATA "/windows.txt");
         const QByteArray walked = lines.join('\n').toUtf8() + '\n';
