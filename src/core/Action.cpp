@@ -59,8 +59,4 @@ bool verbTakesElement(Verb verb) {
     }
 }
 
-bool verbIsWindowClock(Verb verb) {
-    return verb == Verb::Pause || verb == Verb::Resume || verb == Verb::Speed;
-}
-
 }  // namespace loopsim

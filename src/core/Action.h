@@ -40,8 +40,5 @@ std::string_view verbName(Verb verb);
 std::optional<Verb> verbFromName(std::string_view name);
 // Whether the verb names an element.
 bool verbTakesElement(Verb verb);
-// Whether the verb is about the window's clock (pause, resume, speed): logged with the
-// session so a replay shows when it happened, but nothing in the simulation changes.
-bool verbIsWindowClock(Verb verb);
 
 }  // namespace loopsim

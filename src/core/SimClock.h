@@ -114,7 +114,6 @@ class SimClock {
 
     // co_await clock.sleepFor(ms): wait while everything else runs.
     SleepAwaiter sleepFor(Millis milliseconds) { return {*this, now_ + milliseconds}; }
-    SleepAwaiter sleepUntil(Millis time) { return {*this, time}; }
     // co_await clock.yieldToPending(): let whatever else is due at this millisecond run first.
     YieldAwaiter yieldToPending() { return {*this}; }
     // co_await clock.holdFor(ms): nothing at all runs until the hold ends.

@@ -1,5 +1,6 @@
 #include "electronics/CellModel.h"
 
+#include "core/Elements.h"
 #include "core/Format.h"
 #include "electronics/DisplayLines.h"
 #include "electronics/HandsetReadings.h"
@@ -14,11 +15,11 @@ double idealMillivolts(const SimulationState& state, std::size_t cell) {
 
 CellModel::CellModel(SimContext& context)
     : context_(context),
-      label17_(context.view.element("Label17")),
-      label14_(context.view.element("Label14")),
-      label15_(context.view.element("Label15")) {
+      millivolts_(context.view.element(elements::kCellMillivolts)),
+      leftDisplay_(context.view.element(elements::kLeftHandset.display)),
+      rightDisplay_(context.view.element(elements::kRightHandset.display)) {
     // The panel's design caption, until the first cell tick replaces it.
-    label17_.setText("10      10      10");
+    millivolts_.setText("10      10      10");
     context.clock.timer("CellMillivoltTimer").setHandler([this] { cellTick(); });
     context.clock.timer("CellDriftTimer").setHandler([this] { driftTick(); });
 }
@@ -28,13 +29,13 @@ void CellModel::cellTick() {
     for (std::size_t cell = 1; cell <= 3; ++cell)
         followLoop(cell);
 
-    label17_.setText(formatNoLeadingZero(s.OxygenCells[1].Millivolts) + "   " +
-                     formatNoLeadingZero(s.OxygenCells[2].Millivolts) + "   " +
-                     formatNoLeadingZero(s.OxygenCells[3].Millivolts));
+    millivolts_.setText(formatNoLeadingZero(s.OxygenCells[1].Millivolts) + "   " +
+                        formatNoLeadingZero(s.OxygenCells[2].Millivolts) + "   " +
+                        formatNoLeadingZero(s.OxygenCells[3].Millivolts));
 
     updateCellReadings(s, ReadingLimit::Capped);
-    drawMainLine(s.LeftHandset, label14_);
-    drawMainLine(s.RightHandset, label15_);
+    drawMainLine(s.LeftHandset, leftDisplay_);
+    drawMainLine(s.RightHandset, rightDisplay_);
 }
 
 void CellModel::followLoop(std::size_t cell) {

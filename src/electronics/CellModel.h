@@ -30,9 +30,9 @@ class CellModel {
     void drawMainLine(const HandsetState& handset, ElementView& display);
 
     SimContext& context_;
-    ElementView& label17_;
-    ElementView& label14_;
-    ElementView& label15_;
+    ElementView& millivolts_;
+    ElementView& leftDisplay_;
+    ElementView& rightDisplay_;
 };
 
 }  // namespace loopsim

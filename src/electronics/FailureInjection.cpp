@@ -1,5 +1,6 @@
 #include "electronics/FailureInjection.h"
 
+#include "core/Elements.h"
 #include "core/Format.h"
 #include "electronics/DisplayLines.h"
 #include "electronics/HandsetReadings.h"
@@ -43,44 +44,44 @@ void FailureInjection::optionTick() {
 
 void FailureInjection::applyOptions() {
     SimulationState& s = context_.state;
-    s.DarkAtDepth = flag(options_.isTicked(2));
+    s.DarkAtDepth = flag(options_.isTicked(elements::kDarkAtDepth));
     applyCellOptions();
 
-    if (options_.isTicked(11))
+    if (options_.isTicked(elements::kSolenoidStuckOpen))
         s.SolenoidState = SolenoidCondition::StuckOpen;
-    else if (options_.isTicked(8))
+    else if (options_.isTicked(elements::kSolenoidStuckClosed))
         s.SolenoidState = SolenoidCondition::StuckClosed;
     else
         s.SolenoidState = SolenoidCondition::Normal;
 
     applyBatteryOptions();
-    s.AdvFailed = flag(options_.isTicked(12));
-    s.AdvFreeFlow = flag(options_.isTicked(13));
-    s.OxygenInjectorFailed = flag(options_.isTicked(14));
-    s.OxygenInjectorStuckOn = flag(options_.isTicked(15));
-    s.DiluentInjectorStuckOn = flag(options_.isTicked(16));
-    s.DiluentInjectorFailed = flag(options_.isTicked(17));
+    s.AdvFailed = flag(options_.isTicked(elements::kAdvFailed));
+    s.AdvFreeFlow = flag(options_.isTicked(elements::kAdvFreeFlow));
+    s.OxygenInjectorFailed = flag(options_.isTicked(elements::kOxygenInjectorFailed));
+    s.OxygenInjectorStuckOn = flag(options_.isTicked(elements::kOxygenInjectorStuckOn));
+    s.DiluentInjectorStuckOn = flag(options_.isTicked(elements::kDiluentInjectorStuckOn));
+    s.DiluentInjectorFailed = flag(options_.isTicked(elements::kDiluentInjectorFailed));
 
     // The knock-offs happen once per confirmation: their boxes clear themselves.
-    if (options_.isTicked(18)) {
+    if (options_.isTicked(elements::kSlaveTurnedOff)) {
         switchSlaveOff();
-        options_.setTicked(18, false);
+        options_.setTicked(elements::kSlaveTurnedOff, false);
     }
-    if (options_.isTicked(19)) {
+    if (options_.isTicked(elements::kMasterTurnedOff)) {
         switchMasterOff();
-        options_.setTicked(19, false);
+        options_.setTicked(elements::kMasterTurnedOff, false);
     }
 
-    context_.clock.timer("FloodTimer").setEnabled(options_.isTicked(20));
+    context_.clock.timer("FloodTimer").setEnabled(options_.isTicked(elements::kHandsetFlood));
     applyPhysicalFailures();
 }
 
 void FailureInjection::applyCellOptions() {
     SimulationState& s = context_.state;
-    s.SlowCell = options_.isTicked(3) ? drawCell() : 0;
+    s.SlowCell = options_.isTicked(elements::kCellSlow) ? drawCell() : 0;
 
-    const bool drift = options_.isTicked(4);
-    const bool concurrentDrift = options_.isTicked(5);
+    const bool drift = options_.isTicked(elements::kCellDrift);
+    const bool concurrentDrift = options_.isTicked(elements::kTwoCellDrift);
     if (!drift && !concurrentDrift)
         s.CellDrift[1] = s.CellDrift[2] = s.CellDrift[3] = 0;
     if (drift)
@@ -92,7 +93,7 @@ void FailureInjection::applyCellOptions() {
         s.CellDrift[static_cast<std::size_t>(second)] = kStartingDriftMillivolts;
     }
 
-    if (options_.isTicked(6))
+    if (options_.isTicked(elements::kCellFailure))
         s.OxygenCells[static_cast<std::size_t>(drawCell())].Millivolts = 0;
     else
         s.OxygenCells[static_cast<std::size_t>(s.DrawnCell)].Millivolts = kRestoredCellMillivolts;
@@ -100,27 +101,28 @@ void FailureInjection::applyCellOptions() {
 
 void FailureInjection::applyBatteryOptions() {
     HandsetState& master = masterHandset(context_.state);
-    if (options_.isTicked(9))
+    if (options_.isTicked(elements::kMasterBatteryLow))
         master.BatteryVolts = 5.3;
-    else if (options_.isTicked(10))
+    else if (options_.isTicked(elements::kMasterBatteryExhausted))
         master.BatteryVolts = 4.9;
 }
 
 void FailureInjection::applyPhysicalFailures() {
     SimulationState& s = context_.state;
-    const bool dumpValve = options_.isTicked(22);
+    const bool dumpValve = options_.isTicked(elements::kDumpValveMissing);
     s.DumpValveFailed = flag(dumpValve);
-    context_.view.element("Image8").setPicture(dumpValve ? "\\DumpFail.jpg" : "\\Dump.jpg");
+    context_.view.element(elements::kDumpValve)
+        .setPicture(dumpValve ? "\\DumpFail.jpg" : "\\Dump.jpg");
 
-    const bool oxygenButton = options_.isTicked(21);
+    const bool oxygenButton = options_.isTicked(elements::kOxygenButtonMissing);
     s.OxygenButtonMissing = flag(oxygenButton);
-    context_.view.element("Image6").setPicture(oxygenButton ? "\\ManualAddMissing.jpg"
-                                                            : "\\O2Butt.jpg");
+    context_.view.element(elements::kOxygenButton)
+        .setPicture(oxygenButton ? "\\ManualAddMissing.jpg" : "\\O2Butt.jpg");
 
-    const bool diluentButton = options_.isTicked(23);
+    const bool diluentButton = options_.isTicked(elements::kDiluentButtonMissing);
     s.DiluentButtonMissing = flag(diluentButton);
-    context_.view.element("Image5").setPicture(diluentButton ? "\\ManualAddMissing.jpg"
-                                                             : "\\DiluentButt.jpg");
+    context_.view.element(elements::kDiluentButton)
+        .setPicture(diluentButton ? "\\ManualAddMissing.jpg" : "\\DiluentButt.jpg");
 }
 
 int FailureInjection::drawCell() {

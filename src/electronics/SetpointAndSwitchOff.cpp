@@ -1,5 +1,6 @@
 #include "electronics/SetpointAndSwitchOff.h"
 
+#include "core/Elements.h"
 #include "electronics/DisplayLines.h"
 
 namespace loopsim {
@@ -11,12 +12,14 @@ SetpointAndSwitchOff::SetpointAndSwitchOff(SimContext& context) : context_(conte
 
 SetpointAndSwitchOff::Side SetpointAndSwitchOff::left() {
     SimulationState& s = context_.state;
-    return {s.LeftHandset, s.RightHandset, "Image2", context_.view.element("Label14"), "Timer8"};
+    return {s.LeftHandset, s.RightHandset, elements::kLeftHandset.picture,
+            context_.view.element(elements::kLeftHandset.display), "Timer8"};
 }
 
 SetpointAndSwitchOff::Side SetpointAndSwitchOff::right() {
     SimulationState& s = context_.state;
-    return {s.RightHandset, s.LeftHandset, "Image3", context_.view.element("Label15"), "Timer9"};
+    return {s.RightHandset, s.LeftHandset, elements::kRightHandset.picture,
+            context_.view.element(elements::kRightHandset.display), "Timer9"};
 }
 
 void SetpointAndSwitchOff::setpointTick() {

@@ -1,5 +1,6 @@
 #include "electronics/Warnings.h"
 
+#include "core/Elements.h"
 #include "electronics/DisplayLines.h"
 #include "electronics/HandsetReadings.h"
 
@@ -7,8 +8,8 @@ namespace loopsim {
 
 Warnings::Warnings(SimContext& context)
     : context_(context),
-      label14_(context.view.element("Label14")),
-      label15_(context.view.element("Label15")) {
+      leftDisplay_(context.view.element(elements::kLeftHandset.display)),
+      rightDisplay_(context.view.element(elements::kRightHandset.display)) {
     context.clock.timer("WarningTimer").setHandler([this] { warningTick(); });
 }
 
@@ -19,7 +20,7 @@ void Warnings::warningTick() {
         return;
 
     HandsetState& master = masterHandset(s);
-    ElementView& display = &master == &s.LeftHandset ? label14_ : label15_;
+    ElementView& display = &master == &s.LeftHandset ? leftDisplay_ : rightDisplay_;
     master.Screen = kMasterMainScreen;
     display.setText(mainLine(true, s.ActiveSetpoint, master.CellPO2));
 

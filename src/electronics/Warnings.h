@@ -28,8 +28,8 @@ class Warnings {
     void showWarning(HandsetState& master, ElementView& display, int screen);
 
     SimContext& context_;
-    ElementView& label14_;
-    ElementView& label15_;
+    ElementView& leftDisplay_;
+    ElementView& rightDisplay_;
 };
 
 }  // namespace loopsim

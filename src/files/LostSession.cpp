@@ -84,7 +84,6 @@ RebuiltRecording rebuildRecordingFromLog(std::string_view logText,
                                          const CalendarTime& written) {
     MemorySettingsStore startSettings = settingsNotedInLog(logText);
     Simulation simulation(&startSettings);
-    simulation.sound().setLogging(false);
     const Scenario scenario = parseScenario(completeLogLines(logText), &simulation.input());
     if (scenario.error)
         return {

@@ -14,9 +14,27 @@ struct FixedScreen {
     int next;
 };
 constexpr FixedScreen kFixedScreens[] = {
-    {3, 2},   {6, 7},   {7, 6},   {8, 9},   {9, 8},   {12, 10}, {13, 13},
-    {14, 14}, {15, 15}, {16, 16}, {20, 20}, {21, 21}, {23, 24}, {24, 25},
-    {25, 23}, {26, 26}, {28, 29}, {30, 31}, {31, 27}, {44, 43}, {54, 54},
+    {kDiveNowConfirmScreen, kScrubberTimeScreen},
+    {kBatteryWarningScreen, kDiveNowQuestionScreen},
+    {kDiveNowQuestionScreen, kBatteryWarningScreen},
+    {kFlatBatteryScreen, kFlatBatteryNoDiveScreen},
+    {kFlatBatteryNoDiveScreen, kFlatBatteryScreen},
+    {kStartupNoDiveScreen, kStartupCellFailureScreen},
+    {kCheckDiluentScreen, kCheckDiluentScreen},
+    {kCalibrateQuestionScreen, kCalibrateQuestionScreen},
+    {kMustCalibrateScreen, kMustCalibrateScreen},
+    {kOpenValveScreen, kOpenValveScreen},
+    {kOpenMouthpieceScreen, kOpenMouthpieceScreen},
+    {kStartFlushScreen, kStartFlushScreen},
+    {kNoOxygenScreen, kNoOxygenNoCalibrationScreen},
+    {kNoOxygenNoCalibrationScreen, kNoOxygenNoDiveScreen},
+    {kNoOxygenNoDiveScreen, kNoOxygenScreen},
+    {kCellStuckScreen, kCellStuckScreen},
+    {kOutOfRangeScreen, kFailedCellReplaceScreen},
+    {kFailedCellNoDiveScreen, kFailedCellNoCalibrationScreen},
+    {kFailedCellNoCalibrationScreen, kFailedCellScreen},
+    {kResetQuestionScreen, kOnTimeScreen},
+    {kLowBatteryScreen, kLowBatteryScreen},
 };
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "handset/HandsetButtons.h"
 
+#include "core/Elements.h"
 #include "handset/ScreenTexts.h"
 #include "handset/Screens.h"
 #include "handset/ValueMenus.h"
@@ -15,8 +16,9 @@ constexpr int kOtherButtonLight = 15000;
 
 HandsetButtons::HandsetButtons(Handset& handset)
     : handset_(handset),
-      warningsBox_(handset.context().view.element("Check2")),
-      mustCalibrateBox_(handset.context().view.element("Options.Check1")),
+      warningsBox_(handset.context().view.element(elements::kWarningsBox)),
+      mustCalibrateBox_(
+          handset.context().view.element(elements::optionBox(elements::kMustCalibrate))),
       setpointTick_(handset.context().clock.timer("SetPointTimer")) {
     InputRouter& input = handset.context().input;
     ElementHandlers& left = input.on(handset.side().leftButton);

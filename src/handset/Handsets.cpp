@@ -28,13 +28,7 @@ struct Handsets::Unit {
 
 Handsets::Handsets(SimContext& context)
     : left_(std::make_unique<Unit>(context, kLeftSide)),
-      right_(std::make_unique<Unit>(context, kRightSide)) {
-    // The buttons' alarms sound only while the Warnings box is ticked, as it is when the
-    // window opens.
-    ElementView& warnings = context.view.element("Check2");
-    if (!warnings.checked())
-        warnings.setChecked(true);
-}
+      right_(std::make_unique<Unit>(context, kRightSide)) {}
 
 Handsets::~Handsets() = default;
 

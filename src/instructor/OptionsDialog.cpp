@@ -2,43 +2,58 @@
 
 #include <algorithm>
 
+#include "core/Elements.h"
+
 namespace loopsim {
 namespace {
 
 constexpr OptionBox kOptionBoxes[] = {
-    {1, "General", "Must Calibrate", "Force Calibration during handset initialisation"},
-    {2, "General", "Dark at Depth", "Display darkens at depth forcing user to use backlight"},
-    {3, "Cells", "Cell Slow", "A cell moves at half the speed of the others"},
-    {4, "Cells", "Cell Drift", "A cells output starts to drop"},
-    {5, "Cells", "2 Cell Concurrent Drift", "2 cells drift at the same time"},
-    {6, "Cells", "Cell Failure ", "A cell fails and produces no output"},
-    {7, "Batteries", "Battery Bounce", "Handsets reset when you enter water"},
-    {9, "Batteries", "Master Battery Low", "Battery voltage falls below 5.6 volts"},
-    {10, "Batteries", "Master Battery Exhausted", "Battery voltage falls below 5.3 volts"},
-    {8, "O2 Solenoid", "Solenoid Stuck Closed",
+    {elements::kMustCalibrate, "General", "Must Calibrate",
+     "Force Calibration during handset initialisation"},
+    {elements::kDarkAtDepth, "General", "Dark at Depth",
+     "Display darkens at depth forcing user to use backlight"},
+    {elements::kCellSlow, "Cells", "Cell Slow", "A cell moves at half the speed of the others"},
+    {elements::kCellDrift, "Cells", "Cell Drift", "A cells output starts to drop"},
+    {elements::kTwoCellDrift, "Cells", "2 Cell Concurrent Drift", "2 cells drift at the same time"},
+    {elements::kCellFailure, "Cells", "Cell Failure ", "A cell fails and produces no output"},
+    {elements::kBatteryBounce, "Batteries", "Battery Bounce",
+     "Handsets reset when you enter water"},
+    {elements::kMasterBatteryLow, "Batteries", "Master Battery Low",
+     "Battery voltage falls below 5.6 volts"},
+    {elements::kMasterBatteryExhausted, "Batteries", "Master Battery Exhausted",
+     "Battery voltage falls below 5.3 volts"},
+    {elements::kSolenoidStuckClosed, "O2 Solenoid", "Solenoid Stuck Closed",
      "Solenoid stuck closed and unable to inject Oxygen"},
-    {11, "O2 Solenoid", "Solenoid Stuck Open",
+    {elements::kSolenoidStuckOpen, "O2 Solenoid", "Solenoid Stuck Open",
      "Solenoid stuck open and continously injecting oxygen"},
-    {12, "ADV", "ADV Failed", "ADV fails to function"},
-    {13, "ADV", "ADV Free Flow", "ADV free flows"},
-    {14, "Manual Oxygen Injector", "Oxygen Injector Failed", "Oxygen Injector non functional"},
-    {15, "Manual Oxygen Injector", "Oxygen Injector Stuck On",
+    {elements::kAdvFailed, "ADV", "ADV Failed", "ADV fails to function"},
+    {elements::kAdvFreeFlow, "ADV", "ADV Free Flow", "ADV free flows"},
+    {elements::kOxygenInjectorFailed, "Manual Oxygen Injector", "Oxygen Injector Failed",
+     "Oxygen Injector non functional"},
+    {elements::kOxygenInjectorStuckOn, "Manual Oxygen Injector", "Oxygen Injector Stuck On",
      "Oxygen injector fails open and injecting"},
-    {21, "Manual Oxygen Injector", "Physical Failure", "Oxygen Injector non functional"},
-    {16, "Manual Diluent Injector", "Diluent Injector Stuck On",
+    {elements::kOxygenButtonMissing, "Manual Oxygen Injector", "Physical Failure",
+     "Oxygen Injector non functional"},
+    {elements::kDiluentInjectorStuckOn, "Manual Diluent Injector", "Diluent Injector Stuck On",
      "Diluent injector fails open and injecting"},
-    {17, "Manual Diluent Injector", "Diluent Injector Failed", "Diluent Injector non functional"},
-    {23, "Manual Diluent Injector", "Physical Failure", "Diluent addition button missing"},
-    {18, "Handsets", "Slave Accidentally Turned Off",
+    {elements::kDiluentInjectorFailed, "Manual Diluent Injector", "Diluent Injector Failed",
+     "Diluent Injector non functional"},
+    {elements::kDiluentButtonMissing, "Manual Diluent Injector", "Physical Failure",
+     "Diluent addition button missing"},
+    {elements::kSlaveTurnedOff, "Handsets", "Slave Accidentally Turned Off",
      "Slave unit will turn off as if switch was knocked"},
-    {19, "Handsets", "Master Accidentally Turned Off",
+    {elements::kMasterTurnedOff, "Handsets", "Master Accidentally Turned Off",
      "Masterhandset will turn off as if switch was knocked"},
-    {20, "Handsets", "Handset Flood", "Handset perform erratically as if water was in them"},
-    {22, "Dump Valve", "Physical Failure", "Dump valve pull missing"},
+    {elements::kHandsetFlood, "Handsets", "Handset Flood",
+     "Handset perform erratically as if water was in them"},
+    {elements::kDumpValveMissing, "Dump Valve", "Physical Failure", "Dump valve pull missing"},
 };
 
 // Ticking one box of a pair unticks the other.
-constexpr int kExclusivePairs[][2] = {{4, 5}, {8, 11}, {9, 10}};
+constexpr int kExclusivePairs[][2] = {
+    {elements::kCellDrift, elements::kTwoCellDrift},
+    {elements::kSolenoidStuckClosed, elements::kSolenoidStuckOpen},
+    {elements::kMasterBatteryLow, elements::kMasterBatteryExhausted}};
 
 int partnerOf(int number) {
     for (const auto& pair : kExclusivePairs) {
@@ -58,39 +73,34 @@ std::span<const OptionBox> optionBoxes() {
 
 OptionsDialog::OptionsDialog(SimContext& context)
     : context_(context),
-      slider_(context.view.element("Options.Slider1")),
-      applyButton_(context.view.element("Options.Command1")) {
+      slider_(context.view.element(elements::kFailureDelaySlider)),
+      applyButton_(context.view.element(elements::kApplyOptionsButton)) {
     for (int number = 1; number <= kBoxCount; ++number)
         registerBox(number, partnerOf(number));
 
     slider_.setValue(0);
-    auto& slider = context.input.on("Options.Slider1");
+    auto& slider = context.input.on(elements::kFailureDelaySlider);
     slider.kind = ElementHandlers::Kind::Slider;
     slider.set = [this](int value) { sliderMoved(value); };
 
     applyButton_.setText("Change now");
-    context.input.on("Options.Command1").click = [this] { apply(); };
-    context.view.element("Options.Command2").setText("Refill Scrubber");
-    context.input.on("Options.Command2").click = [this] { refillScrubber(); };
-    context.view.element("Options.Command3").setText("Change Batteries");
-    context.input.on("Options.Command3").click = [this] { changeBatteries(); };
-    // The window's own close control.
-    context.input.on("Options.Close").click = [this] { closeWithoutApplying(); };
+    context.input.on(elements::kApplyOptionsButton).click = [this] { apply(); };
+    context.view.element(elements::kRefillScrubberButton).setText("Refill Scrubber");
+    context.input.on(elements::kRefillScrubberButton).click = [this] { refillScrubber(); };
+    context.view.element(elements::kChangeBatteriesButton).setText("Change Batteries");
+    context.input.on(elements::kChangeBatteriesButton).click = [this] { changeBatteries(); };
+    context.input.on(elements::kOptionsClose).click = [this] { closeWithoutApplying(); };
 
-    context.input.on("Command2").click = [this] { open(); };
-}
-
-std::string OptionsDialog::boxName(int number) {
-    return "Options.Check" + std::to_string(number);
+    context.input.on(elements::kOptionsButton).click = [this] { open(); };
 }
 
 bool OptionsDialog::isTicked(int number) const {
-    const ElementView* box = context_.view.find(boxName(number));
+    const ElementView* box = context_.view.find(elements::optionBox(number));
     return box && box->isChecked();
 }
 
 void OptionsDialog::setTicked(int number, bool ticked) {
-    context_.view.element(boxName(number)).setChecked(ticked);
+    context_.view.element(elements::optionBox(number)).setChecked(ticked);
 }
 
 int OptionsDialog::delayMinutes() const {
@@ -99,7 +109,7 @@ int OptionsDialog::delayMinutes() const {
 
 void OptionsDialog::registerBox(int number, int partner) {
     setTicked(number, false);
-    auto& box = context_.input.on(boxName(number));
+    auto& box = context_.input.on(elements::optionBox(number));
     box.kind = ElementHandlers::Kind::CheckBox;
     if (partner != 0) {
         box.click = [this, number, partner] {
@@ -120,7 +130,7 @@ void OptionsDialog::sliderMoved(int value) {
 }
 
 void OptionsDialog::open() {
-    context_.dialogs.open(kOptionsDialog);
+    context_.dialogs.open(elements::kOptionsDialog);
 }
 
 void OptionsDialog::apply() {
@@ -129,11 +139,11 @@ void OptionsDialog::apply() {
     SimTimer& optionTick = context_.clock.timer("OptionTimer");
     optionTick.setInterval(10);
     optionTick.setEnabled(true);
-    context_.dialogs.close(kOptionsDialog);
+    context_.dialogs.close(elements::kOptionsDialog);
 }
 
 void OptionsDialog::closeWithoutApplying() {
-    context_.dialogs.close(kOptionsDialog);
+    context_.dialogs.close(elements::kOptionsDialog);
 }
 
 void OptionsDialog::refillScrubber() {

@@ -1,26 +1,23 @@
 // The instructor's failure options as core state. The dialog's 23 check boxes and its
-// delay slider live in the view model under "Options.Check1".."Options.Check23" and
-// "Options.Slider1"; they exist from start, whether or not the dialog was ever shown, and
-// keep their values while it is hidden. The failure injection reads them when the delay
-// has passed; the handset buttons and the depth control read "Must Calibrate" and
-// "Battery Bounce" themselves.
+// delay slider live in the view model (elements::optionBox(n), "Options.Check1" to
+// "Options.Check23", and "Options.Slider1"); they exist from start, whether or not the
+// dialog was ever shown, and keep their values while it is hidden. The failure injection
+// reads them when the delay has passed; the handset buttons and the depth control read
+// "Must Calibrate" and "Battery Bounce" themselves.
 //
 // Apply ("Change now") notes the time and starts the option tick; the dialog's own close
-// control ("Options.Close") hides it and applies nothing. "Refill Scrubber" and "Change Batteries"
-// act at once and leave the dialog open.
+// control hides it and applies nothing. "Refill Scrubber" and "Change Batteries" act at
+// once and leave the dialog open.
 #pragma once
 
 #include <span>
-#include <string>
 
 #include "core/SimContext.h"
 
 namespace loopsim {
 
-inline constexpr const char* kOptionsDialog = "Options";
-
 struct OptionBox {
-    int number;
+    int number;  // an elements::FailureOption
     const char* frame;
     const char* caption;
     const char* tooltip;
@@ -36,7 +33,6 @@ class OptionsDialog {
 
     explicit OptionsDialog(SimContext& context);
 
-    static std::string boxName(int number);
     bool isTicked(int number) const;
     void setTicked(int number, bool ticked);
     int delayMinutes() const;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "core/Elements.h"
+
 namespace loopsim {
 
 int volumeBarCoverHeight(double counterlungVolume) {
@@ -10,7 +12,7 @@ int volumeBarCoverHeight(double counterlungVolume) {
 }
 
 void drawVolumeBar(SimContext& context) {
-    context.view.element("ClungVolBar")
+    context.view.element(elements::kCounterlungCover)
         .setHeight(volumeBarCoverHeight(context.state.CounterlungVolume));
 }
 

@@ -10,8 +10,8 @@ class CylinderValve {
   public:
     struct Design {
         ValveState SimulationState::*valve;  // OxygenValve or DiluentValve
-        const char* picture;                 // Image7, Image4
-        const char* label;                   // Label6, Label7
+        const char* picture;                 // the valve's picture
+        const char* label;                   // its state badge
         const char* hideTimer;               // Timer2, Timer3
         const char* openedMessage;
         const char* closedMessage;

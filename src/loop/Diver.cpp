@@ -1,12 +1,11 @@
 #include "loop/Diver.h"
 
+#include "core/Elements.h"
 #include "core/Format.h"
 #include "core/LoopGas.h"
 
 namespace loopsim {
 namespace {
-
-constexpr const char* kBailoutDialog = "Bailout";
 
 struct Placement {
     int left, top, width, height;
@@ -18,24 +17,24 @@ constexpr Placement kRegulatorInMouth{6120, 1200, 1080, 1800};
 
 Diver::Diver(SimContext& context)
     : context_(context),
-      mouthpiece_(context.view.element("Image18")),
-      regulator_(context.view.element("Image19")),
-      warnings_(context.view.element("Check2")),
-      gauge_(context.view.element("Shape3")),
+      mouthpiece_(context.view.element(elements::kMouthpiece)),
+      regulator_(context.view.element(elements::kRegulator)),
+      warnings_(context.view.element(elements::kWarningsBox)),
+      gauge_(context.view.element(elements::kCounterlungGauge)),
       breathTimer_(context.clock.timer("BreathTimer")),
       breathOffTimer_(context.clock.timer("BreathOffTimer")),
       bailoutTimer_(context.clock.timer("Bailout.Timer1")) {
     mouthpiece_.setPicture("\\MouthC.jpg");
     parkRegulator();
-    context.view.element("Bailout.Label1").setText("Bailed !");
-    context.view.element("Bailout.Return").setText("&Return to Loop");
-    context.view.element("Bailout.Exit").setText("E&xit");
+    context.view.element(elements::kBailedMessage).setText("Bailed !");
+    context.view.element(elements::kReturnToLoopButton).setText("&Return to Loop");
+    context.view.element(elements::kBailoutExitButton).setText("E&xit");
 
-    context.input.on("Image18").click = [this] { mouthpieceClicked(); };
-    context.input.on("Image19").click = [this] { regulatorClicked(); };
-    context.input.on("Image20").click = [this] { bailOutClicked(); };
-    context.input.on("Bailout.Return").click = [this] { returnToLoopClicked(); };
-    context.input.on("Bailout.Exit").click = [this] { exitClicked(); };
+    context.input.on(elements::kMouthpiece).click = [this] { mouthpieceClicked(); };
+    context.input.on(elements::kRegulator).click = [this] { regulatorClicked(); };
+    context.input.on(elements::kBailOutButton).click = [this] { bailOutClicked(); };
+    context.input.on(elements::kReturnToLoopButton).click = [this] { returnToLoopClicked(); };
+    context.input.on(elements::kBailoutExitButton).click = [this] { exitClicked(); };
 
     breathTimer_.setHandler([this] { breath(); });
     breathOffTimer_.setHandler([this] { breathMarkEnd(); });
@@ -92,20 +91,20 @@ void Diver::bailOutClicked() {
     breathTimer_.setEnabled(false);
     context_.recording.recordEvent("Bailed Out");
     // The dialog does not block: the simulation keeps running behind it.
-    context_.dialogs.open(kBailoutDialog);
+    context_.dialogs.open(elements::kBailoutDialog);
     bailoutTimer_.setEnabled(true);
 }
 
 void Diver::returnToLoopClicked() {
-    if (!context_.dialogs.isOpen(kBailoutDialog))
+    if (!context_.dialogs.isOpen(elements::kBailoutDialog))
         return;
     context_.recording.recordEvent("Returned to loop");
-    context_.dialogs.close(kBailoutDialog);
+    context_.dialogs.close(elements::kBailoutDialog);
     bailoutTimer_.setEnabled(false);
 }
 
 void Diver::exitClicked() {
-    if (context_.dialogs.isOpen(kBailoutDialog))
+    if (context_.dialogs.isOpen(elements::kBailoutDialog))
         context_.dialogs.endWithoutSaving();
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/Elements.h"
 #include "core/Format.h"
 #include "core/LoopGas.h"
 
@@ -14,6 +15,12 @@ constexpr int kLowestAmbientPressure = 750;
 constexpr int kHighestAmbientPressure = 1050;
 constexpr double kHighestTypedMetabolicRate = 20;
 constexpr Rgb kDaylightDisplay{30, 100, 30};
+
+// The arrows that change what can be set only at the surface; the metabolic rate arrows
+// always show.
+constexpr const char* kSurfaceOnlyArrows[] = {
+    elements::kAmbientPressureDownArrow, elements::kAmbientPressureUpArrow,
+    elements::kOxygenAnalysisDownArrow, elements::kOxygenAnalysisUpArrow};
 
 Rgb displayColourAtDepth(int depth) {
     if (depth < 6)
@@ -36,47 +43,44 @@ double oxygenAnalysisLimit(const SimulationState& s) {
 
 EnvironmentPanel::EnvironmentPanel(SimContext& context)
     : context_(context),
-      depthReadout_(context.view.element("Label1")),
-      pressureReadout_(context.view.element("Label2")),
-      analysisReadout_(context.view.element("Label3")),
-      rateReadout_(context.view.element("Label4")),
-      soundBox_(context.view.element("Check1")),
-      warningsBox_(context.view.element("Check2")),
-      batteryBounceBox_(context.view.element("Options.Check7")) {
-    for (int i = 0; i < 8; ++i)
-        arrows_[static_cast<std::size_t>(i)] =
-            &context.view.element("Image" + std::to_string(9 + i));
-
-    context.view.element("Frame1").setText("Environment");
-    context.view.element("Frame5").setText("Depth (m)");
-    context.view.element("Frame8").setText("Metabolic Rate (lpm)");
-    context.view.element("Frame9").setText("Controls");
+      depthReadout_(context.view.element(elements::kDepthReadout)),
+      pressureReadout_(context.view.element(elements::kAmbientPressureReadout)),
+      analysisReadout_(context.view.element(elements::kOxygenAnalysisReadout)),
+      rateReadout_(context.view.element(elements::kMetabolicRateReadout)),
+      soundBox_(context.view.element(elements::kSoundBox)),
+      warningsBox_(context.view.element(elements::kWarningsBox)),
+      batteryBounceBox_(context.view.element(elements::optionBox(elements::kBatteryBounce))) {
+    context.view.element(elements::kEnvironmentFrame).setText("Environment");
+    context.view.element(elements::kDepthFrame).setText("Depth (m)");
+    context.view.element(elements::kMetabolicRateFrame).setText("Metabolic Rate (lpm)");
+    context.view.element(elements::kControlsFrame).setText("Controls");
     rateReadout_.setText("1");
     soundBox_.setText("Sound").setChecked(true);
     warningsBox_.setText("Warnings").setChecked(true);
     batteryBounceBox_.setText("Battery Bounce").setChecked(false);
-    arrow(10).setVisible(true);
+    element(elements::kDescendArrow).setVisible(true);
     showSurfaceArrows();
 
-    auto& descendArrow = context.input.on("Image10");
+    auto& descendArrow = context.input.on(elements::kDescendArrow);
     descendArrow.press = [this] { batteryBounceCheck(); };
     descendArrow.click = [this] { descend(); };
-    context.input.on("Image9").click = [this] { ascend(); };
-    context.input.on("Image11").click = [this] { ambientPressureDown(); };
-    context.input.on("Image12").click = [this] { ambientPressureUp(); };
-    context.input.on("Image13").click = [this] { oxygenAnalysisDown(); };
-    context.input.on("Image14").click = [this] { oxygenAnalysisUp(); };
-    context.input.on("Image15").click = [this] { metabolicRateDown(); };
-    context.input.on("Image16").click = [this] { metabolicRateUp(); };
-    context.input.on("Label2").click = [this] { typeAmbientPressure(); };
-    context.input.on("Label3").dblclick = [this] { typeOxygenAnalysis(); };
-    context.input.on("Label4").click = [this] { typeMetabolicRate(); };
-    auto& sound = context.input.on("Check1");
+    context.input.on(elements::kAscendArrow).click = [this] { ascend(); };
+    context.input.on(elements::kAmbientPressureDownArrow).click = [this] { ambientPressureDown(); };
+    context.input.on(elements::kAmbientPressureUpArrow).click = [this] { ambientPressureUp(); };
+    context.input.on(elements::kOxygenAnalysisDownArrow).click = [this] { oxygenAnalysisDown(); };
+    context.input.on(elements::kOxygenAnalysisUpArrow).click = [this] { oxygenAnalysisUp(); };
+    context.input.on(elements::kMetabolicRateDownArrow).click = [this] { metabolicRateDown(); };
+    context.input.on(elements::kMetabolicRateUpArrow).click = [this] { metabolicRateUp(); };
+    context.input.on(elements::kAmbientPressureReadout).click = [this] { typeAmbientPressure(); };
+    context.input.on(elements::kOxygenAnalysisReadout).dblclick = [this] { typeOxygenAnalysis(); };
+    context.input.on(elements::kMetabolicRateReadout).click = [this] { typeMetabolicRate(); };
+    auto& sound = context.input.on(elements::kSoundBox);
     sound.kind = ElementHandlers::Kind::CheckBox;
     sound.click = [this] { soundBoxClicked(); };
     // The Warnings box has no handler of its own: it is read when a warning would sound.
-    context.input.on("Check2").kind = ElementHandlers::Kind::CheckBox;
-    context.input.on("Options.Check7").kind = ElementHandlers::Kind::CheckBox;
+    context.input.on(elements::kWarningsBox).kind = ElementHandlers::Kind::CheckBox;
+    context.input.on(elements::optionBox(elements::kBatteryBounce)).kind =
+        ElementHandlers::Kind::CheckBox;
 }
 
 void EnvironmentPanel::batteryBounceCheck() {
@@ -114,7 +118,7 @@ void EnvironmentPanel::ascend() {
     applyDisplayColour();
     if (s.Depth < 1) {
         s.Depth = 0;
-        arrow(10).setVisible(true);
+        element(elements::kDescendArrow).setVisible(true);
         showSurfaceArrows();
     }
     compressLoopGas(s, oldDepth);
@@ -126,22 +130,24 @@ void EnvironmentPanel::ascend() {
 void EnvironmentPanel::applyDisplayColour() {
     SimulationState& s = context_.state;
     s.DisplayColour = s.DarkAtDepth == 1 ? displayColourAtDepth(s.Depth) : kDaylightDisplay;
-    context_.view.element("Shape1").setFill(s.DisplayColour);
-    context_.view.element("Shape2").setFill(s.DisplayColour);
+    element(elements::kLeftHandset.backlight).setFill(s.DisplayColour);
+    element(elements::kRightHandset.backlight).setFill(s.DisplayColour);
 }
 
 // At the surface there is nowhere to ascend to; under water the surface pressure and the
-// cylinder's analysis cannot change. The metabolic rate arrows always show.
+// cylinder's analysis cannot change.
 void EnvironmentPanel::showSurfaceArrows() {
-    for (int number = 11; number <= 16; ++number)
-        arrow(number).setVisible(true);
-    arrow(9).setVisible(false);
+    for (const char* arrow : kSurfaceOnlyArrows)
+        element(arrow).setVisible(true);
+    element(elements::kMetabolicRateDownArrow).setVisible(true);
+    element(elements::kMetabolicRateUpArrow).setVisible(true);
+    element(elements::kAscendArrow).setVisible(false);
 }
 
 void EnvironmentPanel::showUnderwaterArrows() {
-    for (int number = 11; number <= 14; ++number)
-        arrow(number).setVisible(false);
-    arrow(9).setVisible(true);
+    for (const char* arrow : kSurfaceOnlyArrows)
+        element(arrow).setVisible(false);
+    element(elements::kAscendArrow).setVisible(true);
 }
 
 void EnvironmentPanel::ambientPressureDown() {

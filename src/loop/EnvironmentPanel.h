@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -41,7 +40,7 @@ class EnvironmentPanel {
     void applyDisplayColour();
     void showSurfaceArrows();
     void showUnderwaterArrows();
-    ElementView& arrow(int number) { return *arrows_[static_cast<std::size_t>(number - 9)]; }
+    ElementView& element(const char* name) { return context_.view.element(name); }
     // Opens the prompt; a numeric answer goes to store, anything else is dropped.
     void promptForNumber(const char* prompt, const char* title, std::string present,
                          std::function<void(double)> store);
@@ -54,7 +53,6 @@ class EnvironmentPanel {
     ElementView& soundBox_;
     ElementView& warningsBox_;
     ElementView& batteryBounceBox_;
-    std::array<ElementView*, 8> arrows_;  // Image9 to Image16
     std::optional<std::string> typedMetabolicRate_;
 };
 

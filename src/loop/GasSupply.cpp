@@ -1,5 +1,6 @@
 #include "loop/GasSupply.h"
 
+#include "core/Elements.h"
 #include "core/LoopGas.h"
 #include "loop/CounterlungGauge.h"
 #include "loop/CylinderValve.h"
@@ -31,35 +32,36 @@ void stopDiluentFreeFlowSounds(SimContext& context) {
 
 GasSupply::GasSupply(SimContext& context)
     : context_(context),
-      advOn_(context.view.element("ADVOn")),
-      advButton_(context.view.element("Image17")) {
+      advBox_(context.view.element(elements::kAdvBox)),
+      advButton_(context.view.element(elements::kAdvButton)) {
     advButton_.setVisible(true);
 
     oxygenValve_ = std::make_unique<CylinderValve>(
-        context,
-        CylinderValve::Design{&SimulationState::OxygenValve, "Image7", "Label6", "Timer2",
-                              "O2 Valve Opened", "O2 Valve Closed", stopOxygenFreeFlowSounds});
+        context, CylinderValve::Design{&SimulationState::OxygenValve, elements::kOxygenValve,
+                                       elements::kOxygenValveState, "Timer2", "O2 Valve Opened",
+                                       "O2 Valve Closed", stopOxygenFreeFlowSounds});
     diluentValve_ = std::make_unique<CylinderValve>(
-        context, CylinderValve::Design{&SimulationState::DiluentValve, "Image4", "Label7", "Timer3",
-                                       "Diluent Valve Opened", "Diluent Valve Closed",
-                                       stopDiluentFreeFlowSounds});
+        context,
+        CylinderValve::Design{&SimulationState::DiluentValve, elements::kDiluentValve,
+                              elements::kDiluentValveState, "Timer3", "Diluent Valve Opened",
+                              "Diluent Valve Closed", stopDiluentFreeFlowSounds});
 
-    auto& oxygen = context.input.on("Image6");
+    auto& oxygen = context.input.on(elements::kOxygenButton);
     oxygen.press = [this] { oxygenPressed(); };
     oxygen.release = [this] { oxygenReleased(); };
     oxygen.click = [this] { oxygenClicked(); };
-    auto& diluent = context.input.on("Image5");
+    auto& diluent = context.input.on(elements::kDiluentButton);
     diluent.press = [this] { diluentPressed(); };
     diluent.release = [this] { diluentReleased(); };
     diluent.click = [this] { diluentClicked(); };
-    auto& advButton = context.input.on("Image17");
+    auto& advButton = context.input.on(elements::kAdvButton);
     advButton.press = [this] { advButtonPressed(); };
     advButton.release = [this] { advButtonReleased(); };
     advButton.click = [this] { advButtonClicked(); };
-    auto& advBox = context.input.on("ADVOn");
+    auto& advBox = context.input.on(elements::kAdvBox);
     advBox.kind = ElementHandlers::Kind::CheckBox;
     advBox.click = [this] { advBoxClicked(); };
-    auto& dump = context.input.on("Image8");
+    auto& dump = context.input.on(elements::kDumpValve);
     dump.press = [this] { dumpPressed(); };
     dump.release = [this] { dumpReleased(); };
 
@@ -143,7 +145,7 @@ void GasSupply::advButtonReleased() {
 
 void GasSupply::advButtonClicked() {
     const SimulationState& s = context_.state;
-    if (advOn_.isChecked() && s.DiluentValve == ValveState::Open && s.AdvFailed == 0) {
+    if (advBox_.isChecked() && s.DiluentValve == ValveState::Open && s.AdvFailed == 0) {
         const Millis held = press_.PressEndTick - press_.PressStartTick;
         addByHand(manualAdditionLitres(kAdvButtonLitresPerTenthSecond, held), kAirOxygenFraction,
                   "ADV Manually operated");
@@ -156,7 +158,7 @@ void GasSupply::addByHand(double litres, double oxygenFraction, const char* mess
 }
 
 void GasSupply::advBoxClicked() {
-    advButton_.setVisible(advOn_.isChecked());
+    advButton_.setVisible(advBox_.isChecked());
 }
 
 void GasSupply::dumpPressed() {
@@ -176,7 +178,7 @@ void GasSupply::freeFlowTick() {
     const double pressure = absolutePressure(s);
     const double oxygenFraction = s.OxygenAnalysis / 100.0;
 
-    if (advOn_.isChecked() && s.DiluentValve == ValveState::Open && s.AdvFreeFlow == 1) {
+    if (advBox_.isChecked() && s.DiluentValve == ValveState::Open && s.AdvFreeFlow == 1) {
         context_.sound.playIfEnabled(kFreeFlowChannel, "longhiss.wav");
         addGasToLoop(s, kFreeFlowLitres, kAirOxygenFraction, pressure);
     }

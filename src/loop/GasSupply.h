@@ -46,7 +46,7 @@ class GasSupply {
     void addByHand(double litres, double oxygenFraction, const char* message);
 
     SimContext& context_;
-    ElementView& advOn_;
+    ElementView& advBox_;
     ElementView& advButton_;
     PressTimes press_;
     std::unique_ptr<CylinderValve> oxygenValve_;

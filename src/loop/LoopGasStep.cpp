@@ -1,5 +1,6 @@
 #include "loop/LoopGasStep.h"
 
+#include "core/Elements.h"
 #include "core/Format.h"
 #include "core/LoopGas.h"
 #include "loop/CounterlungGauge.h"
@@ -29,32 +30,33 @@ Rgb gaugeFill(double volume) {
 
 LoopGasStep::LoopGasStep(SimContext& context)
     : context_(context),
-      label16_(context.view.element("Label16")),
-      label1_(context.view.element("Label1")),
-      label2_(context.view.element("Label2")),
-      frame6_(context.view.element("Frame6")),
-      label3_(context.view.element("Label3")),
-      frame7_(context.view.element("Frame7")),
-      shape3_(context.view.element("Shape3")),
-      clungVolBar_(context.view.element("ClungVolBar")),
-      advOn_(context.view.element("ADVOn")) {
+      loopPO2_(context.view.element(elements::kLoopPO2)),
+      depthReadout_(context.view.element(elements::kDepthReadout)),
+      pressureReadout_(context.view.element(elements::kAmbientPressureReadout)),
+      pressureFrame_(context.view.element(elements::kAmbientPressureFrame)),
+      analysisReadout_(context.view.element(elements::kOxygenAnalysisReadout)),
+      analysisFrame_(context.view.element(elements::kOxygenAnalysisFrame)),
+      gauge_(context.view.element(elements::kCounterlungGauge)),
+      gaugeCover_(context.view.element(elements::kCounterlungCover)),
+      advBox_(context.view.element(elements::kAdvBox)) {
     // The window's design values, until the first step replaces them.
-    label1_.setText("0");
-    label2_.setText("1013");
-    label3_.setText("21");
-    frame6_.setText("Ambient Pressure (mb)");
-    frame7_.setText("Oxygen Analysis (%)");
-    shape3_.setHeight(kGaugeHeight).setFill(kLightYellow).setBorder(kYellow).setBorderWidth(1);
-    clungVolBar_.setHeight(volumeBarCoverHeight(20)).setBorder(kYellow);
-    advOn_.setText("ADV Enabled").setChecked(true);
+    loopPO2_.setText("0.21");
+    depthReadout_.setText("0");
+    pressureReadout_.setText("1013");
+    analysisReadout_.setText("21");
+    pressureFrame_.setText("Ambient Pressure (mb)");
+    analysisFrame_.setText("Oxygen Analysis (%)");
+    gauge_.setHeight(kGaugeHeight).setFill(kLightYellow).setBorder(kYellow).setBorderWidth(1);
+    gaugeCover_.setHeight(volumeBarCoverHeight(20)).setBorder(kYellow);
+    advBox_.setText("ADV Enabled").setChecked(true);
 
     context.clock.timer("Timer1").setProcessHandler([this] { return loopGasStep(); });
 }
 
 Process LoopGasStep::loopGasStep() {
     SimulationState& s = context_.state;
-    label16_.setText(formatFixed(s.LoopPO2, 2));
-    label1_.setText(std::to_string(s.Depth));
+    loopPO2_.setText(formatFixed(s.LoopPO2, 2));
+    depthReadout_.setText(std::to_string(s.Depth));
 
     // Whatever else is due at this moment runs before the rest of the step.
     co_await context_.clock.yieldToPending();
@@ -63,27 +65,27 @@ Process LoopGasStep::loopGasStep() {
     const double pressure = absolutePressure(s);
 
     if (s.Depth != 0) {
-        label2_.setText(formatPlain(pressure));
-        frame6_.setText("Ambient Pressure (bar)");
-        label3_.setText(formatTwoDigits(s.LoopPO2 / pressure * 100) + "%");
-        frame7_.setText("Nitrox mix (% O2)");
+        pressureReadout_.setText(formatPlain(pressure));
+        pressureFrame_.setText("Ambient Pressure (bar)");
+        analysisReadout_.setText(formatTwoDigits(s.LoopPO2 / pressure * 100) + "%");
+        analysisFrame_.setText("Nitrox mix (% O2)");
     } else {
-        label2_.setText(std::to_string(s.AmbientPressure));
-        frame6_.setText("Ambient Pressure (mb)");
-        label3_.setText(std::to_string(s.OxygenAnalysis));
-        frame7_.setText("Oxygen Analysis (%)");
+        pressureReadout_.setText(std::to_string(s.AmbientPressure));
+        pressureFrame_.setText("Ambient Pressure (mb)");
+        analysisReadout_.setText(std::to_string(s.OxygenAnalysis));
+        analysisFrame_.setText("Oxygen Analysis (%)");
     }
 
-    shape3_.setFill(gaugeFill(s.CounterlungVolume));
+    gauge_.setFill(gaugeFill(s.CounterlungVolume));
     if (s.CounterlungVolume <= 5) {
-        shape3_.setBorder(kRed).setBorderWidth(5);
-        clungVolBar_.setBorder(kRed);
+        gauge_.setBorder(kRed).setBorderWidth(5);
+        gaugeCover_.setBorder(kRed);
     } else {
-        shape3_.setBorder(kYellow).setBorderWidth(1);
-        clungVolBar_.setBorder(kYellow);
+        gauge_.setBorder(kYellow).setBorderWidth(1);
+        gaugeCover_.setBorder(kYellow);
     }
 
-    if (advOn_.isChecked() && s.DiluentValve == ValveState::Open && s.CounterlungVolume < 25 &&
+    if (advBox_.isChecked() && s.DiluentValve == ValveState::Open && s.CounterlungVolume < 25 &&
         s.AdvFailed == 0 && s.DiluentButtonMissing == 0 && s.OxygenButtonMissing == 0) {
         context_.sound.playIfEnabled(1, "shorthiss.wav");
         addGasToLoop(s, 0.5, kAirOxygenFraction, pressure);

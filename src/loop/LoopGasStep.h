@@ -15,15 +15,15 @@ class LoopGasStep {
 
   private:
     SimContext& context_;
-    ElementView& label16_;
-    ElementView& label1_;
-    ElementView& label2_;
-    ElementView& frame6_;
-    ElementView& label3_;
-    ElementView& frame7_;
-    ElementView& shape3_;
-    ElementView& clungVolBar_;
-    ElementView& advOn_;
+    ElementView& loopPO2_;
+    ElementView& depthReadout_;
+    ElementView& pressureReadout_;
+    ElementView& pressureFrame_;
+    ElementView& analysisReadout_;
+    ElementView& analysisFrame_;
+    ElementView& gauge_;
+    ElementView& gaugeCover_;
+    ElementView& advBox_;
 };
 
 }  // namespace loopsim

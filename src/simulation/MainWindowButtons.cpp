@@ -1,17 +1,21 @@
 #include "simulation/MainWindowButtons.h"
 
+#include "core/Elements.h"
+
 namespace loopsim {
 
 MainWindowButtons::MainWindowButtons(SimContext& context) {
     Dialogs& dialogs = context.dialogs;
-    context.view.element("Command1").setText("E&xit");
-    context.view.element("Command2").setText("&Options");
-    context.view.element("Command3").setText("Report &Bug");
-    context.input.on("Command1").click = [&dialogs] { dialogs.requestExitPath(); };
-    context.input.on("Command3").click = [&dialogs] { dialogs.open("BugReport"); };
-    // Either send button, or the form's close box, closes the form.
-    for (const char* send : {"BugReport.Command1", "BugReport.Command2", "BugReport.Close"})
-        context.input.on(send).click = [&dialogs] { dialogs.close("BugReport"); };
+    context.view.element(elements::kExitButton).setText("E&xit");
+    context.view.element(elements::kOptionsButton).setText("&Options");
+    context.view.element(elements::kBugReportButton).setText("Report &Bug");
+    context.input.on(elements::kExitButton).click = [&dialogs] { dialogs.requestExitPath(); };
+    context.input.on(elements::kBugReportButton).click = [&dialogs] {
+        dialogs.open(elements::kBugReportDialog);
+    };
+    for (const char* closer :
+         {elements::kMailSendButton, elements::kManualSendButton, elements::kBugReportClose})
+        context.input.on(closer).click = [&dialogs] { dialogs.close(elements::kBugReportDialog); };
 }
 
 }  // namespace loopsim

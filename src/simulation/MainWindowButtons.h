@@ -4,10 +4,10 @@
 
 namespace loopsim {
 
-// The main window's own buttons as the simulation sees them: "E&xit" (Command1) asks for the
-// exit path; "Report &Bug" (Command3) opens the bug report form, which closes once one of its
-// two send buttons has handed the report on (the sending itself is the window's).
-// "&Options" (Command2) belongs to the options dialog.
+// The main window's own buttons as the simulation sees them: "E&xit" asks for the exit
+// path; "Report &Bug" opens the bug report form, which closes once one of its two send
+// buttons has handed the report on (the sending itself is the window's). "&Options"
+// belongs to the options dialog.
 class MainWindowButtons {
   public:
     explicit MainWindowButtons(SimContext& context);

@@ -21,6 +21,13 @@ namespace {
 // Longer than any run: a scenario's hold of more is released no later than this.
 constexpr double kLongestHold = 1e12;  // milliseconds, about 30 years
 
+// Runs a handler the element has; an event it has no handler for is ignored.
+template <typename... Args>
+void run(const std::function<void(Args...)>& handler, Args... args) {
+    if (handler)
+        handler(args...);
+}
+
 }  // namespace
 
 Simulation::Simulation(const SettingsStore* settings)
@@ -73,102 +80,111 @@ void Simulation::applyHeldInput() {
 }
 
 std::optional<std::string> Simulation::applyNow(const Action& action) {
+    if (!verbTakesElement(action.verb))
+        return applyWithoutElement(action);
     const ElementHandlers* handlers = input_.find(action.element);
-    auto run = [](const std::function<void()>& handler) {
-        if (handler)
-            handler();
-    };
+    if (!handlers)
+        return "unknown element " + action.element;
+    switch (action.verb) {
+        case Verb::Check:
+        case Verb::Uncheck:
+            return tick(action, *handlers);
+        case Verb::Set:
+            return setSlider(action, *handlers);
+        default:
+            applyPointer(action, *handlers);
+            return std::nullopt;
+    }
+}
+
+std::optional<std::string> Simulation::applyWithoutElement(const Action& action) {
     switch (action.verb) {
         case Verb::Answer:
             if (!dialogs_.answerPrompt(action.value))
                 return "there is no text prompt open to answer";
-            return std::nullopt;
+            break;
         case Verb::Cancel:
             if (!dialogs_.cancelPrompt())
                 return "there is no text prompt open to cancel";
-            return std::nullopt;
+            break;
         case Verb::Exit:
         case Verb::End:
             dialogs_.requestExitPath();
-            return std::nullopt;
-        case Verb::Dump:
-        case Verb::Pause:
-        case Verb::Resume:
-        case Verb::Speed:
-            return std::nullopt;
+            break;
         default:
+            // A dump and the window's clock verbs change nothing in the simulation.
             break;
     }
-    if (!handlers)
-        return "unknown element " + action.element;
+    return std::nullopt;
+}
 
+void Simulation::applyPointer(const Action& action, const ElementHandlers& handlers) {
     switch (action.verb) {
         case Verb::Press:
-            run(handlers->press);
+            run(handlers.press);
             break;
         case Verb::Release:
-            run(handlers->release);
+            run(handlers.release);
             break;
         case Verb::Click:
-            run(handlers->click);
+            run(handlers.click);
             break;
         case Verb::DblClick:
-            run(handlers->dblclick);
+            run(handlers.dblclick);
             break;
         case Verb::Move:
-            run(handlers->move);
+            run(handlers.move);
             break;
         case Verb::Tap:
-            run(handlers->press);
-            run(handlers->release);
-            run(handlers->click);
+            run(handlers.press);
+            run(handlers.release);
+            run(handlers.click);
             break;
         case Verb::Hold: {
-            run(handlers->press);
+            run(handlers.press);
             const double milliseconds =
                 std::clamp(parseNumber(action.value).value_or(0), 0.0, kLongestHold);
-            auto releaseLater = [](Simulation& simulation, std::string element,
-                                   Millis delay) -> Process {
-                co_await simulation.clock().sleepFor(delay);
-                // Timers due at the release's own millisecond run before it, as they would
-                // before a scenario line at that time.
-                co_await simulation.clock().yieldToPending();
-                simulation.applyNow({Verb::Release, element, {}});
-                simulation.applyNow({Verb::Click, element, {}});
-            };
-            releaseLater(*this, action.element, static_cast<Millis>(milliseconds));
-            break;
-        }
-        case Verb::Check:
-        case Verb::Uncheck: {
-            if (handlers->kind != ElementHandlers::Kind::CheckBox)
-                return action.element + " is not a check box";
-            ElementView& box = view_.element(action.element);
-            const bool ticked = action.verb == Verb::Check;
-            if (box.isChecked() != ticked) {
-                box.setChecked(ticked);
-                run(handlers->click);
-            }
-            break;
-        }
-        case Verb::Set: {
-            if (handlers->kind != ElementHandlers::Kind::Slider)
-                return action.element + " is not a slider";
-            const auto number = parseNumber(action.value);
-            if (!number)
-                return "the value of set is not a number: " + action.value;
-            // A scenario may hold any number; the slider's own handler keeps it in range.
-            const int value =
-                static_cast<int>(std::clamp(*number, double{std::numeric_limits<int>::min()},
-                                            double{std::numeric_limits<int>::max()}));
-            view_.element(action.element).setValue(value);
-            if (handlers->set)
-                handlers->set(value);
+            releaseAfter(action.element, static_cast<Millis>(milliseconds));
             break;
         }
         default:
             break;
     }
+}
+
+Process Simulation::releaseAfter(std::string element, Millis delay) {
+    co_await clock_.sleepFor(delay);
+    // Timers due at the release's own millisecond run before it, as they would before a
+    // scenario line at that time.
+    co_await clock_.yieldToPending();
+    applyNow({Verb::Release, element, {}});
+    applyNow({Verb::Click, element, {}});
+}
+
+std::optional<std::string> Simulation::tick(const Action& action, const ElementHandlers& handlers) {
+    if (handlers.kind != ElementHandlers::Kind::CheckBox)
+        return action.element + " is not a check box";
+    ElementView& box = view_.element(action.element);
+    const bool ticked = action.verb == Verb::Check;
+    if (box.isChecked() != ticked) {
+        box.setChecked(ticked);
+        run(handlers.click);
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> Simulation::setSlider(const Action& action,
+                                                 const ElementHandlers& handlers) {
+    if (handlers.kind != ElementHandlers::Kind::Slider)
+        return action.element + " is not a slider";
+    const auto number = parseNumber(action.value);
+    if (!number)
+        return "the value of set is not a number: " + action.value;
+    // A scenario may hold any number; the slider's own handler keeps it in range.
+    const int value = static_cast<int>(std::clamp(*number, double{std::numeric_limits<int>::min()},
+                                                  double{std::numeric_limits<int>::max()}));
+    view_.element(action.element).setValue(value);
+    run(handlers.set, value);
     return std::nullopt;
 }
 

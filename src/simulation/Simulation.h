@@ -75,6 +75,16 @@ class Simulation {
 
   private:
     std::optional<std::string> applyNow(const Action& action);
+    // Answer and cancel of the prompt, the exit, and the verbs that change nothing here.
+    std::optional<std::string> applyWithoutElement(const Action& action);
+    // Press, release, click, double click, move, tap and hold: the element's own handlers.
+    void applyPointer(const Action& action, const ElementHandlers& handlers);
+    // A hold's end: the release and the click, once the hold's time has passed.
+    Process releaseAfter(std::string element, Millis delay);
+    // Check and uncheck: the box takes the tick, and its click runs when it changed.
+    std::optional<std::string> tick(const Action& action, const ElementHandlers& handlers);
+    // Set: the slider takes the value and its handler hears it.
+    std::optional<std::string> setSlider(const Action& action, const ElementHandlers& handlers);
     void applyHeldInput();
 
     SimulationState state_;

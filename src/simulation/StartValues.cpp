@@ -1,5 +1,6 @@
 #include "simulation/StartValues.h"
 
+#include "core/Elements.h"
 #include "core/HandsetScreens.h"
 
 namespace loopsim {
@@ -35,8 +36,8 @@ void loadStartValues(SimContext& context, const SettingsStore* settings) {
     s.LoopCapacity = 16;
     s.OxygenValve = ValveState::Off;
     s.DiluentValve = ValveState::Off;
-    context.view.element("Label6").setVisible(false);
-    context.view.element("Label7").setVisible(false);
+    context.view.element(elements::kOxygenValveState).setVisible(false);
+    context.view.element(elements::kDiluentValveState).setVisible(false);
     s.SolenoidState = SolenoidCondition::Normal;
 
     // Each cell's in-air output has a random part; its offset is random in size and sign.
@@ -64,8 +65,8 @@ void loadStartValues(SimContext& context, const SettingsStore* settings) {
     s.CalPressure = 1000;
     s.CalOxygenPercent = 100;
     s.DisplayColour = {30, 100, 30};
-    context.view.element("Shape1").setFill(s.DisplayColour);
-    context.view.element("Shape2").setFill(s.DisplayColour);
+    context.view.element(elements::kLeftHandset.backlight).setFill(s.DisplayColour);
+    context.view.element(elements::kRightHandset.backlight).setFill(s.DisplayColour);
     s.ActiveSetpoint = 0.7;
     s.DarkAtDepth = 0;
     s.SlowCell = 0;

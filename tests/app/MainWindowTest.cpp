@@ -16,7 +16,7 @@
 #include "app/dialogs/BugReport.h"
 #include "app/dialogs/BugReportForm.h"
 #include "app/dialogs/OptionsWindow.h"
-#include "app/window/ElementWidgets.h"
+#include "app/window/ElementKinds.h"
 
 using namespace loopsim;
 using namespace loopsim::test;
@@ -101,6 +101,14 @@ class MainWindowTest : public QObject {
         QVERIFY(s->element("Image17")->isHidden());
         QCOMPARE(s->actions().mid(s->actions().size() - 2),
                  (QStringList{"3.1 uncheck Check1", "3.1 uncheck ADVOn"}));
+        // A box does not tick itself: during the handset's turn-on hold the tick waits, and the
+        // box shows it once the simulation has taken it.
+        s->click("LHOO");
+        s->click("Label8");
+        sound->click();
+        QVERIFY(!sound->isChecked());
+        s->at(5200);
+        QVERIFY(sound->isChecked());
     }
 
     // The unit scales as a whole, keeping its proportions, whichever side limits it; the

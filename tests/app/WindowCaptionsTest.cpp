@@ -17,7 +17,7 @@
 #include "app/dialogs/BailoutWindow.h"
 #include "app/dialogs/OptionsWindow.h"
 #include "app/results/ResultsViewer.h"
-#include "app/window/ElementWidgets.h"
+#include "app/window/ElementKinds.h"
 #include "app/window/PictureFiles.h"
 
 using namespace loopsim;

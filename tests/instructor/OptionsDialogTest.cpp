@@ -1,3 +1,4 @@
+#include "core/Elements.h"
 #include "electronics/DivingUnit.h"
 #include "instructor/OptionsDialog.h"
 
@@ -6,7 +7,7 @@ namespace {
 
 struct Options : DivingUnit {
     bool ticked(int box) { return sim.optionsDialog().isTicked(box); }
-    void check(int box, Verb verb = Verb::Check) { act(verb, OptionsDialog::boxName(box)); }
+    void check(int box, Verb verb = Verb::Check) { act(verb, elements::optionBox(box)); }
 };
 
 TEST_F(Options, TickingOneOfAPairUnticksTheOther) {
@@ -38,12 +39,12 @@ TEST_F(Options, SliderSetsTheApplyCaption) {
 
 TEST_F(Options, ApplyClosesTheDialogAndStartsTheOptionTick) {
     act(Verb::Tap, "Command2");
-    EXPECT_EQ(sim.dialogs().openDialogs(), std::vector<std::string>{kOptionsDialog});
+    EXPECT_EQ(sim.dialogs().openDialogs(), std::vector<std::string>{elements::kOptionsDialog});
     act(Verb::Tap, "Options.Command2");
     act(Verb::Tap, "Options.Command3");
     EXPECT_EQ(s.ScrubberMinutes, 0);
     EXPECT_EQ(s.RightHandset.BatteryVolts, 6.3);
-    EXPECT_TRUE(sim.dialogs().isOpen(kOptionsDialog));
+    EXPECT_TRUE(sim.dialogs().isOpen(elements::kOptionsDialog));
 
     at(7777);
     act(Verb::Tap, "Options.Command1");
@@ -57,7 +58,7 @@ TEST_F(Options, CloseBoxAppliesNothing) {
     act(Verb::Tap, "Command2");
     check(2);
     sim.optionsDialog().closeWithoutApplying();
-    EXPECT_FALSE(sim.dialogs().isOpen(kOptionsDialog));
+    EXPECT_FALSE(sim.dialogs().isOpen(elements::kOptionsDialog));
     EXPECT_FALSE(sim.clock().timer("OptionTimer").enabled());
     EXPECT_TRUE(ticked(2));
 }

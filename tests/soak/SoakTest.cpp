@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "ScratchFolder.h"
+#include "core/Elements.h"
 #include "files/RecordingFile.h"
 #include "files/Scenario.h"
 #include "files/StateDump.h"
@@ -30,20 +31,20 @@ constexpr Millis kDepthPhase = 30 * 60 * 1000;
 constexpr std::size_t kActionsKept = 20;
 
 // Every screen number the display cycle, the buttons, the calibration and the warnings
-// can put a handset on. 9, 24, 25 and 31 are the NO DIVE and NO CALIBRATION screens that
-// follow a flat battery, no oxygen and a failed cell.
+// can put a handset on.
 // clang-format off
 const std::set<int> kKnownScreens = {
     kBlankScreen, kBannerScreen, kScrubberTimeScreen, kDiveNowConfirmScreen, kSlaveWaitScreen,
-    kSlaveMainScreen, kBatteryWarningScreen, kDiveNowQuestionScreen, kFlatBatteryScreen, 9,
-    kStartupCellFailureScreen, kStartupCellReplaceScreen, kStartupNoDiveScreen,
-    kCheckDiluentScreen, kCalibrateQuestionScreen, kMustCalibrateScreen, kOpenValveScreen,
-    kMasterMainScreen, kAmbientPressureMenu, kOxygenPercentMenu, kOpenMouthpieceScreen,
-    kStartFlushScreen, kFlushScreen, kNoOxygenScreen, 24, 25, kCellStuckScreen,
-    kFailedCellScreen, kOutOfRangeScreen, kFailedCellReplaceScreen, kFailedCellNoDiveScreen, 31,
-    kCalibratingScreen, kHighSetpointMenu, kLowSetpointMenu, kBrightnessMenu, kOnTimeScreen,
-    kResetQuestionScreen, kOnTimeResetScreen, kCellWarningScreen, kLowOxygenScreen,
-    kHighOxygenScreen, kLowBatteryScreen};
+    kSlaveMainScreen, kBatteryWarningScreen, kDiveNowQuestionScreen, kFlatBatteryScreen,
+    kFlatBatteryNoDiveScreen, kStartupCellFailureScreen, kStartupCellReplaceScreen,
+    kStartupNoDiveScreen, kCheckDiluentScreen, kCalibrateQuestionScreen, kMustCalibrateScreen,
+    kOpenValveScreen, kMasterMainScreen, kAmbientPressureMenu, kOxygenPercentMenu,
+    kOpenMouthpieceScreen, kStartFlushScreen, kFlushScreen, kNoOxygenScreen,
+    kNoOxygenNoCalibrationScreen, kNoOxygenNoDiveScreen, kCellStuckScreen, kFailedCellScreen,
+    kOutOfRangeScreen, kFailedCellReplaceScreen, kFailedCellNoDiveScreen,
+    kFailedCellNoCalibrationScreen, kCalibratingScreen, kHighSetpointMenu, kLowSetpointMenu,
+    kBrightnessMenu, kOnTimeScreen, kResetQuestionScreen, kOnTimeResetScreen,
+    kCellWarningScreen, kLowOxygenScreen, kHighOxygenScreen, kLowBatteryScreen};
 
 // What a trainee might type into a prompt.
 const char* const kTypedAnswers[] = {
@@ -92,7 +93,7 @@ bool showsNonFinite(const std::string& text) {
 }
 
 bool endsTheRun(const std::string& element) {
-    return element == "Bailout.Exit" || element == "Command1";
+    return element == elements::kBailoutExitButton || element == elements::kExitButton;
 }
 
 class Soak {
@@ -168,7 +169,7 @@ class Soak {
         // panel's prompts can open.
         if (pick(0, 7) == 0) {
             const bool diving = sim_.now() / kDepthPhase % 2 == 0;
-            return {Verb::Tap, diving ? "Image10" : "Image9", {}};
+            return {Verb::Tap, diving ? elements::kDescendArrow : elements::kAscendArrow, {}};
         }
         const int which = pick(0, static_cast<int>(elementCount()) - 1);
         if (which < static_cast<int>(plain_.size())) {

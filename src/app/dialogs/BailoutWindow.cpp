@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/dialogs/DialogPresenter.h"
+#include "core/Elements.h"
 #include "core/ViewModel.h"
 
 namespace loopsim {
@@ -20,7 +22,7 @@ QString textOf(const ViewModel& view, const char* element) {
 
 BailoutWindow::BailoutWindow(std::function<void(const Action&)> act, QWidget* parent)
     : QDialog(parent), act_(std::move(act)) {
-    setObjectName(QStringLiteral("Bailout"));
+    setObjectName(QString::fromLatin1(elements::kBailoutDialog));
     setWindowTitle(QString::fromLatin1(kBailoutWindowTitle));
     // No close box, and above the program's other windows.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -28,24 +30,15 @@ BailoutWindow::BailoutWindow(std::function<void(const Action&)> act, QWidget* pa
     setWindowModality(Qt::NonModal);
 
     label_ = new QLabel;
-    label_->setObjectName(QStringLiteral("Label1"));
+    label_->setObjectName(widgetNameOf(elements::kBailedMessage));
     label_->setAlignment(Qt::AlignCenter);
     QFont font = label_->font();
     font.setPointSizeF(font.pointSizeF() * 1.6);
     font.setBold(true);
     label_->setFont(font);
 
-    return_ = new QPushButton;
-    return_->setObjectName(QStringLiteral("Return"));
-    exit_ = new QPushButton;
-    exit_->setObjectName(QStringLiteral("Exit"));
-    for (QPushButton* button : {return_, exit_}) {
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, button] {
-            if (act_)
-                act_(Action{Verb::Click, "Bailout." + button->objectName().toStdString(), {}});
-        });
-    }
+    return_ = sendingButton(elements::kReturnToLoopButton);
+    exit_ = sendingButton(elements::kBailoutExitButton);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(return_);
@@ -55,10 +48,21 @@ BailoutWindow::BailoutWindow(std::function<void(const Action&)> act, QWidget* pa
     layout->addLayout(buttons);
 }
 
+QPushButton* BailoutWindow::sendingButton(const char* element) {
+    auto* button = new QPushButton;
+    button->setObjectName(widgetNameOf(element));
+    button->setAutoDefault(false);
+    connect(button, &QPushButton::clicked, this, [this, element] {
+        if (act_)
+            act_(Action{Verb::Click, element, {}});
+    });
+    return button;
+}
+
 void BailoutWindow::sync(const ViewModel& view, bool open) {
-    label_->setText(textOf(view, "Bailout.Label1"));
-    return_->setText(textOf(view, "Bailout.Return"));
-    exit_->setText(textOf(view, "Bailout.Exit"));
+    label_->setText(textOf(view, elements::kBailedMessage));
+    return_->setText(textOf(view, elements::kReturnToLoopButton));
+    exit_->setText(textOf(view, elements::kBailoutExitButton));
     if (!open) {
         if (isVisible())
             hide();

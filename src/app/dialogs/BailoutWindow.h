@@ -38,6 +38,9 @@ class BailoutWindow : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // A button that sends the click of its element.
+    QPushButton* sendingButton(const char* element);
+
     std::function<void(const Action&)> act_;
     QLabel* label_;
     QPushButton* return_;

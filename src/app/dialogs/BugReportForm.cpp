@@ -10,15 +10,17 @@
 #include <QPushButton>
 
 #include "app/dialogs/BugReport.h"
+#include "app/dialogs/DialogPresenter.h"
 #include "app/dialogs/UserMessages.h"
+#include "core/Elements.h"
 
 namespace loopsim {
 namespace {
 
 template <typename Widget, typename... Args>
-Widget* named(const char* name, Args&&... args) {
+Widget* named(const QString& name, Args&&... args) {
     auto* widget = new Widget(std::forward<Args>(args)...);
-    widget->setObjectName(QString::fromLatin1(name));
+    widget->setObjectName(name);
     return widget;
 }
 
@@ -32,24 +34,27 @@ BugReportForm::BugReportForm(const QString& supportAddress, UserMessages& messag
       openUrl_(openUrl ? std::move(openUrl) : UrlOpener(&QDesktopServices::openUrl)) {
     setWindowTitle(QStringLiteral("Bug Reporting Form"));
 
-    auto* descriptionLabel = named<QLabel>("Label1", QStringLiteral("Description of Bug"));
-    description_ = named<QPlainTextEdit>("Text1");
+    auto* descriptionLabel =
+        named<QLabel>(QStringLiteral("Label1"), QStringLiteral("Description of Bug"));
+    description_ = named<QPlainTextEdit>(QStringLiteral("Text1"));
     descriptionLabel->setBuddy(description_);
-    auto* severityLabel = named<QLabel>("Label2", QStringLiteral("Severity"));
-    severity_ = named<QComboBox>("Combo1");
+    auto* severityLabel = named<QLabel>(QStringLiteral("Label2"), QStringLiteral("Severity"));
+    severity_ = named<QComboBox>(QStringLiteral("Combo1"));
     severity_->setEditable(true);
     severity_->addItems(severityEntries());
     severity_->setCurrentIndex(-1);
     severityLabel->setBuddy(severity_);
     auto* instructions = named<QLabel>(
-        "Label3",
+        QStringLiteral("Label3"),
         QStringLiteral("If a mail program is set up on this computer, use the left button: it "
                        "opens a new mail with the report filled in, ready to send. Otherwise use "
                        "Manual Send: the report is copied to the clipboard; paste it into a new "
                        "mail to the support address, which is written at its start."));
     instructions->setWordWrap(true);
-    auto* mailButton = named<QPushButton>("Command1", QStringLiteral("Send Using Outlook"));
-    auto* manualButton = named<QPushButton>("Command2", QStringLiteral("Manual Send"));
+    auto* mailButton = named<QPushButton>(widgetNameOf(elements::kMailSendButton),
+                                          QStringLiteral("Send Using Outlook"));
+    auto* manualButton = named<QPushButton>(widgetNameOf(elements::kManualSendButton),
+                                            QStringLiteral("Manual Send"));
 
     auto* layout = new QGridLayout(this);
     layout->addWidget(descriptionLabel, 0, 0, 1, 2);

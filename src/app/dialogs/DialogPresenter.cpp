@@ -6,6 +6,11 @@
 
 namespace loopsim {
 
+QString widgetNameOf(std::string_view element) {
+    const std::string_view part = element.substr(element.find('.') + 1);
+    return QString::fromLatin1(part.data(), static_cast<qsizetype>(part.size()));
+}
+
 PromptPresenter::PromptPresenter(QWidget* parent, std::function<void(const Action&)> act)
     : parent_(parent), act_(std::move(act)) {}
 

@@ -6,6 +6,7 @@
 #include <QInputDialog>
 #include <QPointer>
 #include <functional>
+#include <string_view>
 
 #include "core/Action.h"
 
@@ -14,6 +15,10 @@ class QWidget;
 namespace loopsim {
 
 class Simulation;
+
+// The name a dialog's widget carries: its element's name after the dialog's own
+// ("Bailout.Return" is the bail-out window's "Return").
+QString widgetNameOf(std::string_view element);
 
 class DialogPresenter {
   public:

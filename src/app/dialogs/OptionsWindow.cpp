@@ -12,6 +12,8 @@
 #include <QVBoxLayout>
 #include <vector>
 
+#include "app/dialogs/DialogPresenter.h"
+#include "app/window/ActionCheckBox.h"
 #include "core/ViewModel.h"
 #include "instructor/OptionsDialog.h"
 
@@ -20,15 +22,11 @@ namespace {
 
 constexpr int kFrameColumns = 3;
 
-std::string optionsElement(const QString& name) {
-    return std::string(kOptionsDialog) + "." + name.toStdString();
-}
-
 }  // namespace
 
 OptionsWindow::OptionsWindow(std::function<void(const Action&)> act, QWidget* parent)
     : QDialog(parent), act_(std::move(act)) {
-    setObjectName(QString::fromLatin1(kOptionsDialog));
+    setObjectName(QString::fromLatin1(elements::kOptionsDialog));
     setWindowTitle(QString::fromLatin1(kOptionsWindowTitle));
     setWindowModality(Qt::ApplicationModal);
 
@@ -45,12 +43,12 @@ OptionsWindow::OptionsWindow(std::function<void(const Action&)> act, QWidget* pa
         return layout;
     };
     for (const OptionBox& option : optionBoxes()) {
-        auto* box = new QCheckBox(QString::fromUtf8(option.caption));
-        box->setObjectName(QStringLiteral("Check%1").arg(option.number));
+        auto* box = new ActionCheckBox(QString::fromUtf8(option.caption));
+        box->setObjectName(widgetNameOf(elements::optionBox(option.number)));
         box->setToolTip(QString::fromUtf8(option.tooltip));
         const int number = option.number;
         connect(box, &QCheckBox::clicked, this, [this, number](bool ticked) {
-            send(ticked ? Verb::Check : Verb::Uncheck, OptionsDialog::boxName(number));
+            send(ticked ? Verb::Uncheck : Verb::Check, elements::optionBox(number));
         });
         frameLayout(QString::fromUtf8(option.frame))->addWidget(box);
         boxes_[number] = box;
@@ -64,7 +62,7 @@ OptionsWindow::OptionsWindow(std::function<void(const Action&)> act, QWidget* pa
     }
 
     slider_ = new QSlider(Qt::Horizontal);
-    slider_->setObjectName(QStringLiteral("Slider1"));
+    slider_->setObjectName(widgetNameOf(elements::kFailureDelaySlider));
     slider_->setRange(0, OptionsDialog::kLongestDelay);
     slider_->setPageStep(1);
     slider_->setTickPosition(QSlider::TicksBelow);
@@ -72,16 +70,17 @@ OptionsWindow::OptionsWindow(std::function<void(const Action&)> act, QWidget* pa
     slider_->setToolTip(QStringLiteral("Minutes before the chosen failures strike"));
     connect(slider_, &QSlider::valueChanged, this, [this](int minutes) {
         if (!syncing_)
-            send(Verb::Set, optionsElement(slider_->objectName()), std::to_string(minutes));
+            send(Verb::Set, elements::kFailureDelaySlider, std::to_string(minutes));
     });
 
     auto* buttonRow = new QHBoxLayout;
     for (int i = 0; i < 3; ++i) {
+        const char* element = kButtons[i];
         auto* button = new QPushButton;
-        button->setObjectName(QStringLiteral("Command%1").arg(i + 1));
+        button->setObjectName(widgetNameOf(element));
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this,
-                [this, button] { send(Verb::Click, optionsElement(button->objectName())); });
+                [this, element] { send(Verb::Click, element); });
         buttonRow->addWidget(button);
         buttons_[i] = button;
     }
@@ -104,18 +103,18 @@ QPushButton* OptionsWindow::button(int number) const {
 void OptionsWindow::sync(const ViewModel& view, bool open) {
     syncing_ = true;
     for (auto& [number, box] : boxes_) {
-        const ElementView* element = view.find(OptionsDialog::boxName(number));
+        const ElementView* element = view.find(elements::optionBox(number));
         const QSignalBlocker blocker(box);
         box->setChecked(element && element->isChecked());
     }
-    if (const ElementView* element = view.find(optionsElement(slider_->objectName()))) {
+    if (const ElementView* element = view.find(elements::kFailureDelaySlider)) {
         // Left alone while the user holds the handle: the value it reports is the one set.
         if (!slider_->isSliderDown())
             slider_->setValue(element->value().value_or(0));
     }
-    for (QPushButton* button : buttons_) {
-        if (const ElementView* element = view.find(optionsElement(button->objectName())))
-            button->setText(QString::fromStdString(element->textOrEmpty()));
+    for (int i = 0; i < 3; ++i) {
+        if (const ElementView* element = view.find(kButtons[i]))
+            buttons_[i]->setText(QString::fromStdString(element->textOrEmpty()));
     }
     syncing_ = false;
 
@@ -126,13 +125,13 @@ void OptionsWindow::sync(const ViewModel& view, bool open) {
 }
 
 void OptionsWindow::reject() {
-    send(Verb::Click, kOptionsCloseElement);
+    send(Verb::Click, elements::kOptionsClose);
 }
 
 void OptionsWindow::closeEvent(QCloseEvent* event) {
     // The simulation closes the dialog; the next redraw hides the window.
     event->ignore();
-    send(Verb::Click, kOptionsCloseElement);
+    send(Verb::Click, elements::kOptionsClose);
 }
 
 void OptionsWindow::send(Verb verb, const std::string& element, std::string value) {

@@ -10,6 +10,7 @@
 #include <map>
 
 #include "core/Action.h"
+#include "core/Elements.h"
 
 class QCheckBox;
 class QPushButton;
@@ -20,8 +21,6 @@ namespace loopsim {
 class ViewModel;
 
 inline constexpr const char* kOptionsWindowTitle = "Simulator Options";
-// The simulation's element for the window's close box: the dialog closes, nothing applied.
-inline constexpr const char* kOptionsCloseElement = "Options.Close";
 
 class OptionsWindow : public QDialog {
     Q_OBJECT
@@ -46,6 +45,11 @@ class OptionsWindow : public QDialog {
 
   private:
     void send(Verb verb, const std::string& element, std::string value = {});
+
+    // Apply, Refill Scrubber, Change Batteries: the window's buttons in their order.
+    static constexpr const char* kButtons[3] = {elements::kApplyOptionsButton,
+                                                elements::kRefillScrubberButton,
+                                                elements::kChangeBatteriesButton};
 
     std::function<void(const Action&)> act_;
     std::map<int, QCheckBox*> boxes_;

@@ -5,16 +5,10 @@
 
 #include "app/dialogs/BailoutWindow.h"
 #include "app/dialogs/OptionsWindow.h"
-#include "instructor/OptionsDialog.h"
+#include "core/Elements.h"
 #include "simulation/Simulation.h"
 
 namespace loopsim {
-namespace {
-
-constexpr const char* kBugReportDialog = "BugReport";
-constexpr const char* kBailoutDialog = "Bailout";
-
-}  // namespace
 
 SessionDialogs::SessionDialogs(QWidget* parent, std::function<void(const Action&)> act,
                                BugReportFactory makeBugReport)
@@ -31,9 +25,9 @@ SessionDialogs::~SessionDialogs() {
 
 void SessionDialogs::update(const Simulation& simulation) {
     const Dialogs& dialogs = simulation.dialogs();
-    options_->sync(simulation.view(), dialogs.isOpen(kOptionsDialog));
-    bailout_->sync(simulation.view(), dialogs.isOpen(kBailoutDialog));
-    updateBugReport(dialogs.isOpen(kBugReportDialog));
+    options_->sync(simulation.view(), dialogs.isOpen(elements::kOptionsDialog));
+    bailout_->sync(simulation.view(), dialogs.isOpen(elements::kBailoutDialog));
+    updateBugReport(dialogs.isOpen(elements::kBugReportDialog));
     prompts_.update(simulation);
 }
 
@@ -68,19 +62,19 @@ void SessionDialogs::updateBugReport(bool open) {
     form->setWindowModality(Qt::ApplicationModal);
     // The simulation hears which send button closed the form, or the close box. The form
     // accepts only from a send button's click, which comes after that button's press.
-    auto closedBy = std::make_shared<std::string>("BugReport.Close");
-    for (const char* name : {"Command1", "Command2"}) {
-        if (auto* button = form->findChild<QPushButton*>(QString::fromLatin1(name)))
-            QObject::connect(button, &QPushButton::pressed, form, [closedBy, name] {
-                *closedBy = std::string(kBugReportDialog) + "." + name;
-            });
+    auto closedBy = std::make_shared<std::string>(elements::kBugReportClose);
+    for (const char* element : {elements::kMailSendButton, elements::kManualSendButton}) {
+        if (auto* button = form->findChild<QPushButton*>(widgetNameOf(element)))
+            QObject::connect(button, &QPushButton::pressed, form,
+                             [closedBy, element] { *closedBy = element; });
     }
     QObject::connect(form, &QDialog::finished, form, [this, form, closedBy](int result) {
         if (form != bugReport_)
             return;
         bugReport_ = nullptr;
         form->deleteLater();
-        act_(Action{Verb::Click, result == QDialog::Accepted ? *closedBy : "BugReport.Close", {}});
+        act_(Action{
+            Verb::Click, result == QDialog::Accepted ? *closedBy : elements::kBugReportClose, {}});
     });
     form->show();
 }

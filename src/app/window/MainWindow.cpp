@@ -12,6 +12,7 @@
 #include "app/dialogs/StartupWarning.h"
 #include "app/session/RealTimeDriver.h"
 #include "app/window/UnitView.h"
+#include "core/Elements.h"
 #include "simulation/Simulation.h"
 
 namespace loopsim {
@@ -125,15 +126,15 @@ void MainWindow::attach(Simulation& simulation, RealTimeDriver& driver) {
     simulation_ = &simulation;
     driver_ = &driver;
     unit_->connectInput(simulation.input(), [this](const Action& action) { act(action); });
-    connect(unit_->element<QPushButton>("Command1"), &QPushButton::clicked, this, [this] {
-        act(Action{Verb::Exit, {}, {}});
-    });
-    connect(unit_->element<QPushButton>("Command2"), &QPushButton::clicked, this, [this] {
-        act(Action{Verb::Click, "Command2", {}});
-    });
-    connect(unit_->element<QPushButton>("Command3"), &QPushButton::clicked, this, [this] {
-        act(Action{Verb::Click, "Command3", {}});
-    });
+    // The one way to the exit path: the close box presses this button too.
+    connect(unit_->element<QPushButton>(elements::kExitButton), &QPushButton::clicked, this,
+            [this] {
+                act(Action{Verb::Exit, {}, {}});
+            });
+    for (const char* button : {elements::kOptionsButton, elements::kBugReportButton})
+        connect(unit_->element<QPushButton>(button), &QPushButton::clicked, this, [this, button] {
+            act(Action{Verb::Click, button, {}});
+        });
     connect(&driver, &RealTimeDriver::advanced, this, &MainWindow::redraw);
     redraw();
 }
@@ -142,8 +143,6 @@ void MainWindow::act(const Action& action) {
     if (!driver_ || ending_)
         return;
     driver_->apply(action);
-    if (action.verb == Verb::Check || action.verb == Verb::Uncheck)
-        sync_.refresh(simulation_->view(), action.element);
 }
 
 void MainWindow::redraw() {
@@ -165,10 +164,10 @@ void MainWindow::showClock() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    // The close box is the Exit button; the exit path hides the window itself.
+    // The close box presses the Exit button; the exit path hides the window itself.
     if (driver_ && !ending_) {
         event->ignore();
-        act(Action{Verb::Exit, {}, {}});
+        unit_->element<QPushButton>(elements::kExitButton)->click();
         return;
     }
     QMainWindow::closeEvent(event);

@@ -2,7 +2,7 @@
 // controls and the status bar. Attached to a running simulation it sends every pointer
 // event and box tick to the real-time driver as an action, redraws what the view model
 // changed after each step, and reports when the simulation wants to end. Closing the
-// window presses Exit.
+// window presses the Exit button, the one way to the exit path.
 #pragma once
 
 #include <QMainWindow>

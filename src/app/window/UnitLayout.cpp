@@ -3,6 +3,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/Elements.h"
+
 namespace loopsim {
 namespace {
 
@@ -34,122 +36,150 @@ constexpr TwipRect downArrowIn(TwipRect frame) {
     return {frame.left + 1740, frame.top + 700, 360, 360};
 }
 
-constexpr TwipRect kDepthFrame = frameAt(8580, 6600);
-constexpr TwipRect kPressureFrame = frameAt(10980, 6600);
-constexpr TwipRect kAnalysisFrame = frameAt(8580, 7740);
-constexpr TwipRect kRateFrame = frameAt(10980, 7740);
+constexpr TwipRect kDepthFrameRect = frameAt(8580, 6600);
+constexpr TwipRect kPressureFrameRect = frameAt(10980, 6600);
+constexpr TwipRect kAnalysisFrameRect = frameAt(8580, 7740);
+constexpr TwipRect kRateFrameRect = frameAt(10980, 7740);
 
 constexpr std::array kElements{
-    // Frames, under everything else.
+    // Frames, under everything else. The first three are the window's own and carry their
+    // titles here; the unit's frames take theirs from the view model.
     ElementDesign{"ElectronicsFrame", K::Frame, {720, 840, 11400, 5280}, "Electronics"},
     ElementDesign{"VolumeFrame", K::Frame, {12240, 840, 3360, 5280}, "Volume"},
     ElementDesign{"GasControlFrame", K::Frame, {720, 6300, 7560, 2700}, "Gas Control"},
-    ElementDesign{"Frame1", K::Frame, {8400, 6300, 5040, 2700}, "Environment"},
-    ElementDesign{"Frame5", K::Frame, kDepthFrame, "Depth (m)"},
-    ElementDesign{"Frame6", K::Frame, kPressureFrame, "Ambient Pressure (mb)"},
-    ElementDesign{"Frame7", K::Frame, kAnalysisFrame, "Oxygen Analysis (%)"},
-    ElementDesign{"Frame8", K::Frame, kRateFrame, "Metabolic Rate (lpm)"},
-    ElementDesign{"Frame9", K::Frame, {13560, 6300, 2040, 2700}, "Controls"},
+    ElementDesign{elements::kEnvironmentFrame, K::Frame, {8400, 6300, 5040, 2700}},
+    ElementDesign{elements::kDepthFrame, K::Frame, kDepthFrameRect},
+    ElementDesign{elements::kAmbientPressureFrame, K::Frame, kPressureFrameRect},
+    ElementDesign{elements::kOxygenAnalysisFrame, K::Frame, kAnalysisFrameRect},
+    ElementDesign{elements::kMetabolicRateFrame, K::Frame, kRateFrameRect},
+    ElementDesign{elements::kControlsFrame, K::Frame, {13560, 6300, 2040, 2700}},
 
     // The diver's regulator, under the handsets: in the mouth it reaches behind the right one.
-    ElementDesign{"Image19", K::Picture, assets::kRegulatorSmallPlace, "RegulatorSmall.jpg",
+    ElementDesign{elements::kRegulator, K::Picture, assets::kRegulatorSmallPlace,
+                  "RegulatorSmall.jpg",
                   "Large = breath from loop. Small = not breathing. Click to change"},
 
     // The handsets: picture, display background and text, then the hot areas on top.
-    ElementDesign{"Image2", K::Picture, kLeftHandsetPicture, "\\HSOff.jpg"},
-    ElementDesign{"Image3", K::Picture, kRightHandsetPicture, "\\HSOff.jpg"},
-    ElementDesign{"Shape1", K::Shape, kLeftHandsetAreas.display},
-    ElementDesign{"Shape2", K::Shape, kRightHandsetAreas.display},
-    ElementDesign{"Label14", K::Display, kLeftHandsetAreas.display},
-    ElementDesign{"Label15", K::Display, kRightHandsetAreas.display},
-    ElementDesign{"Label8", K::HotArea, kLeftHandsetAreas.leftButton},
-    ElementDesign{"Label10", K::HotArea, kLeftHandsetAreas.middleButton},
-    ElementDesign{"Label9", K::HotArea, kLeftHandsetAreas.rightButton},
-    ElementDesign{"Label18", K::HotArea, kLeftHandsetAreas.bothOuterButtons},
-    ElementDesign{"Label19", K::HotArea, kLeftHandsetAreas.bothRightButtons},
-    ElementDesign{"LHOO", K::HotArea, kLeftHandsetAreas.hardwareSwitch},
-    ElementDesign{"Label11", K::HotArea, kRightHandsetAreas.leftButton},
-    ElementDesign{"Label12", K::HotArea, kRightHandsetAreas.middleButton},
-    ElementDesign{"Label13", K::HotArea, kRightHandsetAreas.rightButton},
-    ElementDesign{"Label20", K::HotArea, kRightHandsetAreas.bothOuterButtons},
-    ElementDesign{"Label21", K::HotArea, kRightHandsetAreas.bothRightButtons},
-    ElementDesign{"RHOO", K::HotArea, kRightHandsetAreas.hardwareSwitch},
-    ElementDesign{"Label17", K::Readout, {4680, 5340, 3360, 480}, "10      10      10"},
+    ElementDesign{elements::kLeftHandset.picture, K::Picture, kLeftHandsetPicture, "\\HSOff.jpg"},
+    ElementDesign{elements::kRightHandset.picture, K::Picture, kRightHandsetPicture, "\\HSOff.jpg"},
+    ElementDesign{elements::kLeftHandset.backlight, K::Shape, kLeftHandsetAreas.display},
+    ElementDesign{elements::kRightHandset.backlight, K::Shape, kRightHandsetAreas.display},
+    ElementDesign{elements::kLeftHandset.display, K::Display, kLeftHandsetAreas.display},
+    ElementDesign{elements::kRightHandset.display, K::Display, kRightHandsetAreas.display},
+    ElementDesign{elements::kLeftHandset.leftButton, K::HotArea, kLeftHandsetAreas.leftButton},
+    ElementDesign{elements::kLeftHandset.middleButton, K::HotArea, kLeftHandsetAreas.middleButton},
+    ElementDesign{elements::kLeftHandset.rightButton, K::HotArea, kLeftHandsetAreas.rightButton},
+    ElementDesign{elements::kLeftHandset.bothOuterButtons, K::HotArea,
+                  kLeftHandsetAreas.bothOuterButtons},
+    ElementDesign{elements::kLeftHandset.bothRightButtons, K::HotArea,
+                  kLeftHandsetAreas.bothRightButtons},
+    ElementDesign{elements::kLeftHandset.powerSwitch, K::HotArea, kLeftHandsetAreas.hardwareSwitch},
+    ElementDesign{elements::kRightHandset.leftButton, K::HotArea, kRightHandsetAreas.leftButton},
+    ElementDesign{elements::kRightHandset.middleButton, K::HotArea,
+                  kRightHandsetAreas.middleButton},
+    ElementDesign{elements::kRightHandset.rightButton, K::HotArea, kRightHandsetAreas.rightButton},
+    ElementDesign{elements::kRightHandset.bothOuterButtons, K::HotArea,
+                  kRightHandsetAreas.bothOuterButtons},
+    ElementDesign{elements::kRightHandset.bothRightButtons, K::HotArea,
+                  kRightHandsetAreas.bothRightButtons},
+    ElementDesign{elements::kRightHandset.powerSwitch, K::HotArea,
+                  kRightHandsetAreas.hardwareSwitch},
+    ElementDesign{elements::kCellMillivolts, K::Readout, {4680, 5340, 3360, 480}},
 
     // The diver, between the handsets.
-    ElementDesign{"Image18",
+    ElementDesign{elements::kMouthpiece,
                   K::Picture,
                   {5760, 3240, 1200, 840},
                   "\\MouthC.jpg",
                   "Click to open and close mouthpiece"},
-    ElementDesign{"Image20", K::Picture, {5760, 4260, 1200, 600}, "BailOut.jpg"},
+    ElementDesign{elements::kBailOutButton, K::Picture, {5760, 4260, 1200, 600}, "BailOut.jpg"},
 
     // The counterlung gauge and the true loop PO2.
-    ElementDesign{"Shape3", K::Shape, {12600, 1140, 960, 4800}},
-    ElementDesign{"ClungVolBar", K::Cover, {12600, 1140, 960, 4800}},
-    ElementDesign{"Label16", K::Readout, {14040, 2520, 1320, 600}, "0.21"},
+    ElementDesign{elements::kCounterlungGauge, K::Shape, {12600, 1140, 960, 4800}},
+    ElementDesign{elements::kCounterlungCover, K::Cover, {12600, 1140, 960, 4800}},
+    ElementDesign{elements::kLoopPO2, K::Readout, {14040, 2520, 1320, 600}},
 
     // Gas control.
-    ElementDesign{"Image7", K::Picture, {960, 6600, 1200, 1800}, "O2Valve.jpg", kOxygenValveTip},
-    ElementDesign{"Label6", K::StateLabel, {960, 8460, 1200, 360}, "CLOSED", kOxygenValveTip},
-    ElementDesign{"Image6",
+    ElementDesign{elements::kOxygenValve,
+                  K::Picture,
+                  {960, 6600, 1200, 1800},
+                  "O2Valve.jpg",
+                  kOxygenValveTip},
+    ElementDesign{
+        elements::kOxygenValveState, K::StateLabel, {960, 8460, 1200, 360}, "", kOxygenValveTip},
+    ElementDesign{elements::kOxygenButton,
                   K::Picture,
                   {2400, 7080, 840, 840},
                   "\\O2Butt.jpg",
                   "Press to manually inject Oxygen"},
+    ElementDesign{elements::kDiluentValve,
+                  K::Picture,
+                  {3480, 6600, 1200, 1800},
+                  "DiluentValve.jpg",
+                  kDiluentValveTip},
     ElementDesign{
-        "Image4", K::Picture, {3480, 6600, 1200, 1800}, "DiluentValve.jpg", kDiluentValveTip},
-    ElementDesign{"Label7", K::StateLabel, {3480, 8460, 1200, 360}, "CLOSED", kDiluentValveTip},
-    ElementDesign{"Image5",
+        elements::kDiluentValveState, K::StateLabel, {3480, 8460, 1200, 360}, "", kDiluentValveTip},
+    ElementDesign{elements::kDiluentButton,
                   K::Picture,
                   {4920, 7080, 840, 840},
                   "\\DiluentButt.jpg",
                   "Press to manually inject diluent"},
-    ElementDesign{"ADVOn", K::CheckBox, {5760, 6600, 1800, 360}, "ADV Enabled"},
-    ElementDesign{"Image17",
+    ElementDesign{elements::kAdvBox, K::CheckBox, {5760, 6600, 1800, 360}},
+    ElementDesign{elements::kAdvButton,
                   K::Picture,
                   {6000, 7080, 840, 840},
                   "AdvButt.jpg",
                   "Press to manually operate ADV"},
-    ElementDesign{
-        "Image8", K::Picture, {7200, 7080, 840, 840}, "\\Dump.jpg", "Press to pull dump "},
+    ElementDesign{elements::kDumpValve,
+                  K::Picture,
+                  {7200, 7080, 840, 840},
+                  "\\Dump.jpg",
+                  "Press to pull dump "},
 
     // Environment.
-    ElementDesign{"Label1", K::Readout, readoutIn(kDepthFrame), "0", "Depth in Metres"},
-    ElementDesign{"Image9", K::Picture, upArrowIn(kDepthFrame), "ArrowUp.jpg"},
-    ElementDesign{"Image10", K::Picture, downArrowIn(kDepthFrame), "ArrowDown.jpg"},
-    ElementDesign{"Label2", K::Readout, readoutIn(kPressureFrame), "1013",
+    ElementDesign{elements::kDepthReadout, K::Readout, readoutIn(kDepthFrameRect), "",
+                  "Depth in Metres"},
+    ElementDesign{elements::kAscendArrow, K::Picture, upArrowIn(kDepthFrameRect), "ArrowUp.jpg"},
+    ElementDesign{elements::kDescendArrow, K::Picture, downArrowIn(kDepthFrameRect),
+                  "ArrowDown.jpg"},
+    ElementDesign{elements::kAmbientPressureReadout, K::Readout, readoutIn(kPressureFrameRect), "",
                   "Actual Ambient pressure in millibars"},
-    ElementDesign{"Image12", K::Picture, upArrowIn(kPressureFrame), "ArrowUp.jpg"},
-    ElementDesign{"Image11", K::Picture, downArrowIn(kPressureFrame), "ArrowDown.jpg"},
-    ElementDesign{"Label3", K::Readout, readoutIn(kAnalysisFrame), "21",
+    ElementDesign{elements::kAmbientPressureUpArrow, K::Picture, upArrowIn(kPressureFrameRect),
+                  "ArrowUp.jpg"},
+    ElementDesign{elements::kAmbientPressureDownArrow, K::Picture, downArrowIn(kPressureFrameRect),
+                  "ArrowDown.jpg"},
+    ElementDesign{elements::kOxygenAnalysisReadout, K::Readout, readoutIn(kAnalysisFrameRect), "",
                   "Percentage Oxygen in O2 cylinder when Analysed"},
-    ElementDesign{"Image14", K::Picture, upArrowIn(kAnalysisFrame), "ArrowUp.jpg"},
-    ElementDesign{"Image13", K::Picture, downArrowIn(kAnalysisFrame), "ArrowDown.jpg"},
-    ElementDesign{"Label4", K::Readout, readoutIn(kRateFrame), "1",
+    ElementDesign{elements::kOxygenAnalysisUpArrow, K::Picture, upArrowIn(kAnalysisFrameRect),
+                  "ArrowUp.jpg"},
+    ElementDesign{elements::kOxygenAnalysisDownArrow, K::Picture, downArrowIn(kAnalysisFrameRect),
+                  "ArrowDown.jpg"},
+    ElementDesign{elements::kMetabolicRateReadout, K::Readout, readoutIn(kRateFrameRect), "",
                   "Metabolic O2 consumption in litres per minute"},
-    ElementDesign{"Image16", K::Picture, upArrowIn(kRateFrame), "ArrowUp.jpg"},
-    ElementDesign{"Image15", K::Picture, downArrowIn(kRateFrame), "ArrowDown.jpg"},
+    ElementDesign{elements::kMetabolicRateUpArrow, K::Picture, upArrowIn(kRateFrameRect),
+                  "ArrowUp.jpg"},
+    ElementDesign{elements::kMetabolicRateDownArrow, K::Picture, downArrowIn(kRateFrameRect),
+                  "ArrowDown.jpg"},
 
     // Controls.
-    ElementDesign{"Check1", K::CheckBox, {13800, 6600, 1680, 330}, "Sound", kSoundBoxTip},
-    ElementDesign{"Check2", K::CheckBox, {13800, 6960, 1680, 330}, "Warnings", kSoundBoxTip},
+    ElementDesign{elements::kSoundBox, K::CheckBox, {13800, 6600, 1680, 330}, "", kSoundBoxTip},
+    ElementDesign{elements::kWarningsBox, K::CheckBox, {13800, 6960, 1680, 330}, "", kSoundBoxTip},
 
     // The window's buttons.
-    ElementDesign{"Command2",
+    ElementDesign{elements::kOptionsButton,
                   K::Button,
                   {720, 9180, 1800, 480},
-                  "&Options",
+                  "",
                   "Click on this button to select failure modes"},
-    ElementDesign{"Command3",
+    ElementDesign{elements::kBugReportButton,
                   K::Button,
                   {2640, 9180, 1800, 480},
-                  "Report &Bug",
+                  "",
                   "Click this button to send a bug report"},
-    ElementDesign{"Command1",
+    ElementDesign{elements::kExitButton,
                   K::Button,
                   {13800, 9180, 1800, 480},
-                  "E&xit",
+                  "",
                   "Click this button to exit and close the Simulator"},
 };
 

@@ -14,23 +14,25 @@ namespace loopsim {
 using assets::TwipRect;
 
 enum class ElementKind {
-    Picture,     // a picture, clickable (Image2..Image20)
+    Picture,     // a picture, clickable
     HotArea,     // an invisible clickable area over a picture (buttons, gestures, switches)
-    Display,     // a handset's two-line display text (Label14, Label15)
-    Shape,       // a filled rectangle (Shape1, Shape2, Shape3)
-    Cover,       // the counterlung gauge's cover (ClungVolBar)
-    Readout,     // a number in a box (Label1..Label4, Label16, Label17)
-    StateLabel,  // a valve's state badge (Label6, Label7)
-    CheckBox,    // Check1, Check2, ADVOn
+    Display,     // a handset's two-line display text
+    Shape,       // a filled rectangle: the display backgrounds, the counterlung gauge
+    Cover,       // the counterlung gauge's cover
+    Readout,     // a number in a box: the environment, the loop PO2, the cell millivolts
+    StateLabel,  // a valve's state badge
+    CheckBox,    // the Sound, Warnings and ADV boxes
     Frame,       // a titled group
-    Button,      // Command1..Command3
+    Button,      // the window's own buttons
 };
 
 struct ElementDesign {
     const char* name;
     ElementKind kind;
     TwipRect rect;
-    const char* content = "";  // design picture, caption or title
+    // A picture's design picture, or the title of one of the window's own frames. Every
+    // other caption and text is the view model's.
+    const char* content = "";
     const char* toolTip = "";
 };
 

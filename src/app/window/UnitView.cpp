@@ -7,7 +7,8 @@
 #include <cmath>
 
 #include "app/BuildInfo.h"
-#include "app/window/ElementWidgets.h"
+#include "app/window/ActionCheckBox.h"
+#include "app/window/ElementKinds.h"
 #include "app/window/PictureFiles.h"
 
 namespace loopsim {
@@ -62,13 +63,13 @@ void UnitView::add(const ElementDesign& design) {
             widget = new CoverElement(design.name, this);
             break;
         case ElementKind::Readout:
-            widget = new ReadoutElement(design.name, design.content, this);
+            widget = new ReadoutElement(design.name, this);
             break;
         case ElementKind::StateLabel:
-            widget = new StateLabelElement(design.name, design.content, this);
+            widget = new StateLabelElement(design.name, this);
             break;
         case ElementKind::CheckBox:
-            widget = new QCheckBox(QString::fromLatin1(design.content), this);
+            widget = new ActionCheckBox(this);
             fontTwips = kControlTwips;
             break;
         case ElementKind::Frame: {
@@ -82,7 +83,7 @@ void UnitView::add(const ElementDesign& design) {
             break;
         }
         case ElementKind::Button:
-            widget = new QPushButton(QString::fromLatin1(design.content), this);
+            widget = new QPushButton(this);
             fontTwips = kControlTwips;
             break;
     }
@@ -153,7 +154,7 @@ void UnitView::connectInput(const InputRouter& router, std::function<void(const 
                 static_cast<bool>(handlers.move));
         } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
             connect(box, &QCheckBox::clicked, this, [act, elementName](bool ticked) {
-                act(Action{ticked ? Verb::Check : Verb::Uncheck, elementName, {}});
+                act(Action{ticked ? Verb::Uncheck : Verb::Check, elementName, {}});
             });
         }
     }

@@ -37,8 +37,9 @@ class UnitView : public QWidget {
     // Shows one element as the view model holds it: visibility, place and size, content.
     void showElement(const ElementView& view);
 
-    // Sends the pointer events of every element the router knows, and the ticks of its
-    // check boxes, to act. Elements with a move handler also report moves.
+    // Sends the pointer events of every element the router knows, and the clicks of its
+    // check boxes as check or uncheck, to act. Elements with a move handler also report
+    // moves.
     void connectInput(const InputRouter& router, std::function<void(const Action&)> act);
 
     // Places a widget of the window's own on the panel, scaled like the unit.

@@ -19,9 +19,4 @@ int ViewSync::sync(const ViewModel& model) {
     return shown;
 }
 
-void ViewSync::refresh(const ViewModel& model, const std::string& name) {
-    if (const ElementView* view = model.find(name))
-        unit_.showElement(*view);
-}
-
 }  // namespace loopsim

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "core/ViewModel.h"
 
@@ -18,9 +17,6 @@ class ViewSync {
 
     // Shows every element that changed since the last sync; returns how many it showed.
     int sync(const ViewModel& model);
-    // Shows one element again whether it changed or not (a check box the user just ticked,
-    // while the simulation may not have taken the tick yet).
-    void refresh(const ViewModel& model, const std::string& name);
 
   private:
     UnitView& unit_;

@@ -1,6 +1,6 @@
-// The kinds of drawn element: pictures, the handset displays, filled shapes, the gauge's
-// cover, readouts and the valves' state badges. Each draws what the view model last said
-// of it, scaled to the window.
+// The kinds of drawn element, each an ElementWidget: pictures, the handset displays, filled
+// shapes, the gauge's cover, readouts and the valves' state badges. Each draws what the
+// view model last said of it, scaled to the window.
 #pragma once
 
 #include <QColor>
@@ -87,7 +87,7 @@ class ReadoutElement : public ElementWidget {
     Q_OBJECT
 
   public:
-    ReadoutElement(const char* name, const char* designText, QWidget* parent);
+    ReadoutElement(const char* name, QWidget* parent);
     void showElement(const ElementView& view) override;
     QString text() const { return text_; }
 
@@ -96,7 +96,7 @@ class ReadoutElement : public ElementWidget {
     QString text_;
 };
 
-// A valve's state badge: "OPEN" in green, anything else in red.
+// A valve's state badge: open in green, anything else in red.
 class StateLabelElement : public ReadoutElement {
     Q_OBJECT
 

@@ -1,10 +1,12 @@
-#include "app/window/ElementWidgets.h"
+#include "app/window/ElementKinds.h"
 
 #include <QPainter>
 #include <algorithm>
 
 #include "PictureLayout.h"
 #include "app/window/PictureFiles.h"
+#include "core/DeviceStates.h"
+#include "core/Elements.h"
 
 namespace loopsim {
 namespace {
@@ -30,7 +32,7 @@ PictureElement::PictureElement(const char* name, const PictureFiles& pictures,
 void PictureElement::showElement(const ElementView& view) {
     if (view.picture())
         showPicture(*view.picture());
-    else if (objectName() == QLatin1String("Image19") && view.width())
+    else if (objectName() == QLatin1String(elements::kRegulator) && view.width())
         showPicture(regulatorPictureFor(*view.width()));
 }
 
@@ -119,8 +121,7 @@ CoverElement::CoverElement(const char* name, QWidget* parent) : ShapeElement(nam
     fill_ = QColor(58, 66, 76);
 }
 
-ReadoutElement::ReadoutElement(const char* name, const char* designText, QWidget* parent)
-    : ElementWidget(name, parent), text_(QString::fromLatin1(designText)) {}
+ReadoutElement::ReadoutElement(const char* name, QWidget* parent) : ElementWidget(name, parent) {}
 
 void ReadoutElement::showElement(const ElementView& view) {
     if (view.text()) {
@@ -144,7 +145,7 @@ void ReadoutElement::paintEvent(QPaintEvent*) {
 void StateLabelElement::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    const bool open = text_ == QLatin1String("OPEN");
+    const bool open = text_.toStdString() == loopsim::text(ValveState::Open);
     const double radius = height() / 2.0;
     painter.setPen(Qt::NoPen);
     painter.setBrush(open ? QColor(34, 150, 84) : QColor(196, 56, 56));
