@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "PreDiveRoutine.h"
 #include "files/Scenario.h"
 #include "simulation/Simulation.h"
 
@@ -35,22 +36,11 @@ class ScenarioText {
     std::vector<Line> lines_;
 };
 
+// The pre-dive routine's actions up to the oxygen valve's confirmation, without its dumps.
 void addPreDive(ScenarioText& scenario) {
-    struct Step {
-        Millis time;
-        const char* element;
-    };
-    // Cylinders open, both switches on, both handsets started; the master's answers:
-    // DIVE NOW ? Confirm, CHECK DILUENT!, CALIBRATE ? YES, the ambient pressure and oxygen
-    // menus, Open Mouthpiece! (opened first), OPEN O2 VALVE!.
-    constexpr Step kSteps[] = {
-        {200, "Image7"},    {400, "Image4"},    {500, "LHOO"},      {1000, "Label8"},
-        {4000, "RHOO"},     {4500, "Label11"},  {10500, "Label10"}, {11500, "Label10"},
-        {12500, "Label8"},  {13500, "Label10"}, {14000, "Image18"}, {14500, "Label10"},
-        {15500, "Label10"}, {16500, "Label10"},
-    };
-    for (const Step& step : kSteps)
-        scenario.add(step.time, Verb::Tap, step.element);
+    for (const ScenarioLine& line : parseScenario(kPreDiveRoutine, nullptr).lines)
+        if (line.time <= kFlushConfirmed && line.action.verb != Verb::Dump)
+            scenario.add(line.time, line.action.verb, line.action.element, line.action.value);
 }
 
 // Moves one metre every six seconds from one depth to another.

@@ -17,8 +17,7 @@ class Simulation;
 // Both cylinders open, both handsets switched on (the left one first, so it is master),
 // the master's start-up questions answered with the mouthpiece opened, and the oxygen
 // valve confirmed at kFlushConfirmed: the calibration flush starts on the master's next
-// display tick. The same action lines as the start of the pre-dive routine in the tests'
-// data.
+// display tick. These are the action lines of handset-predive.scenario up to that moment.
 std::string preDiveLines();
 inline constexpr Millis kFlushConfirmed = 16500;
 

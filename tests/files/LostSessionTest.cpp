@@ -50,6 +50,7 @@ TEST(LostSession, TellsALostSessionsLogFromAnEndedOne) {
         {"empty", "", false},
         {"settings only: lost before any action", kLogHead, false},
         {"actions without the end note", kLogHead + kLogActions, true},
+        {"a blank line before the actions", kLogHead + "\n" + kLogActions, true},
         {"ended by its exit path", kLogHead + kLogActions + "21 exit\n# The session ended.\n",
          false},
         {"ended, blank line after", kLogHead + "2 exit\n# The session ended.\n\n", false},

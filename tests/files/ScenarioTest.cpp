@@ -26,6 +26,9 @@ TEST(Scenario, TimesInSecondsWithAtMostThreeDecimals) {
     for (const char* bad : {"1.2345", "1.", ".5", "-1", "1e3", "", "12a"})
         EXPECT_EQ(parseScenarioTime(bad), std::nullopt) << bad;
     EXPECT_EQ(formatScenarioTime(1500), "1.5");
+    // An answer keeps the space before its value even when the value is empty.
+    EXPECT_EQ(formatScenarioLine(1500, {Verb::Tap, "Image7", {}}), "1.5 tap Image7");
+    EXPECT_EQ(formatScenarioLine(2001, {Verb::Answer, {}, {}}), "2.001 answer ");
 }
 
 // Each line as parsed, and as the session log writes it again, which parses back the same.

@@ -2,40 +2,14 @@
 
 #include <limits>
 #include <map>
+#include <set>
 #include <string>
 
+#include "instructor/OptionsDialog.h"
 #include "simulation/Simulation.h"
 
 namespace loopsim {
 namespace {
-
-// The start values the pre-dive scenario's first dump does not pin (it opens the valves and
-// has the handsets read their cells before it is taken).
-TEST(StartValues, FreshStartWithoutStoredSettings) {
-    Simulation simulation;
-    const SimulationState& s = simulation.state();
-    EXPECT_EQ(s.LoopPO2, 0.21);
-    EXPECT_EQ(s.CounterlungVolume, 20);
-    EXPECT_EQ(s.OxygenValve, ValveState::Off);
-    EXPECT_EQ(s.RightHandset.CellPO2[1], 0.2);
-    EXPECT_FALSE(simulation.view().find("Label6")->isVisible());
-}
-
-// Their exact values, the same in every simulation, are pinned by the golden dumps.
-TEST(StartValues, CellsTakeTheirRandomPartsInRange) {
-    Simulation simulation;
-    const auto& cells = simulation.state().OxygenCells;
-    const double base[] = {0, 10.2, 11.0, 9.1};
-    for (int cell = 1; cell <= 3; ++cell) {
-        EXPECT_GE(cells[cell].AirMillivolts, base[cell]);
-        EXPECT_LT(cells[cell].AirMillivolts, base[cell] + 1);
-        EXPECT_EQ(cells[cell].Millivolts, 5);
-        EXPECT_GT(cells[cell].OffsetMillivolts, -1);
-        EXPECT_LT(cells[cell].OffsetMillivolts, 1);
-        // The offset is kept in single precision.
-        EXPECT_EQ(cells[cell].OffsetMillivolts, static_cast<float>(cells[cell].OffsetMillivolts));
-    }
-}
 
 // What a hand-edited or damaged settings file may hold, given to all four settings. Not a
 // number: the default; a number out of range: the nearer end of the range.
@@ -122,30 +96,13 @@ TEST(StoredSettings, WrittenBackAsPlainNumbersThatReadBackTheSame) {
     }
 }
 
-// Scenario files and session logs may hold numbers no pointer gives; each is held within
-// what its field can take before it is converted (found by the random soak).
-TEST(SimulationInput, SliderValuesBeyondAnIntegerAreHeldAtTheSlidersEnds) {
-    const std::pair<const char*, int> moves[] = {
-        {"99999999999", 15},
-        {"-99999999999", 0},
-        {"4294967296", 15},
-        {"3.99", 3},
-    };
-    Simulation simulation;
-    for (const auto& [value, minutes] : moves) {
-        ASSERT_EQ(simulation.apply({Verb::Set, "Options.Slider1", value}), std::nullopt);
-        EXPECT_EQ(simulation.view().find("Options.Slider1")->value(), minutes) << value;
-    }
-}
-
-TEST(SimulationInput, HoldLongerThanAnyRunKeepsTheButtonPressed) {
-    Simulation simulation;
-    ASSERT_EQ(simulation.apply({Verb::Tap, "LHOO", {}}), std::nullopt);
-    const std::string huge = "1" + std::string(300, '0');
-    ASSERT_EQ(simulation.apply({Verb::Hold, "Label8", huge}), std::nullopt);
-    simulation.advanceTo(3600 * 1000);
-    EXPECT_EQ(simulation.view().find("Image2")->picture(), "\\HSLeft.jpg");
-    EXPECT_EQ(simulation.state().LeftHandset.UnitOn, 0);  // the click never came
+// The options window lists each of its boxes once.
+TEST(OptionsWindow, ListsEveryBoxOnce) {
+    std::set<int> numbers;
+    for (const OptionBox& box : optionBoxes())
+        EXPECT_TRUE(numbers.insert(box.number).second) << box.number;
+    EXPECT_EQ(numbers.size(), static_cast<std::size_t>(OptionsDialog::kBoxCount));
+    EXPECT_EQ(*numbers.rbegin(), OptionsDialog::kBoxCount);
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include "GoldenFile.h"
 #include "electronics/DisplayLines.h"
 #include "files/RecordingFile.h"
-#include "files/Scenario.h"
 #include "simulation/Simulation.h"
 
 namespace loopsim {
@@ -30,24 +29,6 @@ std::string minuteLines(const std::string& recording) {
             out += line + "\n";
     }
     return out;
-}
-
-TEST(FiveHourDive, StartsWithThePreDiveRoutine) {
-    const Scenario generated = parseScenario(preDiveLines(), nullptr);
-    const Scenario routine =
-        parseScenario(readTestFile(testDataPath("handset-predive.scenario")), nullptr);
-    ASSERT_FALSE(generated.error);
-    ASSERT_FALSE(routine.error);
-    std::vector<ScenarioLine> routineActions;
-    for (const ScenarioLine& line : routine.lines)
-        if (line.action.verb != Verb::Dump)
-            routineActions.push_back(line);
-    ASSERT_LE(generated.lines.size(), routineActions.size());
-    for (std::size_t i = 0; i < generated.lines.size(); ++i) {
-        EXPECT_EQ(formatScenarioLine(generated.lines[i].time, generated.lines[i].action),
-                  formatScenarioLine(routineActions[i].time, routineActions[i].action));
-    }
-    EXPECT_EQ(generated.lines.back().time, kFlushConfirmed);
 }
 
 TEST(FiveHourDive, PlaysToTheEndAsRecorded) {
