@@ -14,6 +14,8 @@
 namespace loopsim::test {
 
 struct Rig {
+    Rig() { sim.sound().setLogging(true); }
+
     Simulation sim;
     SimulationState& s = sim.state();
     HandsetState& left = s.LeftHandset;

@@ -39,6 +39,8 @@ class SoundChannels {
         : clock_(clock), state_(state) {}
 
     void setBackend(SoundBackend* backend) { backend_ = backend; }
+    // Keeps every call in a log for whoever reads it (the runner's dumps, tests); off unless
+    // asked, so a long session does not collect calls nobody reads.
     void setLogging(bool logging) { logging_ = logging; }
 
     void play(int channel, std::string_view file);
@@ -57,7 +59,7 @@ class SoundChannels {
     const SimClock& clock_;
     const SimulationState& state_;
     SoundBackend* backend_ = nullptr;
-    bool logging_ = true;
+    bool logging_ = false;
     std::vector<SoundCall> log_;
 };
 

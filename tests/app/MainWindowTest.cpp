@@ -1,13 +1,22 @@
-// The main window on a simulation: its elements under their names, mouse events on them
-// becoming the unit's actions, what the window then shows, and how it scales.
+// The main window and its dialogs in a running session: the unit's elements under their
+// names, the mouse, the boxes, the slider and the buttons becoming the unit's actions, what
+// the windows then show as the simulation has it, and how the unit scales. What the actions
+// do to the simulation is the plain layers' to test; captions are in windows.txt.
 #include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QStatusBar>
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QPlainTextEdit>
+#include <QSlider>
 #include <QtTest>
+#include <memory>
 
 #include "WindowFixtures.h"
+#include "app/dialogs/BailoutWindow.h"
+#include "app/dialogs/BugReport.h"
+#include "app/dialogs/BugReportForm.h"
+#include "app/dialogs/OptionsWindow.h"
+#include "app/window/ElementKinds.h"
 
 using namespace loopsim;
 using namespace loopsim::test;
@@ -16,179 +25,225 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 
   private slots:
-    // Every element the unit knows or draws is there under its name; the window's own
-    // buttons, frames and status panels carry their texts.
-    void carriesItsElementsButtonsFramesAndStatusPanels() {
-        WindowedSimulation run;
-        const auto inDialog = [](const std::string& name) {
-            return name.find('.') != std::string::npos;
+    void init() {
+        s = std::make_unique<WindowSession>();
+        QVERIFY(s->start());
+    }
+    void cleanup() { s.reset(); }
+
+    // Every element the unit routes input to or shows is drawn under its name.
+    void everyElementOfTheUnitIsThere() {
+        const auto drawn = [this](const std::string& name) {
+            return name.find('.') != std::string::npos || s->element(name.c_str());
         };
-        for (const auto& [name, handlers] : run.simulation.input().elements())
-            if (!inDialog(name))
-                QVERIFY2(run.window.findChild<QWidget*>(QString::fromStdString(name)),
-                         name.c_str());
-        for (const auto& [name, view] : run.simulation.view().elements())
-            if (!inDialog(name))
-                QVERIFY2(run.window.findChild<QWidget*>(QString::fromStdString(name)),
-                         name.c_str());
-        for (const char* name :
-             {"Image2", "Image3", "Image20", "Label14", "Label15", "Label16", "Label17", "Shape1",
-              "Shape2", "Shape3", "ClungVolBar", "LHOO", "RHOO", "Label18", "Label21"})
-            QVERIFY2(run.element(name), name);
-
-        QCOMPARE(run.window.objectName(), QStringLiteral("TarvenLoopsim"));
-        QCOMPARE(wrongCaptions(run.window, {{"", "Tarven Calvendrite Simulator"},
-                                            {"Command1", "E&xit"},
-                                            {"Command2", "&Options"},
-                                            {"Command3", "Report &Bug"},
-                                            {"Frame9", "Controls"}}),
-                 QStringList());
-        const std::pair<const char*, const char*> tips[] = {
-            {"Command1", "Click this button to exit and close the Simulator"},
-            {"Command2", "Click on this button to select failure modes"},
-            {"Command3", "Click this button to send a bug report"},
-            {"Check1", "Select this button to enable sound. No tick, no sounds"}};
-        for (const auto& [name, tip] : tips)
-            QCOMPARE(run.element(name)->toolTip(), QString::fromLatin1(tip));
-        QStringList frames;
-        for (auto* box : run.window.findChildren<QGroupBox*>())
-            frames.append(box->title());
-        for (const char* frame : {"Gas Control", "Electronics", "Volume", "Environment"})
-            QVERIFY2(frames.contains(QLatin1String(frame)), frame);
-
-        const QStringList panels = MainWindow::statusPanelTexts();
-        QCOMPARE(panels.size(), 3);
-        QCOMPARE(panels[0], QStringLiteral("  Version 1.0.0  "));
-        for (int i = 0; i < 3; ++i) {
-            auto* label = run.window.statusBar()->findChild<QLabel*>(
-                QStringLiteral("StatusPanel%1").arg(i + 1));
-            QVERIFY(label);
-            QCOMPARE(label->text(), panels[i]);
-            QVERIFY(label->text().startsWith("  ") && label->text().endsWith("  "));
-            QVERIFY(label->text().trimmed().size() > 3);
-        }
+        for (const auto& [name, handlers] : s->simulation().input().elements())
+            QVERIFY2(drawn(name), name.c_str());
+        for (const auto& [name, view] : s->simulation().view().elements())
+            QVERIFY2(drawn(name), name.c_str());
     }
 
-    void switchingOnAndStartingAHandsetByMouse() {
-        WindowedSimulation run;
-        run.wall.now = 500;
-        run.click("LHOO");
-        QCOMPARE(run.simulation.state().LeftHandset.SwitchOn, 1);
-        run.wall.now = 1000;
-        run.click("Label8");
-        // The turn-on click holds the unit for two seconds; the display tick then shows the
-        // start-up banner, and three seconds later the elapsed on-time.
-        run.runUntil(3000);
-        auto* display = run.element<DisplayElement>("Label14");
-        QCOMPARE(display->lines(), (TwoLines{"  K.T.Varnel", "Calvendrite"}));
-        run.runUntil(6100);
-        QCOMPARE(display->lines(), (TwoLines{"     Elapsed ON Time", "0 hrs 14 mins"}));
-        QCOMPARE(run.element<DisplayElement>("Label15")->lines(), TwoLines{});
-        QCOMPARE(loggedLines(run.log),
-                 (QStringList{"0.5 press LHOO", "0.5 release LHOO", "0.5 click LHOO",
-                              "1 press Label8", "1 release Label8", "1 click Label8"}));
-    }
-
-    // A pressed button shows its picture until released; moves are sent only where the
-    // unit listens for them.
-    void pressesAndMovesShowTheirPictures() {
-        WindowedSimulation run;
-        run.click("LHOO");
-        auto* picture = run.element<PictureElement>("Image2");
+    // Presses, releases, clicks, double clicks and moves reach the unit in the order the user
+    // made them, and the handset shows what the unit then says: its picture while a button
+    // is held, its display's lines.
+    void mouseEventsBecomeTheUnitsActions() {
+        auto* picture = s->element<PictureElement>("Image2");
+        s->wall.now = 500;
+        s->click("LHOO");
         QCOMPARE(picture->pictureName(), std::string("\\HSOn.jpg"));
-        QTest::mousePress(run.element("Label9"), Qt::LeftButton);
+        QTest::mousePress(s->element("Label9"), Qt::LeftButton);
         QCOMPARE(picture->pictureName(), std::string("\\HSRight.jpg"));
-        QTest::mouseRelease(run.element("Label9"), Qt::LeftButton);
+        QTest::mouseRelease(s->element("Label9"), Qt::LeftButton);
         QCOMPARE(picture->pictureName(), std::string("\\HSOn.jpg"));
-        QCOMPARE(run.element<PictureElement>("Image3")->pictureName(), std::string("\\HSOff.jpg"));
-
-        run.log.entries.clear();
-        QTest::mouseMove(run.element("Label18"));
-        QTest::mouseMove(run.element("Label8"));
-        QCOMPARE(loggedLines(run.log), QStringList{"0 move Label18"});
+        // Moves go only where the unit listens for them.
+        QTest::mouseMove(s->element("Label18"));
+        QTest::mouseMove(s->element("Label8"));
         QCOMPARE(picture->pictureName(), std::string("\\HSLineOuters.jpg"));
-    }
-
-    // A click redraws only what changed, shows and hides elements as the view model has them.
-    void aClickRedrawsOnlyWhatChanged() {
-        WindowedSimulation run;
-        run.runUntil(0);
-        QCOMPARE(run.window.lastRedrawCount(), 0);
-        auto* label = run.element<StateLabelElement>("Label6");
-        QVERIFY(label->isHidden());
-        run.click("Image7");
-        QVERIFY(label->isVisible());
-        QCOMPARE(label->text(), QStringLiteral("OPEN"));
-        QCOMPARE(run.window.lastRedrawCount(), 1);
-        // The label hides itself three seconds later.
-        run.runUntil(3100);
-        QVERIFY(label->isHidden());
-
-        QVERIFY(run.element("Image9")->isHidden());
-        run.click("Image10");
-        QVERIFY(run.element("Image9")->isVisible());
-        QVERIFY(run.element("Image11")->isHidden());
-        QCOMPARE(run.element<ReadoutElement>("Label1")->text(), QStringLiteral("1"));
-    }
-
-    void aDoubleClickIsPressReleaseClickDoubleClickRelease() {
-        WindowedSimulation run;
-        run.wall.now = 700;
-        // What the window system delivers for a double click: a click, then the double-click
+        s->wall.now = 1000;
+        s->click("Label8");
+        // The turn-on click holds the unit for two seconds; then the start-up banner shows.
+        s->at(3000);
+        QCOMPARE(s->element<DisplayElement>("Label14")->lines(),
+                 (TwoLines{"  K.T.Varnel", "Calvendrite"}));
+        // What the window system delivers for a double click: a click, the double-click
         // event in place of the second press, then its release.
-        QTest::mouseClick(run.element("Label3"), Qt::LeftButton);
-        QTest::mouseDClick(run.element("Label3"), Qt::LeftButton);
-        QTest::mouseRelease(run.element("Label3"), Qt::LeftButton);
-        QCOMPARE(loggedLines(run.log),
-                 (QStringList{"0.7 press Label3", "0.7 release Label3", "0.7 click Label3",
-                              "0.7 dblclick Label3", "0.7 release Label3"}));
-        // The double click opened the oxygen analysis prompt.
-        QVERIFY(run.simulation.dialogs().prompt());
+        QTest::mouseClick(s->element("Label3"), Qt::LeftButton);
+        QTest::mouseDClick(s->element("Label3"), Qt::LeftButton);
+        QTest::mouseRelease(s->element("Label3"), Qt::LeftButton);
+        QCOMPARE(s->actions(),
+                 (QStringList{"0.5 press LHOO", "0.5 release LHOO", "0.5 click LHOO",
+                              "0.5 press Label9", "0.5 release Label9", "0.5 click Label9",
+                              "0.5 move Label18", "1 press Label8", "1 release Label8",
+                              "1 click Label8", "3 press Label3", "3 release Label3",
+                              "3 click Label3", "3 dblclick Label3", "3 release Label3"}));
+        QVERIFY(s->dialogs().openPrompt());
     }
 
-    void checkBoxesSendTheirTicks() {
-        WindowedSimulation run;
-        auto* sound = run.element<QCheckBox>("Check1");
-        QVERIFY(sound->isChecked());
+    // A click redraws only what changed; elements show and hide as the view model has them.
+    void theUnitShowsWhatTheViewModelSays() {
+        s->at(0);
+        QCOMPARE(s->window().lastRedrawCount(), 0);
+        auto* badge = s->element<StateLabelElement>("Label6");
+        s->click("Image7");
+        QVERIFY(badge->isVisible());
+        QCOMPARE(badge->text(), QStringLiteral("OPEN"));
+        QCOMPARE(s->window().lastRedrawCount(), 1);
+        s->at(3100);
+        QVERIFY(badge->isHidden());
+        s->click("Image10");
+        QVERIFY(s->element("Image9")->isVisible());
+        QCOMPARE(s->element<ReadoutElement>("Label1")->text(), QStringLiteral("1"));
+        // Check boxes send their ticks.
+        auto* sound = s->element<QCheckBox>("Check1");
         sound->click();
-        QCOMPARE(run.simulation.state().SoundEnabled, 0);
+        QCOMPARE(s->state().SoundEnabled, 0);
         QVERIFY(!sound->isChecked());
-        run.element<QCheckBox>("ADVOn")->click();
-        QVERIFY(run.element("Image17")->isHidden());
-        QCOMPARE(loggedLines(run.log), (QStringList{"0 uncheck Check1", "0 uncheck ADVOn"}));
-
-        // The box does not tick itself: during the handset's turn-on hold the tick waits,
-        // and the box shows it once the simulation has taken it.
-        run.click("LHOO");
-        run.click("Label8");
+        s->element<QCheckBox>("ADVOn")->click();
+        QVERIFY(s->element("Image17")->isHidden());
+        QCOMPARE(s->actions().mid(s->actions().size() - 2),
+                 (QStringList{"3.1 uncheck Check1", "3.1 uncheck ADVOn"}));
+        // A box does not tick itself: during the handset's turn-on hold the tick waits, and the
+        // box shows it once the simulation has taken it.
+        s->click("LHOO");
+        s->click("Label8");
         sound->click();
         QVERIFY(!sound->isChecked());
-        run.runUntil(2100);
+        s->at(5200);
         QVERIFY(sound->isChecked());
     }
 
-    // The unit scales as a whole with the window, keeping its proportions; the regulator
-    // moves to where the view model puts it.
+    // The unit scales as a whole, keeping its proportions, whichever side limits it; the
+    // regulator moves to where the view model puts it.
     void theUnitScalesWithTheWindowKeepingItsProportions() {
-        WindowedSimulation run;
-        for (QSize size : {QSize(1088, 700), QSize(2176, 1400), QSize(1600, 700)}) {
-            run.window.unit().resize(size);
-            QWidget* display = run.element("Label14");
-            const double scale = run.window.unit().scale();
+        UnitView& unit = s->window().unit();
+        for (QSize size : {QSize(2176, 1400), QSize(1600, 700)}) {
+            unit.resize(size);
+            const double scale = unit.scale();
             QCOMPARE(scale, std::min(size.width() / 16320.0, size.height() / 9960.0));
-            QVERIFY(qAbs(display->width() - 3735 * scale) <= 1);
-            QVERIFY(qAbs(display->height() - 975 * scale) <= 1);
-            // The two handsets keep their spacing at every size.
-            const int spacing = run.element("Label15")->x() - display->x();
-            QVERIFY(qAbs(spacing - 6120 * scale) <= 1);
+            QVERIFY(qAbs(s->element("Label14")->width() - 3735 * scale) <= 1);
+            QVERIFY(qAbs(s->element("Label15")->x() - s->element("Label14")->x() - 6120 * scale) <=
+                    1);
         }
-        run.window.unit().resize(1632, 996);
-        auto* regulator = run.element<PictureElement>("Image19");
-        QCOMPARE(regulator->geometry(), run.window.unit().toPixels({6360, 2160, 600, 480}));
-        run.click("Image19");
-        QCOMPARE(regulator->geometry(), run.window.unit().toPixels({6120, 1200, 1080, 1800}));
+        auto* regulator = s->element<PictureElement>("Image19");
+        s->click("Image19");
+        QCOMPARE(regulator->geometry(), unit.toPixels({6120, 1200, 1080, 1800}));
         QCOMPARE(regulator->pictureName(), std::string("RegulatorLarge.jpg"));
     }
+
+    // The options window shows the options as the simulation keeps them (a tick of one box
+    // of a pair unticks the other) and sends every tick, slider move and button.
+    void theOptionsWindowSendsItsChangesAndShowsTheOptions() {
+        s->click("Command2");
+        OptionsWindow& options = s->dialogs().options();
+        QVERIFY(options.isVisible());
+        QCOMPARE(options.windowModality(), Qt::ApplicationModal);
+        clickNearTheLeftEdge(options.box(5));
+        clickNearTheLeftEdge(options.box(4));
+        QVERIFY(options.box(4)->isChecked());
+        QVERIFY(!options.box(5)->isChecked());
+        QTest::keyClick(options.slider(), Qt::Key_End);
+        QCOMPARE(options.button(1)->text(), QStringLiteral("Change in 15 minutes"));
+        for (int button : {2, 3, 1})
+            clickNearTheLeftEdge(options.button(button));
+        QVERIFY(!options.isVisible());
+        // The close box and Esc close it too, applying nothing.
+        s->click("Command2");
+        QVERIFY(!options.close());
+        QVERIFY(!options.isVisible());
+        s->click("Command2");
+        QTest::keyClick(&options, Qt::Key_Escape);
+        QVERIFY(!options.isVisible());
+        QCOMPARE(
+            s->actions(),
+            (QStringList{"0 click Command2", "0 check Options.Check5", "0 check Options.Check4",
+                         "0 set Options.Slider1 15", "0 click Options.Command2",
+                         "0 click Options.Command3", "0 click Options.Command1", "0 click Command2",
+                         "0 click Options.Close", "0 click Command2", "0 click Options.Close"}));
+    }
+
+    // The bail-out window refuses to close, stays on top and leaves the main window usable
+    // until its Return is clicked.
+    void theBailoutWindowStaysUntilReturn() {
+        s->click("Image20");
+        BailoutWindow& bailout = s->dialogs().bailout();
+        QVERIFY(bailout.isVisible());
+        QVERIFY(!bailout.isModal());
+        QVERIFY(bailout.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QVERIFY(!bailout.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(!bailout.close());
+        QTest::keyClick(&bailout, Qt::Key_Escape);
+        QVERIFY(bailout.isVisible());
+        s->at(2000);
+        s->click("Image7");
+        QCOMPARE(s->actions().last(), QStringLiteral("2 click Image7"));
+        s->click(bailout.returnButton());
+        QVERIFY(!bailout.isVisible());
+        QCOMPARE(s->actions().last(), QStringLiteral("2 click Bailout.Return"));
+    }
+
+    // The form the session opens is modal; the simulation hears which way it closed.
+    void theBugReportFormTellsHowItClosed() {
+        s->click("Command3");
+        QDialog* form = s->dialogs().bugReport();
+        QVERIFY(form && form->isVisible());
+        QCOMPARE(form->windowModality(), Qt::ApplicationModal);
+        s->click(form->findChild<QPushButton*>("Command2"));
+        QVERIFY(!s->dialogs().bugReport());
+        QCOMPARE(s->actions().last(), QStringLiteral("0 click BugReport.Command2"));
+        s->click("Command3");
+        s->dialogs().bugReport()->reject();
+        QCOMPARE(s->actions().last(), QStringLiteral("0 click BugReport.Close"));
+    }
+
+    // The report joins address, description and severity; the mail carries it as its body,
+    // every character outside the unreserved ones encoded, line breaks as CR LF. A refused
+    // mail keeps the form open; Manual Send puts the report on the clipboard.
+    void theBugReportGoesByMailOrByTheClipboard() {
+        QList<QUrl> mails;
+        BugReportForm form(supportAddress(programSettings()), s->messages, nullptr,
+                           [&mails](const QUrl& url) {
+                               mails.append(url);
+                               return mails.size() > 1;
+                           });
+        form.show();
+        QCOMPARE(form.reportText(), QStringLiteral("support@example.org ||  || "));
+        form.findChild<QPlainTextEdit*>("Text1")->setPlainText(
+            QStringLiteral("Stuck & open\n#1 \u00fc"));
+        form.findChild<QComboBox*>("Combo1")->setEditText(QStringLiteral("typed"));
+        QVERIFY(form.reportText().endsWith(QStringLiteral(" || typed")));
+        form.findChild<QComboBox*>("Combo1")->setCurrentIndex(1);
+        const QString report = form.reportText();
+        QCOMPARE(report, QStringLiteral(
+                             "support@example.org || Stuck & open\n#1 \u00fc || 4 Major. Program "
+                             "difficult to use"));
+        s->messages.texts.clear();
+        form.findChild<QPushButton*>("Command1")->click();
+        QCOMPARE(
+            s->messages.texts,
+            QStringList{"Sorry, there appears to be a problem initialising your email system"});
+        QVERIFY(form.isVisible());
+        form.findChild<QPushButton*>("Command1")->click();
+        QVERIFY(!form.isVisible());
+        QCOMPARE(mails.last().toEncoded(),
+                 "mailto:support@example.org?subject=TarvenLoopSIm%20Bug%20Report&body=support%"
+                 "40example."
+                 "org%20%7C%7C%20Stuck%20%26%20open%0D%0A%231%20%C3%BC%20%7C%7C%204%20Major.%"
+                 "20Program%20"
+                 "difficult%20to%20use");
+
+        form.show();
+        form.findChild<QPushButton*>("Command2")->click();
+        QCOMPARE(QGuiApplication::clipboard()->text(), report);
+        QCOMPARE(s->messages.texts.last(),
+                 QStringLiteral("Error text now copied to clipboard, go to your email program and "
+                                "paste the text into the text box. The email address to send to "
+                                "is at the start of the message"));
+        QVERIFY(!form.isVisible());
+        programSettings().setValue("Settings/SupportAddress", " help@training.example.net ");
+        QCOMPARE(supportAddress(programSettings()), QStringLiteral("help@training.example.net"));
+    }
+
+  private:
+    std::unique_ptr<WindowSession> s;
 };
 
 QTEST_MAIN(MainWindowTest)

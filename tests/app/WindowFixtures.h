@@ -1,34 +1,112 @@
-// What the window tests share: a wall clock moved by hand, audio outputs that are there or
-// not as a test says, a simulation with its main window and driver on that clock, and a
-// whole session of the window as the program runs it.
+// What the window tests share: folders of their own in place of the user's stored settings
+// and current folder, recording files as the simulator writes them, stand-ins for the wall
+// clock, the audio outputs, the file dialogs and the message boxes, and a whole session of
+// the simulator window as the program runs it, on a wall clock the test moves.
 #pragma once
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
-#include <memory>
+#include <optional>
+#include <vector>
 
-#include "RecordingFiles.h"
+#include "app/dialogs/FileChooser.h"
+#include "app/dialogs/SessionDialogs.h"
 #include "app/dialogs/StartupWarning.h"
+#include "app/dialogs/UserMessages.h"
 #include "app/session/AppSettings.h"
 #include "app/session/MonotonicClock.h"
 #include "app/session/QtSoundBackend.h"
 #include "app/session/RealTimeDriver.h"
 #include "app/session/ScenarioFileLog.h"
-#include "app/session/SessionLog.h"
 #include "app/session/SimulatorSession.h"
-#include "app/window/ElementKinds.h"
 #include "app/window/MainWindow.h"
-#include "app/window/PictureFiles.h"
 #include "app/window/UnitView.h"
-#include "files/Scenario.h"
+#include "files/LostSession.h"
 #include "simulation/Simulation.h"
 
 namespace loopsim::test {
+
+// The stored settings in a temporary folder, never the user's own, and a temporary current
+// folder for the recording file and the session log; the former current folder comes back
+// when the folders go.
+class TestFolders {
+  public:
+    TestFolders() : startFolder_(QDir::currentPath()) {
+        QStandardPaths::setTestModeEnabled(true);
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings_.path());
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settings_.path());
+        if (!settings_.isValid() || !run_.isValid() || !QDir::setCurrent(run_.path()))
+            qFatal("no temporary folders for the test");
+    }
+    ~TestFolders() { QDir::setCurrent(startFolder_); }
+    TestFolders(const TestFolders&) = delete;
+    TestFolders& operator=(const TestFolders&) = delete;
+
+    QString settingsPath() const { return settings_.path(); }
+
+  private:
+    QString startFolder_;
+    QTemporaryDir settings_;
+    QTemporaryDir run_;
+};
+
+// The stored settings of the program, in the folder TestFolders put in place of the user's.
+inline QSettings programSettings() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                     QString::fromLatin1(kSettingsOrganization),
+                     QString::fromLatin1(kSettingsApplication));
+}
+
+inline QMap<QString, QString> settingsValues(const QSettings& settings) {
+    QMap<QString, QString> values;
+    for (const QString& key : settings.allKeys())
+        values.insert(key, settings.value(key).toString());
+    return values;
+}
+
+inline bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+inline QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A recording file as the simulator writes it: the header (unless left out), the data
+// lines, the empty line and the end notice.
+inline QByteArray recordingFile(const QList<QByteArray>& dataLines, bool withHeader = true) {
+    QByteArray text = withHeader ? "\"Tarven Calvendrite Simulator\",#2024-05-01#,#10:00:00#\r\n"
+                                   "\r\n\"Time (secs)\",\"Real PO2\",\"Handset PO2\",\"Depth\","
+                                   "\"Setpoint\",\"loop Volume\",\"Status Messages\"\r\n\r\n"
+                                 : "";
+    for (const QByteArray& line : dataLines)
+        text += line + "\r\n";
+    return text + "\r\n\"" + kEndNotice + "\"\r\n";
+}
+
+// Data lines for seconds 1 to n with real PO2 0.5, handset PO2 0.49, depth 5, setpoint 0.7.
+inline QList<QByteArray> steadyLines(int n) {
+    QList<QByteArray> lines;
+    for (int i = 1; i <= n; ++i)
+        lines.append(QByteArray::number(i) + ",0.5,0.49,5,0.7,16,");
+    return lines;
+}
+
+// The recording file without the date and time of its writing, which end its first line.
+inline QByteArray withoutWrittenDate(const QByteArray& text) {
+    return text.left(text.indexOf(",#")) + text.mid(text.indexOf("\r\n"));
+}
 
 class FakeWallClock : public MonotonicClock {
   public:
@@ -45,55 +123,36 @@ class FakeAudioOutputs : public AudioOutputs {
     bool present_;
 };
 
+// Answers the file dialogs in order; an empty answer, or none left, cancels.
+class ScriptedFileChooser : public FileChooser {
+  public:
+    std::optional<QString> chooseFile(QWidget*, const FileRequest& request) override {
+        requests.push_back(request);
+        const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
+        return answer.isEmpty() ? std::nullopt : std::optional(answer);
+    }
+    QStringList answers;
+    std::vector<FileRequest> requests;
+};
+
+class CollectedMessages : public UserMessages {
+  public:
+    void showMessage(QWidget*, const QString& text) override { texts.append(text); }
+    // Questions are collected with the messages and answered from the list; none left: No.
+    bool askYesNo(QWidget*, const QString& text) override {
+        texts.append(text);
+        return !answers.isEmpty() && answers.takeFirst();
+    }
+    QStringList texts;
+    QList<bool> answers;
+};
+
 inline std::filesystem::path runtimeFolder() {
     return LOOPSIM_RUNTIME_DIR;
 }
 
-// The logged actions as the session log's lines.
-inline QStringList loggedLines(const MemorySessionLog& log) {
-    QStringList lines;
-    for (const auto& entry : log.entries)
-        lines.append(QString::fromStdString(formatScenarioLine(entry.time, entry.action)));
-    return lines;
-}
-
-// The stored settings of the program, in the folder TestFolders put in place of the user's.
-inline QSettings programSettings() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope,
-                     QString::fromLatin1(kSettingsOrganization),
-                     QString::fromLatin1(kSettingsApplication));
-}
-
-// A simulation shown in its main window, driven by a clock the test moves.
-struct WindowedSimulation {
-    FakeWallClock wall;
-    MemorySessionLog log;
-    PictureFiles pictures{runtimeFolder()};
-    Simulation simulation;
-    MainWindow window{pictures};
-    RealTimeDriver driver{simulation, wall, log};
-
-    WindowedSimulation() {
-        simulation.sound().setLogging(true);
-        window.attach(simulation, driver);
-        window.show();
-        driver.start();
-    }
-
-    // Moves the wall clock to the given millisecond and lets the driver catch up.
-    void runUntil(std::int64_t millisecond) {
-        wall.now = millisecond;
-        driver.catchUp();
-    }
-
-    QWidget* element(const char* name) const { return window.unit().element(name); }
-    template <typename T>
-    T* element(const char* name) const {
-        return window.unit().element<T>(name);
-    }
-    // A left-button click in the middle of the element, as the user makes it.
-    void click(const char* name) { QTest::mouseClick(element(name), Qt::LeftButton); }
-};
+inline const QString kNoAudioMessage =
+    QStringLiteral("Unable to Continue, Error creating Directsound object.");
 
 // Presses the named button of the start-up warning as soon as it is on screen.
 inline void answerStartupWarning(const char* button) {
@@ -110,17 +169,9 @@ inline void clickNearTheLeftEdge(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
 }
 
-// A session of the simulator window from start-up to its end, its log in the current
-// folder, on a wall clock the test moves. The results viewer is only noted, with what was
-// already written when it showed.
+// A session of the simulator window from start-up to its end in folders of its own, its
+// log in the current folder. The results viewer is only noted.
 struct WindowSession {
-    struct AtViewer {
-        int shown = 0;
-        bool settingsWritten = false;
-        bool recordingWritten = false;
-        bool windowHidden = false;
-    };
-
     explicit WindowSession(bool audio = false) : outputs(audio) {}
 
     // Starts the session, answering the start-up warning with the named button.
@@ -133,28 +184,47 @@ struct WindowSession {
         wall.now = millisecond;
         session.driver()->catchUp();
     }
-    QWidget* element(const char* name) const { return session.window()->unit().element(name); }
-    void click(const char* name) { QTest::mouseClick(element(name), Qt::LeftButton); }
+    Simulation& simulation() const { return *session.simulation(); }
+    SimulationState& state() const { return session.simulation()->state(); }
+    MainWindow& window() const { return *session.window(); }
+    SessionDialogs& dialogs() const { return *session.dialogs(); }
+    QWidget* element(const char* name) const { return window().unit().element(name); }
+    template <typename T>
+    T* element(const char* name) const {
+        return window().unit().element<T>(name);
+    }
+    QPushButton* control(const char* name) const {
+        return window().findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    // A left-button click in the middle, as the user makes it.
+    void click(const char* name) { click(element(name)); }
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
     QStringList logLines() const {
         return QString::fromUtf8(readFile(kSessionLogFileName)).split('\n', Qt::SkipEmptyParts);
     }
+    // The logged actions, without the comment lines.
+    QStringList actions() const {
+        QStringList lines = logLines();
+        lines.removeIf([](const QString& line) { return line.startsWith('#'); });
+        return lines;
+    }
 
+    TestFolders folders;
     CollectedMessages messages;
     ScriptedFileChooser files;
     FakeWallClock wall;
     FakeAudioOutputs outputs;
     ScenarioFileLog log{kSessionLogFileName};
-    AtViewer atViewer;
-    SimulatorSession session{SessionServices{runtimeFolder(), messages, outputs, wall, log, files,
-                                             [this](QWidget* window, QtSoundBackend&) {
-                                                 ++atViewer.shown;
-                                                 atViewer.settingsWritten =
-                                                     programSettings().contains("Settings/CO2");
-                                                 atViewer.recordingWritten =
-                                                     QFile::exists(kRecordingFileName);
-                                                 atViewer.windowHidden = !window->isVisible();
-                                             }}};
+    // What was done already each time the results viewer showed.
+    QStringList atViewer;
+    SimulatorSession session{
+        SessionServices{runtimeFolder(), messages, outputs, wall, log, files,
+                        [this](QWidget* window, QtSoundBackend&) {
+                            atViewer.append(QStringLiteral("settings %1, recording %2, window %3")
+                                                .arg(programSettings().contains("Settings/CO2"))
+                                                .arg(QFile::exists(kRecordingFileName))
+                                                .arg(window->isVisible() ? "shown" : "hidden"));
+                        }}};
     QSignalSpy finished{&session, &SimulatorSession::finished};
 };
 

@@ -1,80 +1,130 @@
+// The generated pictures and sounds as files: the names the build lists, the lookup that
+// finds them as the simulation spells them, the WAV header byte for byte, the pictures'
+// sizes, and the same bytes on every generation.
 #include <gtest/gtest.h>
 
-#include <QColor>
 #include <QImage>
-#include <QString>
-#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <set>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "AssetLookup.h"
-#include "ExpectedWavHeader.h"
 #include "PictureCatalogue.h"
 #include "PictureLayout.h"
 #include "ScratchFolder.h"
 #include "SoundCatalogue.h"
+#include "WavFile.h"
 
 namespace loopsim::assets {
 namespace {
 
-std::set<std::string> splitNames(const std::string& joined) {
-    std::set<std::string> names;
-    std::stringstream in(joined);
-    for (std::string name; std::getline(in, name, ',');) {
-        names.insert(name);
-    }
-    return names;
+using Bytes = std::vector<std::uint8_t>;
+
+// The canonical header for `frames` frames of 2 x 16-bit at 22050 Hz, written out by hand.
+Bytes expectedHeader(std::uint32_t frames) {
+    const auto le = [](std::uint32_t n) {
+        return Bytes{std::uint8_t(n), std::uint8_t(n >> 8), std::uint8_t(n >> 16),
+                     std::uint8_t(n >> 24)};
+    };
+    Bytes header{'R', 'I', 'F', 'F'};
+    for (const Bytes& part : {le(frames * 4 + 36), Bytes{'W', 'A', 'V', 'E', 'f', 'm', 't', ' '},
+                              le(16), Bytes{1, 0, 2, 0}, le(22050), le(88200), Bytes{4, 0, 16, 0},
+                              Bytes{'d', 'a', 't', 'a'}, le(frames * 4)})
+        header.insert(header.end(), part.begin(), part.end());
+    return header;
 }
 
-std::vector<char> bytesOf(const std::filesystem::path& file) {
+Bytes bytesOf(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 std::set<std::string> filesUnder(const std::filesystem::path& folder) {
     std::set<std::string> names;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
-        if (entry.is_regular_file()) {
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder))
+        if (entry.is_regular_file())
             names.insert(entry.path().lexically_relative(folder).generic_string());
-        }
-    }
     return names;
 }
 
-void generate(const std::filesystem::path& folder) {
-    writePictures(folder);
-    writeSounds(folder / "Sounds");
+std::set<std::string> namesListedByTheBuild(std::string joined, const std::string& folder = "") {
+    std::set<std::string> names;
+    std::stringstream in(joined);
+    for (std::string name; std::getline(in, name, ',');)
+        names.insert(folder + name);
+    return names;
 }
 
 class GeneratedFilesTest : public testing::Test {
   protected:
-    void SetUp() override {
-        ASSERT_FALSE(folder_.path().empty());
-        generate(folder_.path());
+    static void SetUpTestSuite() {
+        folder_ = new test::ScratchFolder;
+        writePictures(folder_->path());
+        writeSounds(folder_->path() / "Sounds");
     }
-
-    test::ScratchFolder folder_;
+    static void TearDownTestSuite() { delete folder_; }
+    static test::ScratchFolder* folder_;
 };
+test::ScratchFolder* GeneratedFilesTest::folder_ = nullptr;
 
-TEST(GeneratedNamesTest, BuildListsMatchTheGeneratorTables) {
-    std::set<std::string> pictures;
-    for (const PictureRecipe& recipe : pictureRecipes()) {
-        pictures.insert(std::string(recipe.fileName));
-    }
-    std::set<std::string> sounds;
-    for (const SoundRecipe& recipe : soundRecipes()) {
-        sounds.insert(std::string(recipe.fileName));
-    }
-    EXPECT_EQ(pictures, splitNames(LOOPSIM_PICTURE_FILES));
-    EXPECT_EQ(sounds, splitNames(LOOPSIM_SOUND_FILES));
+TEST(WavFileTest, EncodesTheHeaderForTheFrameCountThenLittleEndianInterleavedSamples) {
+    Bytes expected = expectedHeader(3);
+    for (std::uint8_t byte : {0x01, 0x00, 0xFF, 0xFF, 0xFF, 0x7F, 0x00, 0x80, 0x34, 0x12, 0, 0})
+        expected.push_back(byte);
+    EXPECT_EQ(encodeWav({{1, -1}, {32767, -32768}, {0x1234, 0}}), expected);
+    EXPECT_EQ(encodeWav({}), expectedHeader(0));
+    const Bytes bytes = encodeWav(std::vector<StereoFrame>(70000));
+    ASSERT_EQ(bytes.size(), 44u + 70000u * 4u);
+    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 44), expectedHeader(70000));
 }
 
-TEST_F(GeneratedFilesTest, EveryFileTheSimulationLoadsIsFoundAndNothingElseIsWritten) {
-    // Every name the simulation asks for, as it spells it.
+TEST(AssetLookupTest, FindsNamesAsTheSimulationSpellsThem) {
+    test::ScratchFolder folder;
+    for (const char* file : {"HSOn.jpg", "MouthO.jpg", "Sounds/LowO2.wav", "Sounds/bubbles.wav",
+                             "Sounds/CLICK.wav", "Tone.wav", "tone.wav", "TONE.wav"})
+        folder.write(file, file);
+    const std::pair<const char*, const char*> rows[] = {
+        {"\\HSOn.jpg", "HSOn.jpg"},
+        {"\\hson.JPG", "HSOn.jpg"},
+        {"/MOUTHO.jpg", "MouthO.jpg"},
+        {"\\Sounds\\lowo2.wav", "Sounds/LowO2.wav"},
+        {"sounds/Bubbles.wav", "Sounds/bubbles.wav"},
+        {"\\\\Sounds\\\\click.wav", "Sounds/CLICK.wav"},
+        // The exact spelling first, then the first match in name order.
+        {"tone.wav", "tone.wav"},
+        {"Tone.wav", "Tone.wav"},
+        {"tOnE.wav", "TONE.wav"},
+        {"\\Missing.jpg", ""},
+        {"\\Sounds", ""},
+        {"", ""},
+        {"\\", ""},
+        {"\\Sounds\\..\\HSOn.jpg", ""},
+        {"\\HSOn.jpg\\more", ""},
+    };
+    for (const auto& [requested, expected] : rows) {
+        const auto found = findAssetFile(folder.path(), requested);
+        EXPECT_EQ(found ? found->lexically_relative(folder.path()).generic_string() : "", expected)
+            << "requested: " << requested;
+    }
+    EXPECT_FALSE(findAssetFile(folder.path() / "nowhere", "HSOn.jpg"));
+}
+
+// The build's lists are the generator's tables; every name the simulation asks for, as it
+// spells it, is found, and nothing else is written.
+TEST_F(GeneratedFilesTest, EveryFileTheSimulationLoadsIsThereAndNothingElse) {
+    std::set<std::string> expected = namesListedByTheBuild(LOOPSIM_PICTURE_FILES);
+    std::set<std::string> made;
+    for (const PictureRecipe& recipe : pictureRecipes())
+        made.insert(std::string(recipe.fileName));
+    EXPECT_EQ(made, expected);
+    made.clear();
+    for (const SoundRecipe& recipe : soundRecipes())
+        made.insert("Sounds/" + std::string(recipe.fileName));
+    EXPECT_EQ(made, namesListedByTheBuild(LOOPSIM_SOUND_FILES, "Sounds/"));
+    expected.merge(made);
+    EXPECT_EQ(filesUnder(folder_->path()), expected);
+
     std::istringstream requested(
         "\\MouthO.jpg \\MouthC.jpg \\HSOn.jpg \\HSOff.jpg \\HSLeft.jpg \\HSMid.jpg \\HSRight.jpg "
         "\\HSBothOuter.jpg \\HSBothRight.jpg \\HSLineOuters.jpg \\HSLineRights.jpg \\Dump.jpg "
@@ -83,75 +133,61 @@ TEST_F(GeneratedFilesTest, EveryFileTheSimulationLoadsIsFoundAndNothingElseIsWri
         "\\Sounds\\CLICK.wav \\Sounds\\shorthiss.wav \\Sounds\\bubbles.wav \\Sounds\\Bubbles.wav "
         "\\Sounds\\alarm.wav \\Sounds\\longhiss.wav \\Sounds\\longthiss.wav "
         "\\Sounds\\injector.wav \\Sounds\\injectorshort.wav");
-    for (std::string name; requested >> name;) {
-        EXPECT_TRUE(findAssetFile(folder_.path(), name)) << name;
-    }
-
-    std::set<std::string> expected = splitNames(LOOPSIM_PICTURE_FILES);
-    for (const std::string& name : splitNames(LOOPSIM_SOUND_FILES)) {
-        expected.insert("Sounds/" + name);
-    }
-    EXPECT_EQ(filesUnder(folder_.path()), expected);
+    for (std::string name; requested >> name;)
+        EXPECT_TRUE(findAssetFile(folder_->path(), name)) << name;
 }
 
-TEST_F(GeneratedFilesTest, SoundFilesHaveTheCanonicalHeaderForTheirLength) {
+TEST_F(GeneratedFilesTest, SoundFilesAreTheirSoundsWithTheCanonicalHeader) {
     for (const SoundRecipe& recipe : soundRecipes()) {
-        const std::vector<char> bytes = bytesOf(folder_.path() / "Sounds" / recipe.fileName);
-        ASSERT_GT(bytes.size(), 44u) << recipe.fileName;
-        const std::size_t dataBytes = bytes.size() - 44;
-        EXPECT_EQ(dataBytes % 4, 0u) << recipe.fileName;
-        const std::vector<std::uint8_t> header(bytes.begin(), bytes.begin() + 44);
-        EXPECT_EQ(header, expectedHeader(static_cast<std::uint32_t>(dataBytes / 4)))
+        const Bytes bytes = bytesOf(folder_->path() / "Sounds" / recipe.fileName);
+        const auto frames = static_cast<std::uint32_t>(synthesize(recipe).size());
+        ASSERT_EQ(bytes.size(), 44 + 4 * frames) << recipe.fileName;
+        EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 44), expectedHeader(frames))
             << recipe.fileName;
-        EXPECT_EQ(dataBytes / 4, synthesize(recipe).size()) << recipe.fileName;
     }
 }
 
 // Each picture is twice its layout size at 96 dpi, and its corners are the panel colour so
-// its edges do not show on the panel.
+// its edges do not show on the panel; the pictures the window places by their own size fit
+// the places it gives them.
 TEST_F(GeneratedFilesTest, PicturesHaveTheirLayoutSizeAndThePanelColourAtTheCorners) {
     const QColor panel(kPanelBackground.red, kPanelBackground.green, kPanelBackground.blue);
+    const auto picture = [](std::string_view name) {
+        return QImage(QString::fromStdString((folder_->path() / name).string()), "JPG");
+    };
     for (const PictureSize& size : kPictureSizes) {
-        const QImage picture(QString::fromStdString((folder_.path() / size.fileName).string()),
-                             "JPG");
-        ASSERT_FALSE(picture.isNull()) << size.fileName;
-        EXPECT_EQ(size.widthTwips % kTwipsPerScale, 0) << size.fileName;
-        EXPECT_EQ(size.heightTwips % kTwipsPerScale, 0) << size.fileName;
-        EXPECT_EQ(picture.width(), size.widthTwips * 2 / 15) << size.fileName;
-        EXPECT_EQ(picture.height(), size.heightTwips * 2 / 15) << size.fileName;
-        const int right = picture.width() - 1;
-        const int bottom = picture.height() - 1;
+        const QImage image = picture(size.fileName);
+        ASSERT_FALSE(image.isNull()) << size.fileName;
+        EXPECT_EQ(size.widthTwips % kTwipsPerScale + size.heightTwips % kTwipsPerScale, 0);
+        EXPECT_EQ(image.size(), QSize(size.widthTwips * 2 / 15, size.heightTwips * 2 / 15))
+            << size.fileName;
         for (const QPoint corner :
-             {QPoint(0, 0), QPoint(right, 0), QPoint(0, bottom), QPoint(right, bottom)}) {
-            const QColor seen = picture.pixelColor(corner);
+             {QPoint(0, 0), QPoint(image.width() - 1, 0), QPoint(0, image.height() - 1),
+              QPoint(image.width() - 1, image.height() - 1)}) {
+            const QColor seen = image.pixelColor(corner);
             // JPEG leaves a few levels of ringing near shapes; that much does not show.
-            const int difference = std::abs(seen.red() - panel.red()) +
-                                   std::abs(seen.green() - panel.green()) +
-                                   std::abs(seen.blue() - panel.blue());
-            EXPECT_LE(difference, 24) << size.fileName << " at " << corner.x() << "," << corner.y();
+            EXPECT_LE(std::abs(seen.red() - panel.red()) + std::abs(seen.green() - panel.green()) +
+                          std::abs(seen.blue() - panel.blue()),
+                      24)
+                << size.fileName << " at " << corner.x() << "," << corner.y();
         }
     }
-    // The pictures the window places by their own size fit the places it gives them.
-    const auto sizeOf = [this](const char* name) {
-        return QImage(QString::fromStdString((folder_.path() / name).string())).size();
-    };
-    const auto pixels = [](const TwipRect& place) {
-        return QSize(twipsToPixels(place.width), twipsToPixels(place.height));
-    };
-    EXPECT_EQ(sizeOf("HSOn.jpg"), pixels(kLeftHandsetPicture));
-    EXPECT_EQ(sizeOf("RegulatorLarge.jpg"), pixels(kRegulatorLargePlace));
-    EXPECT_EQ(sizeOf("RegulatorSmall.jpg"), pixels(kRegulatorSmallPlace));
+    for (const auto& [name, place] : {std::pair{"HSOn.jpg", kLeftHandsetPicture},
+                                      {"RegulatorLarge.jpg", kRegulatorLargePlace},
+                                      {"RegulatorSmall.jpg", kRegulatorSmallPlace}})
+        EXPECT_EQ(picture(name).size(),
+                  QSize(twipsToPixels(place.width), twipsToPixels(place.height)))
+            << name;
 }
 
 TEST_F(GeneratedFilesTest, GeneratingAgainWritesTheSameBytes) {
     test::ScratchFolder again;
-    ASSERT_FALSE(again.path().empty());
-    generate(again.path());
-    const std::set<std::string> files = filesUnder(folder_.path());
+    writePictures(again.path());
+    writeSounds(again.path() / "Sounds");
+    const std::set<std::string> files = filesUnder(folder_->path());
     ASSERT_EQ(filesUnder(again.path()), files);
-    for (const std::string& file : files) {
-        EXPECT_EQ(bytesOf(folder_.path() / file), bytesOf(again.path() / file)) << file;
-    }
+    for (const std::string& file : files)
+        EXPECT_EQ(bytesOf(folder_->path() / file), bytesOf(again.path() / file)) << file;
 }
 
 }  // namespace

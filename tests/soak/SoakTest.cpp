@@ -133,7 +133,6 @@ class Soak {
                 fail("the action was refused: " + *refused);
                 return;
             }
-            sim_.sound().takeLog();
             if (!checkInvariants(lastIndex))
                 return;
             lastIndex = sim_.state().RecordIndex;

@@ -33,7 +33,6 @@ bool SimulatorSession::start() {
     window_ = std::make_unique<MainWindow>(*pictures_);
     settings_ = std::make_unique<QtSettingsStore>();
     simulation_ = std::make_unique<Simulation>(settings_.get());
-    simulation_->sound().setLogging(false);
     simulation_->sound().setBackend(sound_.get());
 
     simulation_->state().DisclaimerAccepted = 0;

@@ -1,0 +1,164 @@
+// A session of the simulator window from start-up to its end: the warning refused, the
+// stored settings restored and written back, the exit path's order, the other endings; the
+// real-time driver's wake-ups, speeds and pauses; the sound output's file lookup and the
+// machine without audio outputs.
+#include <QtTest>
+
+#include "WindowFixtures.h"
+#include "app/dialogs/BailoutWindow.h"
+#include "core/SoundChannels.h"
+
+using namespace loopsim;
+using namespace loopsim::test;
+
+class SessionTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void refusingTheWarningEndsWithNothingWritten() {
+        WindowSession s;
+        QVERIFY(!s.start("RefuseButton"));
+        QVERIFY(!s.window().isVisible());
+        QCOMPARE(s.state().DisclaimerAccepted, 0);
+        QVERIFY(QDir().isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+        QVERIFY(QDir(s.folders.settingsPath()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+    }
+
+    // Accepted, the session runs from the stored settings (written back as they were unless
+    // the session changed them); Exit writes the settings and the recording, hides the
+    // window, and only then shows the results viewer.
+    void theExitPathWritesEverythingThenShowsTheViewer() {
+        WindowSession s(true);
+        {
+            QSettings settings = programSettings();
+            settings.setValue("Settings/CO2", "20");
+            settings.setValue("Settings/LeftTimer", "75");
+            settings.setValue("Settings/LeftBattery", "5.9");
+        }
+        QVERIFY(s.start());
+        QVERIFY(s.window().isVisible());
+        QCOMPARE(s.state().DisclaimerAccepted, 1);
+        // The double beep sounded on channel 1 on opening, whatever the Sound box said.
+        QVERIFY(s.session.sound().source(1).toLocalFile().endsWith("Sounds/DoubleBeep.wav"));
+        QVERIFY(s.messages.texts.isEmpty());
+
+        s.at(2500);
+        s.state().RightHandset.BatteryVolts = 5.5;
+        s.click("Command1");
+        QVERIFY(s.finished.wait(5000));
+        QCOMPARE(s.atViewer, QStringList{"settings 1, recording 1, window hidden"});
+        QCOMPARE(settingsValues(programSettings()),
+                 (QMap<QString, QString>{{"Settings/CO2", "20"},
+                                         {"Settings/LeftTimer", "75"},
+                                         {"Settings/LeftBattery", "5.9"},
+                                         {"Settings/RightBattery", "5.5"}}));
+        QVERIFY(readFile(kRecordingFileName).contains("\r\n2,0.21,"));
+        const QStringList lines = s.logLines();
+        QCOMPARE(lines.first(), QStringLiteral("# A session of the simulator window. Its stored "
+                                               "settings at start, for"));
+        QVERIFY(lines.contains("# CO2=20"));
+        QCOMPARE(lines.mid(lines.size() - 2), (QStringList{"2.5 exit", "# The session ended."}));
+    }
+
+    // The close box is the Exit button; the bail-out window's exit writes nothing but the
+    // end of the log. Without audio outputs the message comes once and the session goes on.
+    void theOtherEndings() {
+        for (const bool bailout : {false, true}) {
+            WindowSession s;
+            QVERIFY(s.start());
+            s.at(1000);
+            s.click("Image7");
+            if (bailout) {
+                s.click("Image20");
+                s.at(1200);
+                s.click(s.dialogs().bailout().exitButton());
+            } else {
+                QVERIFY(!s.window().close());
+            }
+            QVERIFY(s.finished.wait(5000));
+            QCOMPARE(s.messages.texts, QStringList{kNoAudioMessage});
+            QCOMPARE(s.atViewer.size(), bailout ? 0 : 1);
+            QCOMPARE(QFile::exists(kRecordingFileName), !bailout);
+            QCOMPARE(programSettings().allKeys().isEmpty(), bailout);
+            const QStringList lines = s.logLines();
+            QCOMPARE(lines.mid(lines.size() - 2),
+                     (QStringList{bailout ? "1.2 click Bailout.Exit" : "1 exit",
+                                  "# The session ended."}));
+        }
+    }
+
+    // The driver's first wake-ups of the tick table: the 200 ms background tick, the cell tick at
+    // 502, the loop-gas step at 503, then the background tick again. A late wake runs everything
+    // that fell due, one recorded row per second as if every tick had come on time.
+    void theDriverRunsVirtualTimeByTheWallClock() {
+        WindowSession s;
+        QVERIFY(s.start());
+        RealTimeDriver& driver = *s.session.driver();
+        QList<Millis> reached;
+        for (int i = 0; i < 5; ++i) {
+            s.at(s.wall.now + driver.nextWakeIn().value_or(-1000'000));
+            reached.append(s.simulation().now());
+        }
+        QCOMPARE(reached, (QList<Millis>{200, 400, 502, 503, 600}));
+        QCOMPARE(s.simulation().view().find("Label16")->textOrEmpty(), std::string("0.21"));
+
+        // Faster speeds sleep a fraction of the virtual wait; slowing down keeps the virtual
+        // time reached. Paused, virtual time stands and nothing is waited for.
+        driver.setSpeed(10);
+        QCOMPARE(driver.nextWakeIn(), std::optional<int>(20));
+        s.at(620);
+        QCOMPARE(s.simulation().now(), Millis(800));
+        s.at(1620);
+        QCOMPARE(s.simulation().now(), Millis(10'800));
+        QCOMPARE(s.state().RecordIndex, 10);
+        driver.setSpeed(1);
+        s.at(1720);
+        QCOMPARE(s.simulation().now(), Millis(10'900));
+        driver.pause();
+        QCOMPARE(driver.nextWakeIn(), std::nullopt);
+        driver.setSpeed(2);
+        s.at(60'000);
+        QCOMPARE(driver.virtualNow(), Millis(10'900));
+        QCOMPARE(s.simulation().now(), Millis(10'900));
+        driver.resume();
+        s.at(60'500);
+        QCOMPARE(s.simulation().now(), Millis(11'900));
+
+        // Input and clock changes are logged at their virtual time; input the simulation
+        // refuses is not, nor a pause while paused.
+        QVERIFY(!driver.apply(Action{Verb::Tap, "Image7", {}}));
+        driver.pause();
+        driver.pause();
+        QVERIFY(driver.apply(Action{Verb::Answer, {}, "12"}));
+        QCOMPARE(s.actions(),
+                 (QStringList{"0.6 speed 10", "10.8 speed 1", "10.9 pause", "10.9 speed 2",
+                              "10.9 resume", "11.9 tap Image7", "11.9 pause"}));
+    }
+
+    // Sound files are found whatever their letter case; a file that is not there leaves its
+    // channel with nothing to play. Without audio outputs the message comes once and
+    // nothing plays.
+    void theSoundOutputFindsItsFilesOrStaysSilent() {
+        const QString onDisk =
+            QString::fromStdString((runtimeFolder() / "Sounds/LowO2.wav").string());
+        for (const bool audio : {true, false}) {
+            CollectedMessages messages;
+            FakeAudioOutputs outputs(audio);
+            QtSoundBackend sound(runtimeFolder() / "Sounds", outputs, messages);
+            sound.play(1, "lowo2.wav", false);
+            sound.play(3, "LOWO2.WAV", false);
+            sound.play(SoundChannels::kChannelCount, "LowO2.wav", true);
+            sound.play(5, "nothere.wav", false);
+            QCOMPARE(sound.source(1).toLocalFile(), audio ? onDisk : QString());
+            QCOMPARE(sound.source(3).toLocalFile(), audio ? onDisk : QString());
+            QCOMPARE(sound.repeating(1), false);
+            QCOMPARE(sound.repeating(SoundChannels::kChannelCount), audio);
+            QVERIFY(sound.source(5).isEmpty());
+            QCOMPARE(sound.silenced(), !audio);
+            QCOMPARE(messages.texts, audio ? QStringList() : QStringList{kNoAudioMessage});
+        }
+    }
+};
+
+QTEST_MAIN(SessionTest)
+#include "SessionTest.moc"
