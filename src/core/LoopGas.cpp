@@ -119,8 +119,7 @@ void compressLoopGas(SimulationState& state, int fromDepth) {
     state.LoopPO2 = state.LoopPO2 * ratio;
 }
 
-void limitLoopPO2(SimulationState& state) {
-    const double pressure = absolutePressure(state);
+void limitLoopPO2(SimulationState& state, double pressure) {
     if (state.LoopPO2 > pressure)
         state.LoopPO2 = pressure;
 }

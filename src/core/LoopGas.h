@@ -79,6 +79,6 @@ bool ventExpandedGas(SimulationState& state);
 // rises by the same ratio going down, and the other way going up.
 void compressLoopGas(SimulationState& state, int fromDepth);
 // No gas has a higher oxygen partial pressure than its absolute pressure.
-void limitLoopPO2(SimulationState& state);
+void limitLoopPO2(SimulationState& state, double pressure);
 
 }  // namespace loopsim

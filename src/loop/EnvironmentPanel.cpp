@@ -122,7 +122,7 @@ void EnvironmentPanel::ascend() {
         showSurfaceArrows();
     }
     compressLoopGas(s, oldDepth);
-    limitLoopPO2(s);
+    limitLoopPO2(s, absolutePressure(s));
     if (ventExpandedGas(s))
         context_.sound.playIfEnabled(1, "bubbles.wav");
 }

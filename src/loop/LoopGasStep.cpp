@@ -61,8 +61,8 @@ Process LoopGasStep::loopGasStep() {
     // Whatever else is due at this moment runs before the rest of the step.
     co_await context_.clock.yieldToPending();
 
-    limitLoopPO2(s);
     const double pressure = absolutePressure(s);
+    limitLoopPO2(s, pressure);
 
     if (s.Depth != 0) {
         pressureReadout_.setText(formatPlain(pressure));
