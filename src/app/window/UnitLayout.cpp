@@ -1,7 +1,6 @@
 #include "app/window/UnitLayout.h"
 
 #include <array>
-#include <string_view>
 
 #include "core/Elements.h"
 
@@ -200,13 +199,6 @@ std::span<const ElementDesign> unitElements() {
 
 std::span<const PanelCaption> panelCaptions() {
     return kCaptions;
-}
-
-const ElementDesign* findElementDesign(std::string_view name) {
-    for (const ElementDesign& design : kElements)
-        if (name == design.name)
-            return &design;
-    return nullptr;
 }
 
 }  // namespace loopsim

@@ -49,7 +49,6 @@ inline constexpr int kUnitHeight = 9960;
 // In the order they are stacked, the lowest first.
 std::span<const ElementDesign> unitElements();
 std::span<const PanelCaption> panelCaptions();
-const ElementDesign* findElementDesign(std::string_view name);
 
 // The Controls frame's own widgets, which belong to the window and not to the unit.
 inline constexpr TwipRect kClockReadout{13800, 7380, 1560, 360};
