@@ -80,13 +80,13 @@ void FailureInjection::applyCellOptions() {
     SimulationState& s = context_.state;
     s.SlowCell = options_.isTicked(elements::kCellSlow) ? drawCell() : 0;
 
-    const bool drift = options_.isTicked(elements::kCellDrift);
-    const bool concurrentDrift = options_.isTicked(elements::kTwoCellDrift);
-    if (!drift && !concurrentDrift)
-        s.CellDrift[1] = s.CellDrift[2] = s.CellDrift[3] = 0;
-    if (drift)
+    // "Cell Drift" clear stops every drift; "2 Cell Concurrent Drift" clear stops them only
+    // when "Cell Drift" is clear too, so a single drift applied again adds a second one.
+    if (options_.isTicked(elements::kCellDrift))
         s.CellDrift[static_cast<std::size_t>(drawCell())] = kStartingDriftMillivolts;
-    if (concurrentDrift) {
+    else
+        s.CellDrift[1] = s.CellDrift[2] = s.CellDrift[3] = 0;
+    if (options_.isTicked(elements::kTwoCellDrift)) {
         const int first = drawCell();
         const int second = first == 3 ? 1 : first + 1;
         s.CellDrift[static_cast<std::size_t>(first)] = kStartingDriftMillivolts;

@@ -6,8 +6,9 @@
 // Options that pick a cell draw one at random: 0 to 3, where 0 names no cell and the change
 // lands in the unused slot 0 of the cell tables. "Cell Failure " cleared restores whichever
 // cell was drawn last, by any option. The two drift boxes share the drifts: a ticked box
-// adds its drift, and all drifts are cleared only when both boxes are clear, so "Cell
-// Drift" acts although "2 Cell Concurrent Drift" stands after it clear.
+// adds its drift; "Cell Drift" clear stops every drift, "2 Cell Concurrent Drift" clear only
+// when "Cell Drift" is clear too. So "Cell Drift" applied twice may leave two cells
+// drifting, "2 Cell Concurrent Drift" applied leaves exactly its two.
 #pragma once
 
 #include "core/SimContext.h"

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
+#include <vector>
 
 #include "SimulationRig.h"
 #include "core/Format.h"
@@ -166,6 +168,47 @@ TEST(FailureInjection, ConcurrentDriftWrapsFromCellThree) {
         r.tap("Options.Command1");
         r.runFor(10);
         EXPECT_EQ(r.s.CellDrift, drifting) << drawn;
+    }
+}
+
+// The drift boxes applied one after the other, each with the cell it draws: which cells
+// drift afterwards. Ticking one box unticks the other.
+TEST(FailureInjection, DriftBoxesAppliedInTurnLeaveTheirOwnDrifts) {
+    struct Step {
+        const char* verb;
+        const char* box;
+        int drawn;
+    };
+    struct Case {
+        std::vector<Step> steps;
+        std::array<bool, 4> drifting;
+    };
+    const std::vector<Case> cases = {
+        {{{"check", "Options.Check4", 1}, {"check", "Options.Check4", 2}},
+         {false, true, true, false}},
+        {{{"check", "Options.Check4", 1}, {"check", "Options.Check5", 2}},
+         {false, false, true, true}},
+        {{{"check", "Options.Check5", 3}, {"check", "Options.Check5", 1}},
+         {false, true, true, false}},
+        {{{"check", "Options.Check5", 1}, {"check", "Options.Check4", 3}},
+         {false, true, true, true}},
+        {{{"check", "Options.Check4", 1}, {"uncheck", "Options.Check4", 2}},
+         {false, false, false, false}},
+        {{{"check", "Options.Check5", 1}, {"uncheck", "Options.Check5", 2}},
+         {false, false, false, false}},
+    };
+    for (std::size_t i = 0; i < cases.size(); ++i) {
+        Rig r;
+        Random& random = r.sim.context().random;
+        for (const Step& step : cases[i].steps) {
+            while (drawnCellFor(Random(random).next()) != step.drawn)
+                random.next();
+            r.act(*verbFromName(step.verb), step.box);
+            r.tap("Options.Command1");
+            r.runFor(10);
+        }
+        for (std::size_t cell = 1; cell <= 3; ++cell)
+            EXPECT_EQ(r.s.CellDrift[cell] != 0, cases[i].drifting[cell]) << i << " cell " << cell;
     }
 }
 
