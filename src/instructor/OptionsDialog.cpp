@@ -71,6 +71,14 @@ std::span<const OptionBox> optionBoxes() {
     return kOptionBoxes;
 }
 
+const char* optionCaption(int number) {
+    for (const OptionBox& box : optionBoxes()) {
+        if (box.number == number)
+            return box.caption;
+    }
+    return "";
+}
+
 OptionsDialog::OptionsDialog(SimContext& context)
     : context_(context),
       slider_(context.view.element(elements::kFailureDelaySlider)),
@@ -101,6 +109,14 @@ bool OptionsDialog::isTicked(int number) const {
 
 void OptionsDialog::setTicked(int number, bool ticked) {
     context_.view.element(elements::optionBox(number)).setChecked(ticked);
+}
+
+void OptionsDialog::noteApplied() {
+    appliedBoxes_ = 0;
+    for (int number = 1; number <= kBoxCount; ++number) {
+        if (isTicked(number))
+            appliedBoxes_ |= 1u << number;
+    }
 }
 
 int OptionsDialog::delayMinutes() const {

@@ -10,6 +10,7 @@
 // once and leave the dialog open.
 #pragma once
 
+#include <cstdint>
 #include <span>
 
 #include "core/SimContext.h"
@@ -25,6 +26,8 @@ struct OptionBox {
 
 // The boxes in the order the dialog lays them out, frame by frame.
 std::span<const OptionBox> optionBoxes();
+// The caption of box n ("Cell Drift"); empty for a number no box has.
+const char* optionCaption(int number);
 
 class OptionsDialog {
   public:
@@ -36,6 +39,11 @@ class OptionsDialog {
     bool isTicked(int number) const;
     void setTicked(int number, bool ticked);
     int delayMinutes() const;
+
+    // The boxes as they stood when the options were last applied, bit n for box n: the
+    // failures in force, as the debrief follows them.
+    std::uint32_t appliedBoxes() const { return appliedBoxes_; }
+    void noteApplied();
 
     // The main window's "&Options" button.
     void open();
@@ -55,6 +63,7 @@ class OptionsDialog {
     SimContext& context_;
     ElementView& slider_;
     ElementView& applyButton_;
+    std::uint32_t appliedBoxes_ = 0;
 };
 
 }  // namespace loopsim
