@@ -1,6 +1,7 @@
 #include "debrief/DebriefJson.h"
 
 #include "debrief/ElapsedTime.h"
+#include "debrief/EventList.h"
 #include "debrief/FailureResponses.h"
 #include "debrief/Metrics.h"
 #include "files/JsonWriter.h"
@@ -8,24 +9,6 @@
 
 namespace loopsim {
 namespace {
-
-std::string_view kindName(EventKind kind) {
-    switch (kind) {
-        case EventKind::Trainee:
-            return "trainee";
-        case EventKind::Instructor:
-            return "instructor";
-        case EventKind::Failure:
-            return "failure";
-        case EventKind::Cleared:
-            return "cleared";
-        case EventKind::Warning:
-            return "warning";
-        case EventKind::Unit:
-            break;
-    }
-    return "unit";
-}
 
 void optionalTime(JsonWriter& json, std::string_view key, std::optional<Millis> time) {
     json.key(key);
@@ -91,7 +74,7 @@ void writeEvents(JsonWriter& json, const Timeline& timeline) {
         json.beginObject();
         json.key("t").value(static_cast<double>(event.time));
         json.key("at").value(formatElapsed(event.time));
-        json.key("kind").value(kindName(event.kind));
+        json.key("kind").value(eventKindName(event.kind));
         json.key("what").value(event.what);
         if (!event.element.empty())
             json.key("element").value(event.element);
