@@ -50,13 +50,12 @@ void addPreDiveChecks(const Timeline& timeline, std::vector<Metric>& metrics) {
         const char* label;
         bool done;
     } rows[] = {
-        {"predive.oxygen_open", "Oxygen valve open before the mouthpiece", checks.oxygenOpen},
-        {"predive.diluent_open", "Diluent valve open before the mouthpiece", checks.diluentOpen},
-        {"predive.both_handsets_on", "Both handsets on before the mouthpiece",
+        {"predive.oxygen_open", "Oxygen valve open before breathing", checks.oxygenOpen},
+        {"predive.diluent_open", "Diluent valve open before breathing", checks.diluentOpen},
+        {"predive.both_handsets_on", "Both handsets on before breathing",
          checks.leftOn && checks.rightOn},
-        {"predive.calibrated", "Calibrated before the mouthpiece", checks.calibrated},
-        {"predive.setpoints_checked", "Setpoints checked before the mouthpiece",
-         checks.setpointsSeen},
+        {"predive.calibrated", "Calibrated before breathing", checks.calibrated},
+        {"predive.setpoints_checked", "Setpoints checked before breathing", checks.setpointsSeen},
     };
     for (const auto& row : rows)
         metrics.push_back(

@@ -63,7 +63,7 @@ void SessionObserver::statusMessage(std::string_view message) {
     if (message == kOptionsChanged)
         return;
     add(EventKind::Unit, std::string(message));
-    if (message == "Mouthpiece Opened" && !timeline_.preDive)
+    if (message == "Breathing Started" && !timeline_.preDive)
         notePreDiveChecks();
 }
 

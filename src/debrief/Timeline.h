@@ -46,7 +46,8 @@ struct TimelineEvent {
     int option = 0;       // the option box, for failures
 };
 
-// How the unit stood when the mouthpiece was first opened: the checks before a dive.
+// How the unit stood when the diver first breathed from the loop: the checks before a dive
+// (the unit asks for the mouthpiece open while it calibrates, so that comes later).
 struct PreDiveChecks {
     Millis time = 0;
     bool oxygenOpen = false;
@@ -60,7 +61,7 @@ struct PreDiveChecks {
 struct Timeline {
     std::vector<SecondSample> seconds;
     std::vector<TimelineEvent> events;
-    std::optional<PreDiveChecks> preDive;  // none while the mouthpiece was never opened
+    std::optional<PreDiveChecks> preDive;  // none while the loop was never breathed
     Millis end = 0;
 };
 

@@ -66,9 +66,9 @@ TEST(SessionReplay, EventsInTheirOrderWithTheirKinds) {
     }
     EXPECT_EQ(replayed.timeline.end, 45000);
 
-    // Opened with both cylinders on and only the left handset, not calibrated.
+    // Breathed with both cylinders on and only the left handset, not calibrated.
     const PreDiveChecks checks = replayed.timeline.preDive.value();
-    EXPECT_EQ(checks.time, 5000);
+    EXPECT_EQ(checks.time, 6000);
     EXPECT_TRUE(checks.oxygenOpen && checks.diluentOpen && checks.leftOn);
     EXPECT_FALSE(checks.rightOn || checks.calibrated || checks.setpointsSeen);
 
