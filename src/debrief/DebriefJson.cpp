@@ -5,7 +5,6 @@
 #include "debrief/FailureResponses.h"
 #include "debrief/Metrics.h"
 #include "files/JsonWriter.h"
-#include "instructor/OptionsDialog.h"
 
 namespace loopsim {
 namespace {
@@ -39,7 +38,7 @@ void writeFailures(JsonWriter& json, const Debrief& debrief) {
         const FailureResponse* row = failureResponse(outcome.option);
         json.beginObject();
         json.key("option").value(outcome.option);
-        json.key("name").value(optionCaption(outcome.option));
+        json.key("name").value(failureName(outcome.option));
         json.key("key").value(row ? row->key : "");
         json.key("expected").value(row ? row->answeredBy : "");
         json.key("in_force_ms").value(static_cast<double>(outcome.inForce));

@@ -4,6 +4,7 @@
 #include <array>
 
 #include "core/Elements.h"
+#include "instructor/OptionsDialog.h"
 
 namespace loopsim {
 namespace {
@@ -86,6 +87,18 @@ const FailureResponse* failureResponse(int option) {
             return &response;
     }
     return nullptr;
+}
+
+std::string failureName(int option) {
+    for (const OptionBox& box : optionBoxes()) {
+        if (box.number != option)
+            continue;
+        std::string caption = box.caption;
+        while (!caption.empty() && caption.back() == ' ')
+            caption.pop_back();
+        return caption == "Physical Failure" ? std::string(box.frame) + ": " + caption : caption;
+    }
+    return {};
 }
 
 bool answers(const FailureResponse& failure, std::string_view element) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace loopsim {
@@ -18,6 +19,9 @@ struct FailureResponse {
 std::span<const FailureResponse> failureResponses();
 // The row of an option; none for an option that is not a failure.
 const FailureResponse* failureResponse(int option);
+// The option's name in a debrief: its caption, with its frame where the caption alone does
+// not say which part failed ("Manual Oxygen Injector: Physical Failure").
+std::string failureName(int option);
 // Whether an action on the element answers the failure.
 bool answers(const FailureResponse& failure, std::string_view element);
 

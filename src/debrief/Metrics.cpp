@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "debrief/FailureResponses.h"
-#include "instructor/OptionsDialog.h"
 
 namespace loopsim {
 namespace {
@@ -111,7 +110,7 @@ std::vector<Metric> debriefMetrics(const Debrief& d) {
         const FailureResponse* row = failureResponse(outcome.option);
         if (!row)
             continue;
-        const std::string caption = optionCaption(outcome.option);
+        const std::string caption = failureName(outcome.option);
         const auto response = secondsBetween(outcome.inForce, outcome.respondedAt);
         const auto recovery = secondsBetween(outcome.inForce, outcome.recoveredAt);
         metrics.push_back({std::string("response_seconds.") + row->key,

@@ -9,7 +9,6 @@
 #include "debrief/Markup.h"
 #include "debrief/Metrics.h"
 #include "debrief/ReportChart.h"
-#include "instructor/OptionsDialog.h"
 
 namespace loopsim {
 namespace {
@@ -66,7 +65,7 @@ std::string failuresTable(const Debrief& debrief) {
             f.respondedAt ? formatElapsed(*f.respondedAt) + " " + f.response : "none";
         const std::string recovery =
             f.recoveredAt ? formatElapsed(*f.recoveredAt) + " " + f.recovery : "not back";
-        html += "<tr><td>" + escapeMarkup(optionCaption(f.option)) + "</td><td>" +
+        html += "<tr><td>" + escapeMarkup(failureName(f.option)) + "</td><td>" +
                 formatElapsed(f.inForce) + "</td><td>" + escapeMarkup(row ? row->answeredBy : "") +
                 "</td><td>" + escapeMarkup(response) + "</td><td>" + escapeMarkup(recovery) +
                 "</td></tr>\n";

@@ -4,6 +4,7 @@
 #include "core/Format.h"
 #include "debrief/ActionNames.h"
 #include "debrief/ElapsedTime.h"
+#include "debrief/FailureResponses.h"
 #include "handset/Screens.h"
 #include "instructor/OptionsDialog.h"
 #include "simulation/Simulation.h"
@@ -108,13 +109,13 @@ void SessionObserver::followFailures() {
     for (int option = 1; option <= OptionsDialog::kBoxCount; ++option) {
         const std::uint32_t bit = 1u << option;
         if ((applied & bit) && !(failures_ & bit)) {
-            std::string what = std::string(optionCaption(option)) + " in force";
+            std::string what = failureName(option) + " in force";
             // Applied well after "Change now": the instructor's delay ran down first.
             if (lastChangeNow_ >= 0 && simulation_.now() - lastChangeNow_ > 1000)
                 what += " (set at " + formatElapsed(lastChangeNow_) + ")";
             add(EventKind::Failure, std::move(what), {}, option);
         } else if (!(applied & bit) && (failures_ & bit) && !actsOnce(option)) {
-            add(EventKind::Cleared, std::string(optionCaption(option)) + " cleared", {}, option);
+            add(EventKind::Cleared, failureName(option) + " cleared", {}, option);
         }
     }
     failures_ = applied;

@@ -71,14 +71,6 @@ std::span<const OptionBox> optionBoxes() {
     return kOptionBoxes;
 }
 
-const char* optionCaption(int number) {
-    for (const OptionBox& box : optionBoxes()) {
-        if (box.number == number)
-            return box.caption;
-    }
-    return "";
-}
-
 OptionsDialog::OptionsDialog(SimContext& context)
     : context_(context),
       slider_(context.view.element(elements::kFailureDelaySlider)),

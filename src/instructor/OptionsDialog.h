@@ -26,8 +26,6 @@ struct OptionBox {
 
 // The boxes in the order the dialog lays them out, frame by frame.
 std::span<const OptionBox> optionBoxes();
-// The caption of box n ("Cell Drift"); empty for a number no box has.
-const char* optionCaption(int number);
 
 class OptionsDialog {
   public:
