@@ -128,14 +128,16 @@ bool SimClock::runNextDueAtOrBefore(Millis target) {
         if (!timer || candidate.due() < timer->due())
             timer = &candidate;
 
-    Millis sleeperTime = sleeper == sleepers_.end() ? kNever : std::max(sleeper->wake, now_);
-    Millis timerTime = timer ? std::max(timer->due(), now_) : kNever;
-    Millis yieldTime = yielders_.empty() ? kNever : now_;
-    Millis next = std::min({sleeperTime, timerTime, yieldTime});
+    // A sleeper or timer may have fallen due before now, during a hold or while its timer's
+    // process ran: it still goes by the time it fell due, so what fell due first runs first.
+    const Millis sleeperTime = sleeper == sleepers_.end() ? kNever : sleeper->wake;
+    const Millis timerTime = timer ? timer->due() : kNever;
+    const Millis yieldTime = yielders_.empty() ? kNever : now_;
+    const Millis next = std::min({sleeperTime, timerTime, yieldTime});
     if (next == kNever || next > target)
         return false;
 
-    now_ = next;
+    now_ = std::max(now_, next);
     if (sleeperTime == next) {
         auto handle = sleeper->handle;
         sleepers_.erase(sleeper);

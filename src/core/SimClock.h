@@ -17,6 +17,9 @@
 // A timer whose handler is a process is busy until the process ends; a tick that falls
 // due meanwhile is delivered once right after it ends, not once per missed interval.
 // Any late tick starts its next interval from the moment it actually ran.
+//
+// Late or on time, what fell due earlier runs first: a tick held back by a hold or by its
+// own busy process goes by the time it fell due, before a sleeper that wakes after it.
 #pragma once
 
 #include <coroutine>

@@ -14,4 +14,11 @@ std::optional<std::string> readFileText(const std::filesystem::path& path) {
     return std::move(contents).str();
 }
 
+std::string_view withoutByteOrderMark(std::string_view text) {
+    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+    if (text.starts_with(kByteOrderMark))
+        text.remove_prefix(kByteOrderMark.size());
+    return text;
+}
+
 }  // namespace loopsim

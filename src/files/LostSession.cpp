@@ -14,7 +14,7 @@ constexpr std::string_view kCommentStart = "# ";
 // Calls visit(line) for each complete line, without its line end.
 template <typename Visit>
 void forEachLine(std::string_view text, Visit visit) {
-    text = completeLogLines(text);
+    text = withoutByteOrderMark(completeLogLines(text));
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
         std::string_view line = text.substr(0, end);

@@ -1,15 +1,15 @@
 #include "files/Scenario.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 
 #include "core/Format.h"
+#include "core/MessageExcerpt.h"
+#include "files/FileText.h"
 
 namespace loopsim {
 namespace {
-
-// How many times faster than the wall clock a session may run.
-constexpr int kFastestSpeed = 100;
 
 std::string_view nextWord(std::string_view& rest) {
     while (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t'))
@@ -30,17 +30,23 @@ std::string_view trim(std::string_view text) {
     return text;
 }
 
+// Text of the line as a message may quote it.
+std::string inQuotes(std::string_view text) {
+    return "'" + messageExcerpt(text) + "'";
+}
+
 std::optional<std::string> checkElement(const Action& action, const InputRouter* router) {
     if (!router)
         return std::nullopt;
+    if (!router->accepts(action.element))
+        return "unknown element " + inQuotes(action.element);
     const ElementHandlers* handlers = router->find(action.element);
-    if (!handlers)
-        return "unknown element '" + action.element + "'";
+    const auto kind = handlers ? handlers->kind : ElementHandlers::Kind::Plain;
     if ((action.verb == Verb::Check || action.verb == Verb::Uncheck) &&
-        handlers->kind != ElementHandlers::Kind::CheckBox)
-        return "'" + action.element + "' is not a check box";
-    if (action.verb == Verb::Set && handlers->kind != ElementHandlers::Kind::Slider)
-        return "'" + action.element + "' is not a slider";
+        kind != ElementHandlers::Kind::CheckBox)
+        return inQuotes(action.element) + " is not a check box";
+    if (action.verb == Verb::Set && kind != ElementHandlers::Kind::Slider)
+        return inQuotes(action.element) + " is not a slider";
     return std::nullopt;
 }
 
@@ -51,8 +57,11 @@ std::optional<std::string> parseLine(std::string_view line, const InputRouter* r
     std::string_view timeWord = nextWord(rest);
     auto time = parseScenarioTime(timeWord);
     if (!time)
-        return "the time '" + std::string(timeWord) +
-               "' is not a number of seconds with at most three decimals";
+        return "the time " + inQuotes(timeWord) +
+               " is not a number of seconds with at most three decimals";
+    if (*time > kLatestScenarioTime)
+        return "the time " + inQuotes(timeWord) + " is past " +
+               formatScenarioTime(kLatestScenarioTime) + " s, the latest a scenario may have";
     parsed.time = *time;
 
     std::string_view verbWord = nextWord(rest);
@@ -60,7 +69,7 @@ std::optional<std::string> parseLine(std::string_view line, const InputRouter* r
         return std::string("a verb is missing after the time");
     auto verb = verbFromName(verbWord);
     if (!verb)
-        return "unknown verb '" + std::string(verbWord) + "'";
+        return "unknown verb " + inQuotes(verbWord);
     parsed.action.verb = *verb;
 
     if (*verb == Verb::Answer) {
@@ -74,14 +83,14 @@ std::optional<std::string> parseLine(std::string_view line, const InputRouter* r
     if (verbTakesElement(*verb)) {
         std::string_view element = nextWord(rest);
         if (element.empty())
-            return "'" + std::string(verbWord) + "' needs an element";
+            return inQuotes(verbWord) + " needs an element";
         parsed.action.element = std::string(element);
     }
     if (*verb == Verb::Hold || *verb == Verb::Set) {
         std::string_view value = nextWord(rest);
         auto number = parseNumber(value);
         if (!number)
-            return "the value '" + std::string(value) + "' is not a number";
+            return "the value " + inQuotes(value) + " is not a number";
         if (*verb == Verb::Hold && *number < 0)
             return std::string("a hold cannot last a negative time");
         parsed.action.value = std::string(value);
@@ -89,13 +98,14 @@ std::optional<std::string> parseLine(std::string_view line, const InputRouter* r
     if (*verb == Verb::Speed) {
         std::string_view value = nextWord(rest);
         auto number = parseNumber(value);
-        if (!number || *number < 1 || *number > kFastestSpeed || std::floor(*number) != *number)
-            return "the speed '" + std::string(value) + "' is not a whole number from 1 to " +
-                   std::to_string(kFastestSpeed);
+        if (!number || *number < 1 || *number > kFastestScenarioSpeed ||
+            std::floor(*number) != *number)
+            return "the speed " + inQuotes(value) + " is not a whole number from 1 to " +
+                   std::to_string(kFastestScenarioSpeed);
         parsed.action.value = std::string(value);
     }
     if (!trim(rest).empty())
-        return "unexpected '" + std::string(trim(rest)) + "' at the end of the line";
+        return "unexpected " + inQuotes(trim(rest)) + " at the end of the line";
     if (verbTakesElement(*verb))
         return checkElement(parsed.action, router);
     return std::nullopt;
@@ -108,11 +118,10 @@ std::optional<Millis> parseScenarioTime(std::string_view text) {
         return std::nullopt;
     Millis seconds = 0;
     std::size_t i = 0;
-    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i) {
-        if (seconds > 1'000'000'000)
-            return std::nullopt;
-        seconds = seconds * 10 + (text[i] - '0');
-    }
+    // Past the latest time a scenario may have, more digits change nothing.
+    constexpr Millis kPastLatestSeconds = kLatestScenarioTime / 1000 + 1;
+    for (; i < text.size() && std::isdigit(static_cast<unsigned char>(text[i])); ++i)
+        seconds = std::min(seconds * 10 + (text[i] - '0'), kPastLatestSeconds);
     if (i == 0)
         return std::nullopt;
     Millis millis = 0;
@@ -155,6 +164,7 @@ std::string formatScenarioLine(Millis time, const Action& action) {
 
 Scenario parseScenario(std::string_view text, const InputRouter* router) {
     Scenario scenario;
+    text = withoutByteOrderMark(text);
     int lineNumber = 0;
     Millis previousTime = 0;
     while (!text.empty()) {

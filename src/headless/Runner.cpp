@@ -4,6 +4,7 @@
 #include <fstream>
 
 #include "core/Format.h"
+#include "core/MessageExcerpt.h"
 #include "files/FileText.h"
 #include "files/RecordingFile.h"
 #include "files/Scenario.h"
@@ -51,11 +52,12 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
                 options.dump = *value;
             else if (argument == "--settings")
                 options.settings = *value;
-            else if (auto until = parseScenarioTime(*value))
+            else if (auto until = parseScenarioTime(*value); until && *until <= kLatestScenarioTime)
                 options.until = *until;
             else {
-                err << "loopsim-run: --until takes seconds with at most three decimals, not '"
-                    << *value << "'\n";
+                err << "loopsim-run: --until takes seconds from 0 to "
+                    << formatScenarioTime(kLatestScenarioTime)
+                    << " with at most three decimals, not '" << messageExcerpt(*value) << "'\n";
                 return std::nullopt;
             }
         } else if (!argument.empty() && argument[0] == '-') {

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "core/Format.h"
+#include "core/MessageExcerpt.h"
 #include "core/TickTable.h"
 #include "electronics/Electronics.h"
 #include "handset/Handsets.h"
@@ -48,6 +49,9 @@ Simulation::Simulation(const SettingsStore* settings)
     handsets_ = std::make_unique<Handsets>(context_);
 
     loadStartValues(context_, settings);
+    // Every element the window shows may be named by input; only the handled ones act.
+    for (const auto& [name, view] : view_.elements())
+        input_.acceptWithoutHandlers(name);
 }
 
 Simulation::~Simulation() = default;
@@ -82,9 +86,12 @@ void Simulation::applyHeldInput() {
 std::optional<std::string> Simulation::applyNow(const Action& action) {
     if (!verbTakesElement(action.verb))
         return applyWithoutElement(action);
+    static const ElementHandlers kNoHandlers;
     const ElementHandlers* handlers = input_.find(action.element);
+    if (!handlers && !input_.accepts(action.element))
+        return "unknown element " + messageExcerpt(action.element);
     if (!handlers)
-        return "unknown element " + action.element;
+        handlers = &kNoHandlers;
     switch (action.verb) {
         case Verb::Check:
         case Verb::Uncheck:
@@ -163,7 +170,7 @@ Process Simulation::releaseAfter(std::string element, Millis delay) {
 
 std::optional<std::string> Simulation::tick(const Action& action, const ElementHandlers& handlers) {
     if (handlers.kind != ElementHandlers::Kind::CheckBox)
-        return action.element + " is not a check box";
+        return messageExcerpt(action.element) + " is not a check box";
     ElementView& box = view_.element(action.element);
     const bool ticked = action.verb == Verb::Check;
     if (box.isChecked() != ticked) {
@@ -176,10 +183,10 @@ std::optional<std::string> Simulation::tick(const Action& action, const ElementH
 std::optional<std::string> Simulation::setSlider(const Action& action,
                                                  const ElementHandlers& handlers) {
     if (handlers.kind != ElementHandlers::Kind::Slider)
-        return action.element + " is not a slider";
+        return messageExcerpt(action.element) + " is not a slider";
     const auto number = parseNumber(action.value);
     if (!number)
-        return "the value of set is not a number: " + action.value;
+        return "the value of set is not a number: " + messageExcerpt(action.value);
     // A scenario may hold any number; the slider's own handler keeps it in range.
     const int value = static_cast<int>(std::clamp(*number, double{std::numeric_limits<int>::min()},
                                                   double{std::numeric_limits<int>::max()}));

@@ -7,6 +7,8 @@
 #include "WindowFixtures.h"
 #include "app/dialogs/BailoutWindow.h"
 #include "core/SoundChannels.h"
+#include "files/ScenarioPlay.h"
+#include "files/StateDump.h"
 
 using namespace loopsim;
 using namespace loopsim::test;
@@ -58,6 +60,45 @@ class SessionTest : public QObject {
                                                "settings at start, for"));
         QVERIFY(lines.contains("# CO2=20"));
         QCOMPARE(lines.mid(lines.size() - 2), (QStringList{"2.5 exit", "# The session ended."}));
+    }
+
+    // Stored texts a user edited and a typed answer holding line breaks: the log notes the
+    // numbers the session started from and one line per action, and replays to the state
+    // the session ended in.
+    void hostileTextsKeepTheLogOneLineAnActionAndReplayAsRun() {
+        WindowSession s;
+        {
+            QSettings settings = programSettings();
+            settings.setValue("Settings/CO2", "14\n0 tap Command1");
+            settings.setValue("Settings/LeftTimer", " 75\t");
+            settings.setValue("Settings/LeftBattery", "5.9\r\n# [Settings]");
+            settings.setValue("Settings/RightBattery", "1e400");
+        }
+        QVERIFY(s.start());
+        s.at(1000);
+        QTest::mouseDClick(s.element("Label3"), Qt::LeftButton);
+        s.at(1500);
+        QVERIFY(!s.session.driver()->apply(Action{Verb::Answer, {}, "32\r\n"}));
+        QCOMPARE(s.state().OxygenAnalysis, 32);
+        s.at(2000);
+        s.click("Command1");
+        QVERIFY(s.finished.wait(5000));
+
+        const QStringList lines = s.logLines();
+        for (const char* noted :
+             {"# CO2=14", "# LeftTimer=75", "# LeftBattery=6.2", "# RightBattery=6.2"})
+            QVERIFY2(lines.contains(noted), noted);
+        QVERIFY(s.actions().contains("1.5 answer 32  "));
+        QCOMPARE(s.actions().last(), QStringLiteral("2 exit"));
+
+        const std::string log = readFile(kSessionLogFileName).toStdString();
+        const MemorySettingsStore noted = settingsNotedInLog(log);
+        Simulation replay(&noted);
+        const Scenario scenario = parseScenario(log, &replay.input());
+        QVERIFY(!scenario.error);
+        QCOMPARE(scenario.lines.size(), std::size_t(s.actions().size()));
+        QVERIFY(!playScenario(replay, scenario, std::nullopt, [] {}));
+        QCOMPARE(stateDumpJson(replay, {}), stateDumpJson(s.simulation(), {}));
     }
 
     // The close box is the Exit button; the bail-out window's exit writes nothing but the

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -146,6 +147,72 @@ TEST_F(ClockFixture, DestroyingTheClockFreesWaitingProcesses) {
     }
     EXPECT_EQ(token.use_count(), 1);
     EXPECT_EQ(*token, 0);
+}
+
+// What fell due earlier runs first, even when it runs late: after a hold, or a tick held
+// back while its timer's process ran. Only at one millisecond do sleepers go before timers,
+// and timers in table order.
+TEST(SimClock, LateSleepersAndTimersRunInTheOrderTheyFellDue) {
+    using Log = std::vector<std::string>;
+    const auto note = [](SimClock& clock, Log& log, const std::string& what) {
+        log.push_back(what + "@" + std::to_string(clock.now()));
+    };
+    const auto sleeper = [note](SimClock& clock, Log& log, Millis sleep) -> Process {
+        co_await clock.sleepFor(sleep);
+        note(clock, log, "sleeper");
+    };
+    const auto holder = [](SimClock& clock, Millis hold) -> Process {
+        co_await clock.holdFor(hold);
+    };
+    const auto tick = [note](SimClock& clock, Log& log, const std::string& name, int interval) {
+        clock.addTimer(name, interval, true).setHandler([&clock, &log, name, note] {
+            note(clock, log, name);
+        });
+    };
+    struct Row {
+        const char* what;
+        std::function<void(SimClock&, Log&)> play;
+        Log expected;
+    };
+    const Row rows[] = {
+        {"a hold from 200 to 2200: the ticks due at 300 and 400 before the sleeper due at 500",
+         [&](SimClock& clock, Log& log) {
+             tick(clock, log, "Tick", 300);
+             tick(clock, log, "Other", 400);
+             sleeper(clock, log, 500);
+             clock.advanceTo(200);
+             holder(clock, 2000);
+             clock.advanceTo(2500);
+         },
+         {"Tick@2200", "Other@2200", "sleeper@2200", "Tick@2500"}},
+        {"a busy controller from 1000 to 4500: its tick due at 2000 before a sleeper due at 4500",
+         [&](SimClock& clock, Log& log) {
+             clock.addTimer("Controller", 1000, true).setProcessHandler([&]() -> Process {
+                 note(clock, log, "Controller");
+                 co_await clock.sleepFor(3500);
+             });
+             clock.advanceTo(2500);
+             sleeper(clock, log, 2000);
+             clock.advanceTo(4500);
+         },
+         {"Controller@1000", "Controller@4500", "sleeper@4500"}},
+        {"due at the same millisecond in a hold: the sleeper, then the timers in table order",
+         [&](SimClock& clock, Log& log) {
+             tick(clock, log, "First", 500);
+             tick(clock, log, "Second", 500);
+             sleeper(clock, log, 500);
+             clock.advanceTo(100);
+             holder(clock, 900);
+             clock.advanceTo(1000);
+         },
+         {"sleeper@1000", "First@1000", "Second@1000"}},
+    };
+    for (const Row& row : rows) {
+        SimClock clock;
+        Log log;
+        row.play(clock, log);
+        EXPECT_EQ(log, row.expected) << row.what;
+    }
 }
 
 }  // namespace

@@ -39,6 +39,9 @@ const std::string kLogActions =
     "14 speed 5\n"
     "20.6 click Image19\n";
 
+// What an editor may have put before the first line.
+const std::string kByteOrderMark = "\xEF\xBB\xBF";
+
 struct LostSessionLogCase {
     const char* name;
     std::string text;
@@ -59,6 +62,8 @@ TEST(LostSession, TellsALostSessionsLogFromAnEndedOne) {
         {"end note cut short is no end note", kLogHead + kLogActions + "# The session end", true},
         {"a torn action after the end note does not count",
          kLogHead + "2 exit\n# The session ended.\n3 cli", false},
+        {"a byte-order mark, settings only", kByteOrderMark + kLogHead, false},
+        {"a byte-order mark, actions", kByteOrderMark + kLogHead + kLogActions, true},
     };
     for (const auto& c : cases)
         EXPECT_EQ(sessionLogIsUnfinished(c.text), c.unfinished) << c.name;
@@ -72,6 +77,7 @@ TEST(LostSession, ReadsTheStartSettingsFromTheHeadComments) {
         (std::map<std::string, std::string>{
             {"CO2", "100"}, {"LeftTimer", "30"}, {"LeftBattery", "5.5"}, {"RightBattery", "6"}}));
     EXPECT_TRUE(settingsNotedInLog("# CO2=100\n1 click Image7\n").values.empty());
+    EXPECT_EQ(settingsNotedInLog(kByteOrderMark + kLogHead).values, settings.values);
 }
 
 struct LostSessionFiles : ::testing::Test {

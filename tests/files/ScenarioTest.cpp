@@ -12,6 +12,7 @@ InputRouter routerWithElements() {
     router.on("Image7");
     router.on("ADVOn").kind = ElementHandlers::Kind::CheckBox;
     router.on("Options.Slider1").kind = ElementHandlers::Kind::Slider;
+    router.acceptWithoutHandlers("Label16");
     return router;
 }
 
@@ -102,6 +103,20 @@ TEST(Scenario, RefusesBadLinesNamingTheLine) {
         {"1 speed 0\n", "speed '0' is not a whole number"},
         {"1 speed 2.5\n", "speed '2.5' is not a whole number"},
         {"1 pause Image7\n", "unexpected 'Image7'"},
+        {"1 check Label16\n", "'Label16' is not a check box"},
+        {"1 set Label16 2\n", "'Label16' is not a slider"},
+        {"604800.001 tap Image7\n",
+         "the time '604800.001' is past 604800 s, the latest a scenario may have"},
+        {"9999999999 tap Image7\n", "the time '9999999999' is past 604800 s"},
+        {"99999999999999999999999999.5 end\n", "the time '99999999999999999999999999.5' is past"},
+        // what the message quotes is escaped: control characters, a second byte-order mark
+        {"1 fl\ry Image7\n", "unknown verb 'fl\\ry'"},
+        {"1 tap Image7 \x01\x1b[31m\n", "unexpected '\\x01\\x1B[31m' at the end"},
+        {"1 tap Ima\xEF\xBB\xBFge7\n", "unknown element 'Ima\\uFEFFge7'"},
+        {"\xEF\xBB\xBF\xEF\xBB\xBF"
+         "1 dump\n",
+         "the time '\\uFEFF1' is not a number"},
+        {"1 answer 2\n1 tap Image7\t\n2 hold Image7 \xFF\n", "the value '\\xFF' is not a number"},
     };
     for (auto [text, message] : rows) {
         const Scenario scenario = parseScenario(text, &router);
@@ -111,6 +126,39 @@ TEST(Scenario, RefusesBadLinesNamingTheLine) {
     }
     EXPECT_EQ(parseScenario("0 tap Image7\n\n# note\n5 tap Nothing\n", &router).error->lineNumber,
               4);
+}
+
+// A message quotes at most sixty characters of a line, whatever its length.
+TEST(Scenario, QuotesAtMostSixtyCharactersOfALongLine) {
+    const InputRouter router = routerWithElements();
+    const std::string longWord(10 << 20, 'A');
+    for (const std::string& line : {"1 tap " + longWord, "1 " + longWord, longWord + " tap Image7",
+                                    "1 tap Image7 " + longWord}) {
+        const Scenario scenario = parseScenario(line + "\n", &router);
+        ASSERT_TRUE(scenario.error);
+        EXPECT_NE(scenario.error->message.find("'" + std::string(60, 'A') + "...'"),
+                  std::string::npos);
+        EXPECT_LT(scenario.error->message.size(), 160u);
+    }
+}
+
+// A byte-order mark before the first line, a line at the latest time a scenario may have,
+// and an element the window shows without handling it are all accepted.
+TEST(Scenario, AcceptsAByteOrderMarkTheLatestTimeAndShownElements) {
+    const InputRouter router = routerWithElements();
+    const Scenario scenario = parseScenario(
+        "\xEF\xBB\xBF# a comment first\n0 click Label16\n0 tap Label16\n604800 end\n", &router);
+    ASSERT_FALSE(scenario.error) << scenario.error->message;
+    ASSERT_EQ(scenario.lines.size(), 3u);
+    EXPECT_EQ(scenario.lines[0].lineNumber, 2);
+    EXPECT_EQ(scenario.lines[1].action.element, "Label16");
+    EXPECT_EQ(scenario.lines[2].time, kLatestScenarioTime);
+    const Scenario first = parseScenario(
+        "\xEF\xBB\xBF"
+        "1.5 tap Image7\r\n",
+        &router);
+    ASSERT_FALSE(first.error) << first.error->message;
+    EXPECT_EQ(first.lines.at(0).time, 1500);
 }
 
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include <algorithm>
 
+#include "files/LoggableAction.h"
+#include "files/Scenario.h"
+
 namespace loopsim {
 namespace {
 
@@ -59,7 +62,7 @@ void RealTimeDriver::resume() {
 }
 
 void RealTimeDriver::setSpeed(int speed) {
-    if (speed < 1 || speed == speed_)
+    if (speed < 1 || speed > kFastestScenarioSpeed || speed == speed_)
         return;
     if (running_)
         simulation_.advanceTo(virtualNow());
@@ -72,12 +75,16 @@ void RealTimeDriver::setSpeed(int speed) {
 }
 
 std::optional<std::string> RealTimeDriver::apply(const Action& action) {
+    // What the session log can hold is what the window applies, so a replay does the same.
+    const auto loggable = loggableAction(action);
+    if (!loggable)
+        return "the action cannot be written to the session log";
     if (running_)
         simulation_.advanceTo(virtualNow());
     const Millis time = simulation_.now();
-    auto refused = simulation_.apply(action);
+    auto refused = simulation_.apply(*loggable);
     if (!refused)
-        log_.record(time, action);
+        log_.record(time, *loggable);
     schedule();
     emit advanced();
     return refused;

@@ -15,6 +15,7 @@
 #include "app/session/SessionLog.h"
 #include "app/window/MainWindow.h"
 #include "app/window/PictureFiles.h"
+#include "core/Format.h"
 #include "core/SettingsStore.h"
 #include "files/RecordingFile.h"
 #include "simulation/Simulation.h"
@@ -71,7 +72,9 @@ void SimulatorSession::act(const Action& action) {
     driver_->apply(action);
 }
 
-// The runner starts from the same stored values when given them as its settings file.
+// The runner starts from the same stored values when given them as its settings file. They
+// are noted as the numbers the simulation starts from, never as the stored text, which a
+// user may have edited into anything (a line break would make it a line of the log).
 void SimulatorSession::noteStoredSettings() {
     services_.log.note("A session of the simulator window. Its stored settings at start, for");
     services_.log.note("loopsim-run --settings FILE.ini:");
@@ -79,7 +82,7 @@ void SimulatorSession::noteStoredSettings() {
     for (const StoredSetting& setting :
          {kScrubberSetting, kLeftTimerSetting, kLeftBatterySetting, kRightBatterySetting}) {
         services_.log.note(std::string(setting.key) + "=" +
-                           settings_->read(setting.key).value_or(setting.defaultText));
+                           formatRoundTrip(readStoredNumber(*settings_, setting)));
     }
 }
 
