@@ -86,6 +86,7 @@ void SessionObserver::secondTaken() {
     sample.rightCells = readings(s.RightHandset);
     sample.leftOn = s.LeftHandset.UnitOn == 1;
     sample.rightOn = s.RightHandset.UnitOn == 1;
+    sample.rightIsMaster = s.RightHandset.IsMaster == 1 && s.LeftHandset.IsMaster != 1;
     sample.setpoint = s.ActiveSetpoint;
     sample.depth = s.Depth;
     sample.counterlungVolume = s.CounterlungVolume;

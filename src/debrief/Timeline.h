@@ -20,6 +20,7 @@ struct SecondSample {
     std::array<double, 3> rightCells{};
     bool leftOn = false;
     bool rightOn = false;
+    bool rightIsMaster = false;  // the right handset leads (the left one is off or slave)
     double setpoint = 0;
     int depth = 0;
     double counterlungVolume = 0;
@@ -54,6 +55,7 @@ struct PreDiveChecks {
     bool diluentOpen = false;
     bool leftOn = false;
     bool rightOn = false;
+    bool rightIsMaster = false;  // the right handset leads (the left one is off or slave)
     bool calibrated = false;
     bool setpointsSeen = false;  // a handset showed its setpoint menus before
 };
