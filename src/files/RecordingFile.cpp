@@ -10,6 +10,7 @@
 
 #include "core/Format.h"
 #include "files/FileText.h"
+#include "files/OutputFile.h"
 
 namespace loopsim {
 namespace {
@@ -192,25 +193,7 @@ std::string recordingFileText(const RecordTable& table, int lastRow, const Calen
 std::optional<std::string> writeRecordingFile(const std::filesystem::path& path,
                                               const RecordTable& table, int lastRow,
                                               const CalendarTime& written) {
-    const std::string text = recordingFileText(table, lastRow, written);
-    std::filesystem::path temporary = path;
-    temporary += ".partial";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out)
-            return "cannot create " + temporary.string();
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        out.flush();
-        if (!out)
-            return "cannot write " + temporary.string();
-    }
-    std::error_code error;
-    std::filesystem::rename(temporary, path, error);
-    if (error) {
-        std::filesystem::remove(temporary, error);
-        return "cannot replace " + path.string();
-    }
-    return std::nullopt;
+    return writeWholeFile(path, recordingFileText(table, lastRow, written));
 }
 
 RecordingReadResult readRecordingText(std::string_view text, RecordTable& table) {

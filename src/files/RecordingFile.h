@@ -28,8 +28,9 @@ CalendarTime localCalendarTime();
 // as that row).
 std::string recordingFileText(const RecordTable& table, int lastRow, const CalendarTime& written);
 
-// Writes the file through a temporary file and a rename, so a crash never leaves half a
-// file. Returns an error message, or nothing on success.
+// Writes the file as an OutputFile (through a temporary file and a rename, links followed),
+// so a crash or a full disk never leaves half a file. Returns an error message, or nothing on
+// success.
 std::optional<std::string> writeRecordingFile(const std::filesystem::path& path,
                                               const RecordTable& table, int lastRow,
                                               const CalendarTime& written);
