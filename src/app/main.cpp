@@ -31,10 +31,14 @@ int renderChart(const QStringList& arguments) {
         std::fputs(kUsage, stderr);
         return 2;
     }
-    if (auto error = loopsim::renderRecordingChart(arguments[2], arguments[3])) {
-        std::fprintf(stderr, "loopsim: %s\n", qPrintable(*error));
+    const loopsim::ChartRenderResult rendered =
+        loopsim::renderRecordingChart(arguments[2], arguments[3]);
+    if (rendered.error) {
+        std::fprintf(stderr, "loopsim: %s\n", qPrintable(*rendered.error));
         return 1;
     }
+    for (const QString& note : rendered.notes)
+        std::fprintf(stderr, "loopsim: %s: %s\n", qPrintable(arguments[2]), qPrintable(note));
     return 0;
 }
 
