@@ -79,8 +79,10 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    // In a folder where nothing can be written there is no lock to take; the session says at
+    // its start that it runs without its log.
     loopsim::SessionFolderLock folderLock;
-    if (!folderLock.take()) {
+    if (folderLock.take() == loopsim::FolderLock::HeldByAnotherSession) {
         messages.showMessage(nullptr, loopsim::sessionFolderTakenMessage());
         return 1;
     }
