@@ -3,10 +3,12 @@
 // --render-chart run as scripts run it.
 #include <QLabel>
 #include <QLineSeries>
+#include <QPen>
 #include <QProcess>
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <QtTest>
+#include <cmath>
 #include <functional>
 #include <memory>
 
@@ -292,6 +294,30 @@ class ResultsTest : public QObject {
         QCOMPARE(placed[0].x(), 1.0);
         QCOMPARE(placed[1].x(), 180.0);
         QCOMPARE(markersToDraw(markers, 10, 12, 100), markers.mid(9, 3));
+
+        QCOMPARE(drawnLength({{0, 0}, {3, 4}, {3, 4}, {6, 0}}, 1, 1), 10.0);
+        QCOMPARE(drawnLength({{0, 0}, {3, 4}}, 2, 0.5), std::hypot(6.0, 2.0));
+        QCOMPARE(drawnLength(few.mid(0, 1), 1, 1), 0.0);
+    }
+
+    // The setpoint is dashed, unless it runs up and down so much that dashing it would take
+    // longer than drawing everything else: then it is solid.
+    void aSetpointRunningUpAndDownIsDrawnSolid() {
+        RecordTable steady, zigzag;
+        for (int second = 1; second <= 18000; ++second) {
+            steady.row(second) = {std::monostate{},          1.0, 1.0, 10.0,
+                                  second < 9000 ? 0.7 : 1.3, 16.0};
+            zigzag.row(second) = {std::monostate{}, 1.0, 1.0, 10.0, second % 2 ? 0.7 : 1.3, 16.0};
+        }
+        RecordingChartView chart;
+        chart.resize(1280, 720);
+        chart.showRecording(steady, 18000, QStringLiteral("steady.csv"));
+        QCOMPARE(chart.setpointSeries()->pen().style(), Qt::DashLine);
+        chart.showRecording(zigzag, 18000, QStringLiteral("zigzag.csv"));
+        QCOMPARE(chart.setpointSeries()->pen().style(), Qt::SolidLine);
+        // Zoomed to ten seconds, the same setpoint is short enough to be dashed.
+        chart.zoomToTimeRange(100, 110);
+        QCOMPARE(chart.setpointSeries()->pen().style(), Qt::DashLine);
     }
 
     // Runaway values are drawn at the end of their axis, which says so; the axes keep their

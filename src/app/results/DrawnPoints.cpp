@@ -74,6 +74,14 @@ QList<QPointF> pointsToDraw(const QList<QPointF>& points, double from, double to
     return drawn;
 }
 
+double drawnLength(const QList<QPointF>& points, double pixelsPerX, double pixelsPerY) {
+    double length = 0;
+    for (qsizetype i = 1; i < points.size(); ++i)
+        length += std::hypot((points[i].x() - points[i - 1].x()) * pixelsPerX,
+                             (points[i].y() - points[i - 1].y()) * pixelsPerY);
+    return length;
+}
+
 QList<QPointF> markersToDraw(const QList<QPointF>& markers, double from, double to, int places) {
     if (!isStretch(from, to))
         return markers;

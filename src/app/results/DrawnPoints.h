@@ -12,6 +12,9 @@ namespace loopsim {
 
 QList<QPointF> pointsToDraw(const QList<QPointF>& points, double from, double to, int columns);
 
+// The length of the line through the points, in pixels at the given pixels per unit.
+double drawnLength(const QList<QPointF>& points, double pixelsPerX, double pixelsPerY);
+
 // The first marker in each of `places` equal parts of the stretch; none outside it.
 QList<QPointF> markersToDraw(const QList<QPointF>& markers, double from, double to, int places);
 

@@ -43,8 +43,12 @@ constexpr double kMarkerHeight = 0.025;
 constexpr int kTimeTicks = 8;
 // Markers closer than this many pixels are drawn as one; hovering it names its second.
 constexpr int kMarkerSpacing = 10;
-// The plot's width before the chart is first laid out.
+// The plot's size before the chart is first laid out.
 constexpr int kUnlaidColumns = 1920;
+constexpr int kUnlaidRows = 1080;
+// Dashes cost time all along a line: a setpoint that runs up and down all the time, longer
+// than this many pixels, is drawn solid.
+constexpr double kLongestDashedLine = 10000;
 const QString kPO2Title = QStringLiteral("PO 2");
 const QString kDepthTitle = QStringLiteral("Depth meters");
 const QString kOffScale = QStringLiteral(" (values off the scale drawn at its end)");
@@ -185,7 +189,15 @@ void RecordingChartView::drawShownStretch() {
     drawnColumns_ = plotColumns();
     realPO2_->replace(pointsToDraw(allRealPO2_, from, to, drawnColumns_));
     handsetPO2_->replace(pointsToDraw(allHandsetPO2_, from, to, drawnColumns_));
-    setpoint_->replace(pointsToDraw(allSetpoint_, from, to, drawnColumns_));
+    const QList<QPointF> setpoint = pointsToDraw(allSetpoint_, from, to, drawnColumns_);
+    const double plotRows =
+        chart()->plotArea().height() >= 1 ? chart()->plotArea().height() : kUnlaidRows;
+    const double length = drawnLength(setpoint, to > from ? drawnColumns_ / (to - from) : 0,
+                                      plotRows / scales_.po2Top);
+    QPen pen = setpoint_->pen();
+    pen.setStyle(length > kLongestDashedLine ? Qt::SolidLine : Qt::DashLine);
+    setpoint_->setPen(pen);
+    setpoint_->replace(setpoint);
     depth_->replace(pointsToDraw(allDepth_, from, to, drawnColumns_));
     events_->replace(markersToDraw(allMarkers_, from, to, drawnColumns_ / kMarkerSpacing));
 }
