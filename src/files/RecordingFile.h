@@ -50,8 +50,9 @@ struct RecordingReadResult {
 inline constexpr std::size_t kLargestRecordingFile = std::size_t{64} << 20;
 
 // Reads data rows into table, one row from each line after the header, overwriting only the
-// rows the file holds; a value a line lacks is left empty. Empty lines hold no row, and the
-// end notice ends the rows. Folders and files that are not regular files are refused.
+// rows the file holds; a value a line lacks is left empty. Empty lines hold no row, the end
+// notice ends the rows, and a byte-order mark before the title is passed over. Folders and
+// files that are not regular files are refused.
 RecordingReadResult readRecordingText(std::string_view text, RecordTable& table);
 RecordingReadResult readRecordingFile(const std::filesystem::path& path, RecordTable& table);
 

@@ -220,7 +220,7 @@ RecordingReadResult readRecordingText(std::string_view text, RecordTable& table)
 
     RecordingReadResult result{true, 0, {}, {}};
     OddLines longLines, shortLines;
-    bool endNoticeSeen = false;
+    bool endReached = false;  // the end notice, or the table's last row with a line after it
     while (!lines.atEnd()) {
         const std::string_view line = lines.next();
         if (isEmptyLine(line))
@@ -228,15 +228,15 @@ RecordingReadResult readRecordingText(std::string_view text, RecordTable& table)
         FieldReader fields(line);
         const Field second = fields.next();  // the second of the run, not kept
         if (second.kind == Field::kText && second.text == kEndNotice) {
-            endNoticeSeen = true;
+            endReached = true;
             break;
         }
         if (result.rows == RecordTable::kLastRow) {
             result.notes.push_back(
                 "the file holds more than the " + std::to_string(RecordTable::kLastRow) +
                 " rows a recording has: line " + std::to_string(lines.lineNumber()) +
-                " and those after it " + "were not read");
-            endNoticeSeen = true;  // said already: the rest is not looked at
+                " and those after it were not read");
+            endReached = true;
             break;
         }
         RecordRow row;
@@ -261,7 +261,7 @@ RecordingReadResult readRecordingText(std::string_view text, RecordTable& table)
     if (shortLines.count > 0)
         result.notes.push_back(
             shortLines.describe("fewer", "the values such a line lacks are left empty"));
-    if (!endNoticeSeen)
+    if (!endReached)
         result.notes.push_back(std::string("the file ends without its last line \"") + kEndNotice +
                                "\": it may have been cut short");
     return result;
