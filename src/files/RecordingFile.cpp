@@ -1,6 +1,7 @@
 #include "files/RecordingFile.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <ctime>
 
