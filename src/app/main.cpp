@@ -31,10 +31,14 @@ int renderChart(const QStringList& arguments) {
         std::fputs(kUsage, stderr);
         return 2;
     }
-    if (auto error = loopsim::renderRecordingChart(arguments[2], arguments[3])) {
-        std::fprintf(stderr, "loopsim: %s\n", qPrintable(*error));
+    const loopsim::ChartRenderResult rendered =
+        loopsim::renderRecordingChart(arguments[2], arguments[3]);
+    if (rendered.error) {
+        std::fprintf(stderr, "loopsim: %s\n", qPrintable(*rendered.error));
         return 1;
     }
+    for (const QString& note : rendered.notes)
+        std::fprintf(stderr, "loopsim: %s: %s\n", qPrintable(arguments[2]), qPrintable(note));
     return 0;
 }
 
@@ -75,8 +79,10 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    // In a folder where nothing can be written there is no lock to take; the session says at
+    // its start that it runs without its log.
     loopsim::SessionFolderLock folderLock;
-    if (!folderLock.take()) {
+    if (folderLock.take() == loopsim::FolderLock::HeldByAnotherSession) {
         messages.showMessage(nullptr, loopsim::sessionFolderTakenMessage());
         return 1;
     }

@@ -1,16 +1,18 @@
 #include "headless/Runner.h"
 
 #include <algorithm>
-#include <fstream>
 
 #include "core/Format.h"
 #include "core/MessageExcerpt.h"
 #include "files/FileText.h"
+#include "files/OutputFile.h"
 #include "files/RecordingFile.h"
 #include "files/Scenario.h"
 #include "files/ScenarioPlay.h"
+#include "files/SettingsFile.h"
 #include "files/StateDump.h"
-#include "headless/IniSettingsStore.h"
+#include "headless/DumpOutput.h"
+#include "headless/RunFiles.h"
 #include "simulation/Simulation.h"
 
 namespace loopsim {
@@ -20,10 +22,56 @@ constexpr const char* kUsage =
     "usage: loopsim-run SCENARIO [--out FILE.csv] [--dump FILE.jsonl] [--until SECONDS] "
     "[--settings FILE]\n";
 
-bool writeWholeFile(const std::filesystem::path& path, const std::string& contents) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out << contents;
-    return static_cast<bool>(out);
+// The recording keeps its last row; a run that went on past it says so, as the file cannot.
+void noteUnrecordedEnd(const Simulation& simulation, std::ostream& err) {
+    if (simulation.state().RecordIndex <= RecordTable::kLastRow)
+        return;
+    err << "loopsim-run: the recording stopped at its last row, second " << RecordTable::kLastRow
+        << "; the run went on to " << formatScenarioTime(simulation.now())
+        << " s, and the rest of it is not recorded\n";
+}
+
+// The stored settings the run starts from; false, with the file's reason said, when the file
+// is not this program's settings or cannot be read.
+bool readRunSettings(const std::filesystem::path& path, MemorySettingsStore& settings,
+                     std::ostream& err) {
+    SettingsFileRead read = readSettingsFile(path);
+    if (read.refusal) {
+        err << path.string();
+        if (read.refusal->lineNumber > 0)
+            err << ":" << read.refusal->lineNumber;
+        err << ": " << read.refusal->reason << "\n";
+        return false;
+    }
+    settings.values = std::move(read.values);
+    return true;
+}
+
+// The exit path's files, in this order: settings, recording, dumps. Each is written even when
+// one before it failed; any failure is said and sets the status.
+int writeRunFiles(Simulation& simulation, const RunFiles& files, MemorySettingsStore* settings,
+                  DumpOutput& dumps, std::ostream& err) {
+    int status = kRunPlayed;
+    auto report = [&](const std::optional<std::string>& error) {
+        if (!error)
+            return;
+        err << "loopsim-run: " << *error << "\n";
+        status = kRunWriteFailed;
+    };
+    if (simulation.dialogs().ending() == Ending::WithoutSaving) {
+        report(dumps.error());
+        dumps.abandon();
+        return status;
+    }
+    if (settings) {
+        simulation.saveSettings(*settings);
+        report(writeWholeFile(*files.settings, settingsFileText(settings->values)));
+    }
+    noteUnrecordedEnd(simulation, err);
+    report(writeRecordingFile(files.recording, simulation.recording().table(),
+                              simulation.state().RecordIndex, localCalendarTime()));
+    report(dumps.finish());
+    return status;
 }
 
 }  // namespace
@@ -86,9 +134,14 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
         return kRunRefused;
     }
 
-    std::optional<IniSettingsStore> settings;
-    if (options.settings)
-        settings.emplace(QString::fromStdString(options.settings->string()));
+    const RunFiles files = runFiles(options);
+    if (auto refusal = refusedRunFiles(files)) {
+        err << "loopsim-run: " << *refusal << "\n";
+        return kRunRefused;
+    }
+    std::optional<MemorySettingsStore> settings;
+    if (files.settings && !readRunSettings(*files.settings, settings.emplace(), err))
+        return kRunRefused;
     Simulation simulation(settings ? &*settings : nullptr);
 
     const Scenario scenario = parseScenario(*text, &simulation.input());
@@ -104,37 +157,20 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
                     [](const ScenarioLine& line) { return line.action.verb == Verb::Dump; });
     simulation.sound().setLogging(dumpsAsked);
 
-    std::string dumps;
+    DumpOutput dumps(files.dump, out);
+    if (dumps.error()) {
+        err << "loopsim-run: " << *dumps.error() << "\n";
+        return kRunRefused;
+    }
     const auto refused = playScenario(simulation, scenario, options.until, [&] {
-        dumps += stateDumpJson(simulation, simulation.sound().takeLog());
-        dumps += '\n';
+        dumps.take(stateDumpJson(simulation, simulation.sound().takeLog()));
     });
     if (refused) {
         err << scenarioName << ":" << refused->lineNumber << ": " << refused->message << "\n";
         return kRunRefused;
     }
 
-    if (simulation.dialogs().ending() == Ending::WithoutSaving)
-        return kRunPlayed;
-
-    if (settings) {
-        simulation.saveSettings(*settings);
-        if (!settings->sync())
-            err << "loopsim-run: could not write the settings to " << options.settings->string()
-                << "\n";
-    }
-    const std::filesystem::path recordingPath = options.out.value_or(kRecordingFileName);
-    if (auto error = writeRecordingFile(recordingPath, simulation.recording().table(),
-                                        simulation.state().RecordIndex, localCalendarTime()))
-        err << "loopsim-run: " << *error << "\n";
-
-    if (options.dump) {
-        if (!writeWholeFile(*options.dump, dumps))
-            err << "loopsim-run: cannot write " << options.dump->string() << "\n";
-    } else {
-        out << dumps;
-    }
-    return kRunPlayed;
+    return writeRunFiles(simulation, files, settings ? &*settings : nullptr, dumps, err);
 }
 
 }  // namespace loopsim

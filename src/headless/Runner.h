@@ -20,7 +20,10 @@ struct RunOptions {
     std::optional<std::filesystem::path> settings;
 };
 
+// The exit statuses: played and every file written; played, but a file could not be written
+// (each one that could was); refused before anything was written.
 inline constexpr int kRunPlayed = 0;
+inline constexpr int kRunWriteFailed = 1;
 inline constexpr int kRunRefused = 2;
 
 // Parses the command line; on a bad one prints why and the usage to err.

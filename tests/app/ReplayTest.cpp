@@ -45,7 +45,7 @@ QByteArray runnerRecording(QMap<QString, QString>* settings = nullptr) {
 int runLostSessionChild(const QString& settingsFolder) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsFolder);
     SessionFolderLock folderLock;
-    if (!folderLock.take())
+    if (folderLock.take() != FolderLock::Taken)
         return 3;
     FakeAudioOutputs outputs(false);
     CollectedMessages messages;
@@ -165,13 +165,13 @@ class ReplayTest : public QObject {
         QVERIFY(child.waitForStarted());
         QTRY_VERIFY_WITH_TIMEOUT(readFile(kSessionLogFileName).count('\n') > 160, 30'000);
         // While it runs, no second session may take the folder.
-        QVERIFY(!SessionFolderLock().take());
+        QCOMPARE(SessionFolderLock().take(), FolderLock::HeldByAnotherSession);
         child.kill();
         QVERIFY(child.waitForFinished());
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
         // Its lock is left behind, naming a process that is gone: the next start takes it.
         QVERIFY(QFile::exists(QStringLiteral("TarvenLoopsimData.scenario.lock")));
-        QVERIFY(SessionFolderLock().take());
+        QCOMPARE(SessionFolderLock().take(), FolderLock::Taken);
         QVERIFY(!QFile::exists(kRecordingFileName));
         QVERIFY(isLostSessionLog(kSessionLogFileName));
         QMap<QString, QString> runnerSettings;

@@ -1,15 +1,22 @@
 // The results viewer against recording files in a temporary current folder, what its chart
-// takes from a recording table, and loopsim --render-chart run as scripts run it.
+// takes from a recording table, its scales and the points it draws, and loopsim
+// --render-chart run as scripts run it.
+#include <QLabel>
 #include <QLineSeries>
+#include <QPen>
 #include <QProcess>
 #include <QScatterSeries>
 #include <QValueAxis>
 #include <QtTest>
+#include <cmath>
+#include <functional>
 #include <memory>
 
 #include "WindowFixtures.h"
 #include "app/results/ChartData.h"
 #include "app/results/ChartRender.h"
+#include "app/results/ChartScale.h"
+#include "app/results/DrawnPoints.h"
 #include "app/results/RecordingChartView.h"
 #include "app/results/ResultsViewer.h"
 
@@ -33,6 +40,28 @@ QList<QPointF> points(const QList<double>& values) {
 
 QList<QByteArray> linesAfterTheFirst(const QByteArray& fileText) {
     return fileText.split('\n').mid(1);
+}
+
+// Seconds 1 to n, each with the value the function gives it.
+QList<QPointF> series(int n, const std::function<double(int)>& value) {
+    QList<QPointF> result;
+    for (int second = 1; second <= n; ++second)
+        result.append({double(second), value(second)});
+    return result;
+}
+
+double lowest(const QList<QPointF>& points) {
+    double low = points.first().y();
+    for (const QPointF& point : points)
+        low = std::min(low, point.y());
+    return low;
+}
+
+double highest(const QList<QPointF>& points) {
+    double high = points.first().y();
+    for (const QPointF& point : points)
+        high = std::max(high, point.y());
+    return high;
 }
 
 }  // namespace
@@ -111,6 +140,8 @@ class ResultsTest : public QObject {
         ResultsViewer viewer(files, messages);
         viewer.show();
         QCOMPARE(viewer.rowCount(), 0);
+        QCOMPARE(viewer.statusLine()->text(),
+                 QStringLiteral("No recording TarvenLoopsimData.csv in this folder."));
         QCOMPARE(viewer.chart()->realPO2Series()->count(), 0);
         for (const char* button : {"Command3", "Command2", "SaveChartImage"})
             viewer.findChild<QPushButton*>(button)->click();
@@ -132,20 +163,28 @@ class ResultsTest : public QObject {
                 messages.texts[1].contains("missing.csv"));
     }
 
-    // A full-length recording is drawn whole; zoomed to a time range and then by dragging
-    // across the chart, it comes back whole on both axes.
+    // A full-length recording is drawn whole, with no more points than the plot has room
+    // for; zoomed to a time range, every second of it is drawn, and then by dragging across
+    // the chart; it comes back whole on both axes.
     void drawsAFullLengthRecordingAndZooms() {
         QVERIFY(writeFile(kRecordingFileName, recordingFile(steadyLines(18001))));
         ResultsViewer viewer(files, messages);
         viewer.show();
         QCOMPARE(viewer.rowCount(), 18000);
         RecordingChartView* chart = viewer.chart();
+        const int columns = int(chart->chart()->plotArea().width());
+        QVERIFY(columns > 100);
         for (QLineSeries* series : {chart->realPO2Series(), chart->handsetPO2Series(),
-                                    chart->setpointSeries(), chart->depthSeries()})
-            QCOMPARE(series->count(), 18000);
+                                    chart->setpointSeries(), chart->depthSeries()}) {
+            QVERIFY(series->count() <= 4 * columns);
+            QCOMPARE(series->at(0).x(), 1.0);
+            QCOMPARE(series->points().last().x(), 18000.0);
+        }
         chart->zoomToTimeRange(2000, 1000);
         QCOMPARE(chart->timeAxis()->min(), 1000.0);
         QCOMPARE(chart->timeAxis()->max(), 2000.0);
+        // Every second shown, and one on each side to carry the line to the edges.
+        QCOMPARE(chart->realPO2Series()->points(), series(2001, [](int) { return 0.5; }).mid(998));
         const QRectF plot = chart->chart()->plotArea();
         chart->chart()->zoomIn(
             QRectF(plot.left() + plot.width() / 4, plot.top(), plot.width() / 4, plot.height()));
@@ -153,6 +192,219 @@ class ResultsTest : public QObject {
         QCOMPARE(chart->timeAxis()->min(), 0.0);
         QCOMPARE(chart->timeAxis()->max(), 18000.0);
         QCOMPARE(chart->po2Axis()->min(), 0.0);
+        QVERIFY(chart->realPO2Series()->count() <= 4 * columns);
+    }
+
+    // The scales for the highest PO2 and the deepest depth of a recording: PO2 in steps of
+    // 0.2 up to ten intervals, then 0.5, then 1, never above 6 bar; depth in the same number
+    // of round steps with room below the deepest point, never much past 100 m. Whatever the
+    // values, the grid keeps 5 to 10 intervals.
+    void theScalesStayWithinAFewTicks() {
+        const struct {
+            const char* what;
+            double highestPO2, deepest;
+            VerticalScales scales;
+        } cases[] = {
+            {"nothing recorded", 0, 0, {5, 1.0, 10}},
+            {"at the surface", 0.5, 5, {5, 1.0, 10}},
+            {"a short dive", 1.3, 21, {7, 1.4, 35}},
+            {"a value on a grid line", 1.8, 40, {10, 2.0, 50}},
+            {"past ten steps of 0.2", 2.0, 0, {5, 2.5, 10}},
+            {"the five-hour dive", 3.99, 30, {8, 4.0, 40}},
+            {"pure oxygen at 40 m", 5.0, 40, {6, 6.0, 60}},
+            {"a PO2 of 1000", 1000, 40, {6, 6.0, 60}},
+            {"readings of 3.4e12", 3.4e12, 3.4e12, {6, 6.0, 120}},
+            {"the largest numbers", 1.7e308, 1.7e308, {6, 6.0, 120}},
+            {"infinite", qInf(), qInf(), {5, 1.0, 10}},
+            {"not numbers", qQNaN(), qQNaN(), {5, 1.0, 10}},
+            {"negative", -2, -10, {5, 1.0, 10}},
+            {"tiny", 1e-300, 1e-300, {5, 1.0, 10}},
+        };
+        for (const auto& c : cases) {
+            const VerticalScales scales = verticalScales(c.highestPO2, c.deepest);
+            QVERIFY2(scales.intervals == c.scales.intervals &&
+                         qFuzzyCompare(scales.po2Top, c.scales.po2Top) &&
+                         qFuzzyCompare(scales.depthBottom, c.scales.depthBottom),
+                     qPrintable(QStringLiteral("%1: %2 intervals, PO2 to %3, depth to %4")
+                                    .arg(c.what)
+                                    .arg(scales.intervals)
+                                    .arg(scales.po2Top)
+                                    .arg(scales.depthBottom)));
+        }
+        QCOMPARE(verticalScales(0, 0), VerticalScales{});
+        for (double value = 1e-12; value < 1e308; value *= 1.7) {
+            for (double sign : {1.0, -1.0}) {
+                const VerticalScales scales = verticalScales(sign * value, sign * value);
+                QVERIFY(scales.intervals >= 5 && scales.intervals <= kMostChartIntervals);
+                QVERIFY(scales.po2Top <= 6 && scales.po2Top > std::min(sign * value, 5.0));
+                QVERIFY(scales.depthBottom <= 250 &&
+                        scales.depthBottom >= std::min(sign * value, 100.0) * 1.05);
+            }
+        }
+    }
+
+    // Round tick steps of 1, 2 or 5 times a power of ten, also for spans that are no span.
+    void tickStepsAreRound() {
+        const struct {
+            double span;
+            int ticks;
+            double step;
+        } cases[] = {
+            {10, 5, 2},        {18000, 8, 5000},  {1000, 8, 200},    {1, 8, 0.2},
+            {0, 8, 0.2},       {-5, 8, 0.2},      {qQNaN(), 8, 0.2}, {qInf(), 8, 0.2},
+            {1e308, 1, 1e300}, {1e-300, 1, 1e-9}, {7, 0, 10},
+        };
+        for (const auto& c : cases)
+            QVERIFY2(qFuzzyCompare(niceStep(c.span, c.ticks), c.step),
+                     qPrintable(QStringLiteral("%1 over %2: %3")
+                                    .arg(c.span)
+                                    .arg(c.ticks)
+                                    .arg(niceStep(c.span, c.ticks))));
+    }
+
+    // Thinned for the plot's pixel columns, a line keeps in each column its first, lowest,
+    // highest and last point, and one point beyond each end of the time shown; what fits is
+    // drawn whole. Markers keep the first in each place.
+    void thePointsDrawnFitThePlot() {
+        const QList<QPointF> few = points({0.2, 0.4, 0.3});
+        QCOMPARE(pointsToDraw(few, 0, 3, 100), few);
+        QCOMPARE(pointsToDraw(few, 1.5, 2.5, 100), few);
+        QCOMPARE(pointsToDraw(few, qQNaN(), 3, 100), few);
+
+        const QList<QPointF> zigzag = series(18000, [](int second) { return second % 7 * 0.5; });
+        const QList<QPointF> drawn = pointsToDraw(zigzag, 0, 18000, 100);
+        QVERIFY(drawn.size() <= 4 * 100);
+        QCOMPARE(drawn.first(), QPointF(1, 0.5));
+        QCOMPARE(drawn.last(), zigzag.last());
+        QCOMPARE(lowest(drawn), 0.0);
+        QCOMPARE(highest(drawn), 3.0);
+        for (int i = 1; i < drawn.size(); ++i)
+            QVERIFY(drawn[i].x() > drawn[i - 1].x());
+        // Each column of 180 seconds holds a whole zigzag: its lowest and highest are drawn.
+        const QList<QPointF> column = pointsToDraw(zigzag, 0, 18000, 100).mid(0, 4);
+        QCOMPARE(lowest(column), 0.0);
+        QCOMPARE(highest(column), 3.0);
+
+        const QList<QPointF> stretch = pointsToDraw(zigzag, 1000, 1100, 100);
+        QCOMPARE(stretch, zigzag.mid(998, 103));
+
+        const QList<QPointF> markers = series(18000, [](int) { return 0.025; });
+        const QList<QPointF> placed = markersToDraw(markers, 0, 18000, 100);
+        QCOMPARE(placed.size(), 100);
+        QCOMPARE(placed[0].x(), 1.0);
+        QCOMPARE(placed[1].x(), 180.0);
+        QCOMPARE(markersToDraw(markers, 10, 12, 100), markers.mid(9, 3));
+
+        QCOMPARE(drawnLength({{0, 0}, {3, 4}, {3, 4}, {6, 0}}, 1, 1), 10.0);
+        QCOMPARE(drawnLength({{0, 0}, {3, 4}}, 2, 0.5), std::hypot(6.0, 2.0));
+        QCOMPARE(drawnLength(few.mid(0, 1), 1, 1), 0.0);
+    }
+
+    // The setpoint is dashed, unless it runs up and down so much that dashing it would take
+    // longer than drawing everything else: then it is solid.
+    void aSetpointRunningUpAndDownIsDrawnSolid() {
+        RecordTable steady, zigzag;
+        for (int second = 1; second <= 18000; ++second) {
+            steady.row(second) = {std::monostate{},          1.0, 1.0, 10.0,
+                                  second < 9000 ? 0.7 : 1.3, 16.0};
+            zigzag.row(second) = {std::monostate{}, 1.0, 1.0, 10.0, second % 2 ? 0.7 : 1.3, 16.0};
+        }
+        RecordingChartView chart;
+        chart.resize(1280, 720);
+        chart.showRecording(steady, 18000, QStringLiteral("steady.csv"));
+        QCOMPARE(chart.setpointSeries()->pen().style(), Qt::DashLine);
+        chart.showRecording(zigzag, 18000, QStringLiteral("zigzag.csv"));
+        QCOMPARE(chart.setpointSeries()->pen().style(), Qt::SolidLine);
+        // Zoomed to ten seconds, the same setpoint is short enough to be dashed.
+        chart.zoomToTimeRange(100, 110);
+        QCOMPARE(chart.setpointSeries()->pen().style(), Qt::DashLine);
+    }
+
+    // Runaway values are drawn at the end of their axis, which says so; the axes keep their
+    // few ticks and the pointer still shows the values as recorded. A warning given every
+    // second is one marker, where it begins.
+    void runawayValuesAreDrawnAtTheEndOfTheirAxis() {
+        RecordTable table;
+        for (int second = 1; second <= 600; ++second)
+            table.row(second) = {
+                second > 300 ? RecordValue{std::string("Warning: High O2")} : RecordValue{},
+                second > 300 ? 3.4e12 : 1.2,
+                -1.0,
+                second > 500 ? 1e300 : 20.0,
+                1.3,
+                16.0};
+        RecordingChartView chart;
+        chart.resize(1280, 720);
+        chart.showRecording(table, 600, QStringLiteral("runaway.csv"));
+        QCOMPARE(chart.po2Axis()->max(), 6.0);
+        QCOMPARE(chart.po2Axis()->tickCount(), 7);
+        QCOMPARE(chart.depthAxis()->min(), -120.0);
+        QCOMPARE(chart.depthAxis()->tickCount(), 7);
+        QCOMPARE(chart.po2Axis()->titleText(),
+                 QStringLiteral("PO 2 (values off the scale drawn at its end)"));
+        QCOMPARE(chart.depthAxis()->titleText(),
+                 QStringLiteral("Depth meters (values off the scale drawn at its end)"));
+        QCOMPARE(highest(chart.realPO2Series()->points()), 6.0);
+        QCOMPARE(lowest(chart.handsetPO2Series()->points()), 0.0);
+        QCOMPARE(lowest(chart.depthSeries()->points()), -120.0);
+        QCOMPARE(chart.eventSeries()->points(), (QList<QPointF>{{301, 6.0 * 0.025}}));
+        QVERIFY(secondSummary(table, 301).contains("Real PO2 3400000000000 "));
+        QVERIFY(chart.drawsAnyValue());
+
+        // A handset PO2 below zero is off the scale too.
+        chart.showRecording(table, 300, QStringLiteral("below-zero.csv"));
+        QCOMPARE(chart.po2Axis()->max(), 1.4);
+        QCOMPARE(chart.po2Axis()->titleText(),
+                 QStringLiteral("PO 2 (values off the scale drawn at its end)"));
+        QCOMPARE(chart.depthAxis()->titleText(), QStringLiteral("Depth meters"));
+        RecordTable sane;
+        sane.row(1) = {std::monostate{}, 1.2, 1.2, 20.0, 1.3, 16.0};
+        chart.showRecording(sane, 1, QStringLiteral("sane.csv"));
+        QCOMPARE(chart.po2Axis()->titleText(), QStringLiteral("PO 2"));
+        const RecordTable empty;
+        chart.showRecording(empty, 5, QStringLiteral("empty-rows.csv"));
+        QVERIFY(!chart.drawsAnyValue());
+    }
+
+    // The status line names the file and its length and says what was odd about its lines.
+    // A file that is no recording is said in a message, also when the viewer opens on it; a
+    // file of long and short rows is read one row a line, and saved that way.
+    void theStatusLineSaysWhatWasRead() {
+        QVERIFY(writeFile(kRecordingFileName, "just,some,numbers\r\n1,2,3\r\n"));
+        ResultsViewer viewer(files, messages);
+        viewer.show();
+        const QString refused = QStringLiteral(
+            "Cannot load TarvenLoopsimData.csv: not a recording file: the first line has no "
+            "title, date and time");
+        QCOMPARE(messages.texts, QStringList{refused});
+        QCOMPARE(viewer.statusLine()->text(), refused);
+        QCOMPARE(viewer.rowCount(), 0);
+
+        QList<QByteArray> lines = steadyLines(4);
+        lines[1] += QByteArray(",7").repeated(993);
+        lines[2] = "3,1.5";
+        QVERIFY(writeFile("odd.csv", recordingFile(lines)));
+        QVERIFY(writeFile("garbage.csv", recordingFile({"x", "\x01\x02", "y,z"})));
+        files.answers = {"odd.csv", "saved.csv", "garbage.csv"};
+        viewer.findChild<QPushButton*>("Command3")->click();
+        QCOMPARE(viewer.rowCount(), 4);
+        QCOMPARE(viewer.statusLine()->text(),
+                 QStringLiteral("odd.csv: 4 rows (0:00:04).  Line 6 has 1000 fields instead of 7: "
+                                "only the first 7 fields of such a line were read.  Line 7 has 2 "
+                                "fields instead of 7: the values such a line lacks are left "
+                                "empty."));
+        QCOMPARE(viewer.chart()->realPO2Series()->points(), points({0.5, 0.5, 1.5, 0.5}));
+        viewer.findChild<QPushButton*>("Command2")->click();
+        QCOMPARE(linesAfterTheFirst(readFile("saved.csv")),
+                 linesAfterTheFirst(recordingFile({"1,0.5,0.49,5,0.7,16,", "2,0.5,0.49,5,0.7,16,",
+                                                   "3,1.5,,,,,", "4,0.5,0.49,5,0.7,16,"})));
+
+        viewer.findChild<QPushButton*>("Command3")->click();
+        QCOMPARE(viewer.statusLine()->text(),
+                 QStringLiteral("garbage.csv: 3 rows (0:00:03).  Line 5 has 1 field instead of 7, "
+                                "and 2 more lines have fewer than 7: the values such a line lacks "
+                                "are left empty.  None of its rows holds a value to draw."));
+        QCOMPARE(messages.texts.size(), 1);
     }
 
     // Hovering a second shows its message and values, a missing handset value as a dash.
@@ -174,13 +426,20 @@ class ResultsTest : public QObject {
         lines[9] += "\"ADV Manually operated\"";
         QVERIFY(writeFile("run.csv", recordingFile(lines)));
         QVERIFY(writeFile("notes.csv", "just,some,numbers\r\n1,2,3\r\n"));
+        QVERIFY(writeFile("short.csv", recordingFile({"1,0.5", "2,0.5,0.5,3,1.3,16,"})));
+        QVERIFY(QDir().mkdir("a-folder.csv"));
         const struct {
             QStringList arguments;
             int exitCode;
             const char* error;
         } runs[] = {
             {{"run.csv", "run.png"}, 0, ""},
+            {{"short.csv", "short.png"},
+             0,
+             "loopsim: short.csv: Line 5 has 2 fields instead of 7: the values such a line lacks "
+             "are left empty.\n"},
             {{"notes.csv", "notes.png"}, 1, "not a recording file"},
+            {{"a-folder.csv", "folder.png"}, 1, "loopsim: a-folder.csv is a folder\n"},
             {{"only-one.csv"}, 2, "usage: loopsim"},
         };
         for (const auto& run : runs) {
@@ -191,7 +450,7 @@ class ResultsTest : public QObject {
             QCOMPARE(process.exitCode(), run.exitCode);
             QVERIFY(process.readAllStandardError().contains(run.error));
         }
-        QVERIFY(!QFile::exists("notes.png"));
+        QVERIFY(!QFile::exists("notes.png") && !QFile::exists("folder.png"));
         const QImage png(QStringLiteral("run.png"));
         QCOMPARE(png.size(), kRenderedChartSize);
         bool blue = false;

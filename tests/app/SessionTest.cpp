@@ -1,17 +1,64 @@
 // A session of the simulator window from start-up to its end: the warning refused, the
 // stored settings restored and written back, the exit path's order, the other endings; the
 // real-time driver's wake-ups, speeds and pauses; the sound output's file lookup and the
-// machine without audio outputs.
+// machine without audio outputs; a session log that cannot be written.
+#include <linux/capability.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
 #include <QtTest>
 
 #include "WindowFixtures.h"
 #include "app/dialogs/BailoutWindow.h"
+#include "app/session/SessionFolderLock.h"
 #include "core/SoundChannels.h"
 #include "files/ScenarioPlay.h"
 #include "files/StateDump.h"
 
 using namespace loopsim;
 using namespace loopsim::test;
+
+namespace {
+
+// A folder nothing can be written into while this lives, also for a test run as root: the
+// test's thread sets aside, for that time, the capability that lets root write anywhere.
+class ReadOnlyFolder {
+  public:
+    explicit ReadOnlyFolder(const QString& path)
+        : path_(path), permissions_(QFile::permissions(path)) {
+        QFile::setPermissions(path_, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup |
+                                         QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+        if (geteuid() == 0 && syscall(SYS_capget, &header_, capabilities_) == 0) {
+            __user_cap_data_struct lowered[2] = {capabilities_[0], capabilities_[1]};
+            lowered[0].effective &= ~((1u << CAP_DAC_OVERRIDE) | (1u << CAP_FOWNER));
+            lowered_ = syscall(SYS_capset, &header_, lowered) == 0;
+        }
+        QFile probe(path_ + QStringLiteral("/probe"));
+        holds_ = !probe.open(QIODevice::WriteOnly);
+        if (!holds_)
+            probe.remove();
+    }
+    ~ReadOnlyFolder() {
+        if (lowered_)
+            syscall(SYS_capset, &header_, capabilities_);
+        QFile::setPermissions(path_, permissions_);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+    // False where the folder could still be written (a file system without permissions).
+    bool holds() const { return holds_; }
+
+  private:
+    QString path_;
+    QFile::Permissions permissions_;
+    __user_cap_header_struct header_{_LINUX_CAPABILITY_VERSION_3, 0};
+    __user_cap_data_struct capabilities_[2] = {};
+    bool lowered_ = false;
+    bool holds_ = false;
+};
+
+}  // namespace
 
 class SessionTest : public QObject {
     Q_OBJECT
@@ -174,6 +221,48 @@ class SessionTest : public QObject {
         QCOMPARE(s.actions(),
                  (QStringList{"0.6 speed 10", "10.8 speed 1", "10.9 pause", "10.9 speed 2",
                               "10.9 resume", "11.9 tap Image7", "11.9 pause"}));
+    }
+
+    // A session log that cannot be written is told at the start, saying why, and the session
+    // runs on: a folder in the log's place, or a folder where nothing can be written, which
+    // holds no lock either and is not taken for one another session holds.
+    void aSessionLogThatCannotBeWrittenIsToldAtStart() {
+        for (const bool readOnly : {false, true}) {
+            WindowSession s(true);
+            const QString folder = QDir::currentPath();
+            std::optional<ReadOnlyFolder> locked;
+            if (readOnly) {
+                locked.emplace(folder);
+                if (!locked->holds())
+                    QSKIP("this file system lets the test write into a read-only folder");
+            } else {
+                QVERIFY(QDir().mkdir(kSessionLogFileName));
+            }
+            QCOMPARE(SessionFolderLock().take(),
+                     readOnly ? FolderLock::NotWritable : FolderLock::Taken);
+            QVERIFY(s.start());
+            QVERIFY(s.window().isVisible());
+            const QString why = readOnly
+                                    ? QStringLiteral(
+                                          "the folder %1 is read-only, so Exit cannot save the "
+                                          "recording file TarvenLoopsimData.csv there either")
+                                          .arg(folder)
+                                    : QStringLiteral("a folder of that name is in its place");
+            QCOMPARE(
+                s.messages.texts,
+                QStringList{QStringLiteral("The session log TarvenLoopsimData.scenario cannot be "
+                                           "written: %1.\n\nThe simulator runs all the same, but "
+                                           "without crash protection: if it stops without Exit, "
+                                           "nothing can rebuild this session's recording.")
+                                .arg(why)});
+            s.at(1500);
+            s.click("Command1");
+            QVERIFY(s.finished.wait(5000));
+            QCOMPARE(s.atViewer.size(), 1);
+            QCOMPARE(QFile::exists(kRecordingFileName), !readOnly);
+            QCOMPARE(QFileInfo(kSessionLogFileName).isDir(), !readOnly);
+            QCOMPARE(s.messages.texts.size(), 1);
+        }
     }
 
     // Sound files are found whatever their letter case; a file that is not there leaves its

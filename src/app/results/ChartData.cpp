@@ -1,6 +1,7 @@
 #include "app/results/ChartData.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 #include "core/Format.h"
@@ -11,7 +12,7 @@ namespace {
 std::optional<double> numberIn(const RecordRow& row, RecordColumn column) {
     const RecordValue& value = row[static_cast<std::size_t>(column)];
     if (auto number = std::get_if<double>(&value))
-        return *number;
+        return std::isfinite(*number) ? std::optional(*number) : std::nullopt;
     if (auto text = std::get_if<std::string>(&value))
         return parseNumber(*text);
     return std::nullopt;
@@ -36,6 +37,7 @@ ChartSeriesData chartSeriesData(const RecordTable& table, int rows) {
     for (auto* series : {&data.realPO2, &data.handsetPO2, &data.setpoint, &data.depth})
         series->reserve(rows);
 
+    QString lastMessage;
     for (int second = 1; second <= rows; ++second) {
         const RecordRow& row = table.row(second);
         const double x = second;
@@ -55,8 +57,10 @@ ChartSeriesData chartSeriesData(const RecordTable& table, int rows) {
             data.depth.append({x, 0 - *value});
             data.deepest = std::max(data.deepest, *value);
         }
-        if (QString message = messageIn(row); !message.isEmpty())
+        QString message = messageIn(row);
+        if (!message.isEmpty() && message != lastMessage)
             data.events.append({second, message});
+        lastMessage = std::move(message);
     }
     return data;
 }

@@ -1,6 +1,8 @@
 // The chart's content taken from a recording table: one point per recorded second on each
-// series, the depth turned downward as negative metres, and the seconds that carry a status
-// message. A value the file left empty (the handset PO2 before the first vote) is not drawn.
+// series, the depth turned downward as negative metres, and the seconds where a status
+// message begins (a warning given every second for an hour is one event, at its start). A value the
+// file left empty (the handset PO2 before the first vote), or one that is not a finite number, is
+// not drawn.
 #pragma once
 
 #include <QList>

@@ -6,17 +6,18 @@
 #include <memory>
 
 #include "app/results/RecordingChartView.h"
+#include "app/results/RecordingStatus.h"
 #include "files/RecordingFile.h"
 
 namespace loopsim {
 
-std::optional<QString> renderRecordingChart(const QString& recordingPath, const QString& imagePath,
-                                            QSize size) {
+ChartRenderResult renderRecordingChart(const QString& recordingPath, const QString& imagePath,
+                                       QSize size) {
     auto table = std::make_unique<RecordTable>();
     RecordingReadResult read =
         readRecordingFile(std::filesystem::path(recordingPath.toStdU16String()), *table);
     if (!read.ok)
-        return QString::fromStdString(read.error);
+        return {QString::fromStdString(read.error), {}};
 
     RecordingChartView view;
     view.resize(size);
@@ -26,8 +27,8 @@ std::optional<QString> renderRecordingChart(const QString& recordingPath, const 
     view.show();
     QCoreApplication::sendPostedEvents();
     if (!view.image().save(imagePath, "PNG"))
-        return QStringLiteral("cannot write %1").arg(imagePath);
-    return std::nullopt;
+        return {QStringLiteral("cannot write %1").arg(imagePath), {}};
+    return {std::nullopt, recordingNotes(read, view.drawsAnyValue())};
 }
 
 }  // namespace loopsim

@@ -1,17 +1,23 @@
 // Draws a recording file's chart into a PNG without showing a window, for scripts and for
-// machines without a display.
+// machines without a display, and says what was odd about the recording, as the results
+// viewer's status line does.
 #pragma once
 
 #include <QSize>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace loopsim {
 
 inline constexpr QSize kRenderedChartSize{1280, 720};
 
-// Returns why it failed, or nothing when the image was written.
-std::optional<QString> renderRecordingChart(const QString& recordingPath, const QString& imagePath,
-                                            QSize size = kRenderedChartSize);
+struct ChartRenderResult {
+    std::optional<QString> error;  // why no image was written
+    QStringList notes;             // what was odd about the recording drawn
+};
+
+ChartRenderResult renderRecordingChart(const QString& recordingPath, const QString& imagePath,
+                                       QSize size = kRenderedChartSize);
 
 }  // namespace loopsim

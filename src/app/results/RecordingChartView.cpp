@@ -13,6 +13,8 @@
 #include <cmath>
 
 #include "app/results/ChartData.h"
+#include "app/results/ChartScale.h"
+#include "app/results/DrawnPoints.h"
 
 namespace loopsim {
 namespace {
@@ -36,20 +38,25 @@ QValueAxis* addAxis(QChart* chart, const QString& title, const char* format,
     return axis;
 }
 
-// A tick step of 1, 2 or 5 times a power of ten giving about `ticks` ticks over span.
-double niceStep(double span, int ticks) {
-    const double raw = std::max(span, 1e-9) / ticks;
-    const double power = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double factor : {1.0, 2.0, 5.0}) {
-        if (raw <= factor * power)
-            return factor * power;
-    }
-    return 10 * power;
-}
-
-constexpr double kPO2Step = 0.2;
 // Event markers sit just above the time axis, so they are not cut in half by it.
 constexpr double kMarkerHeight = 0.025;
+constexpr int kTimeTicks = 8;
+// Markers closer than this many pixels are drawn as one; hovering it names its second.
+constexpr int kMarkerSpacing = 10;
+// The plot's size before the chart is first laid out.
+constexpr int kUnlaidColumns = 1920;
+constexpr int kUnlaidRows = 1080;
+// Dashes cost time all along a line: a setpoint that runs up and down all the time, longer
+// than this many pixels, is drawn solid.
+constexpr double kLongestDashedLine = 10000;
+const QString kPO2Title = QStringLiteral("PO 2");
+const QString kDepthTitle = QStringLiteral("Depth meters");
+const QString kOffScale = QStringLiteral(" (values off the scale drawn at its end)");
+
+// Never a tick step below a second: the recording has one row a second.
+double timeStep(double span) {
+    return std::max(1.0, niceStep(span, kTimeTicks));
+}
 
 }  // namespace
 
@@ -82,14 +89,20 @@ RecordingChartView::RecordingChartView(QWidget* parent) : QChartView(parent) {
         marker->setVisible(false);
 
     time_ = addAxis(chart, QStringLiteral("time (s)"), "%.0f", Qt::AlignBottom);
-    po2_ = addAxis(chart, QStringLiteral("PO 2"), "%.1f", Qt::AlignLeft);
-    depthAxis_ = addAxis(chart, QStringLiteral("Depth meters"), "%.0f", Qt::AlignRight);
+    po2_ = addAxis(chart, kPO2Title, "%.1f", Qt::AlignLeft);
+    depthAxis_ = addAxis(chart, kDepthTitle, "%.0f", Qt::AlignRight);
     depthAxis_->setGridLineVisible(false);
     // Ticks at round seconds, also after the user drags a stretch of time to zoom.
     time_->setTickType(QValueAxis::TicksDynamic);
     time_->setTickAnchor(0);
-    connect(time_, &QValueAxis::rangeChanged, this,
-            [this](qreal from, qreal to) { time_->setTickInterval(niceStep(to - from, 8)); });
+    connect(time_, &QValueAxis::rangeChanged, this, [this](qreal from, qreal to) {
+        time_->setTickInterval(timeStep(to - from));
+        drawShownStretch();
+    });
+    connect(chart, &QChart::plotAreaChanged, this, [this] {
+        if (plotColumns() != drawnColumns_)
+            drawShownStretch();
+    });
     for (QXYSeries* series :
          {static_cast<QXYSeries*>(realPO2_), static_cast<QXYSeries*>(handsetPO2_),
           static_cast<QXYSeries*>(setpoint_), static_cast<QXYSeries*>(events_)}) {
@@ -105,7 +118,6 @@ RecordingChartView::RecordingChartView(QWidget* parent) : QChartView(parent) {
           static_cast<QXYSeries*>(events_)})
         connect(series, &QXYSeries::hovered, this, &RecordingChartView::showSummary);
 
-    chooseVerticalRanges(0, 0);
     showFullRanges();
 }
 
@@ -113,29 +125,27 @@ void RecordingChartView::showRecording(const RecordTable& table, int rows, const
     ChartSeriesData data = chartSeriesData(table, rows);
     table_ = &table;
     rows_ = std::clamp(rows, 0, RecordTable::kLastRow);
-    chooseVerticalRanges(data.highestPO2, data.deepest);
+    scales_ = verticalScales(data.highestPO2, data.deepest);
 
-    realPO2_->replace(data.realPO2);
-    handsetPO2_->replace(data.handsetPO2);
-    setpoint_->replace(data.setpoint);
-    depth_->replace(data.depth);
-    QList<QPointF> markers;
-    markers.reserve(data.events.size());
+    bool po2OffScale = false;
+    for (QList<QPointF>* series : {&data.realPO2, &data.handsetPO2, &data.setpoint})
+        po2OffScale |= clampValues(*series, 0, scales_.po2Top);
+    const bool depthOffScale = clampValues(data.depth, -scales_.depthBottom, 0);
+    po2_->setTitleText(po2OffScale ? kPO2Title + kOffScale : kPO2Title);
+    depthAxis_->setTitleText(depthOffScale ? kDepthTitle + kOffScale : kDepthTitle);
+
+    allRealPO2_ = std::move(data.realPO2);
+    allHandsetPO2_ = std::move(data.handsetPO2);
+    allSetpoint_ = std::move(data.setpoint);
+    allDepth_ = std::move(data.depth);
+    allMarkers_.clear();
+    allMarkers_.reserve(data.events.size());
     for (const ChartEvent& event : data.events)
-        markers.append({static_cast<double>(event.second), po2Top_ * kMarkerHeight});
-    events_->replace(markers);
+        allMarkers_.append({static_cast<double>(event.second), scales_.po2Top * kMarkerHeight});
 
     chart()->setTitle(title);
     resetZoom();
-}
-
-void RecordingChartView::chooseVerticalRanges(double highestPO2, double deepest) {
-    // PO2 in steps of 0.2 up to at least 1.0, with room above the highest value; depth in
-    // the same number of steps, so both axes share one grid.
-    intervals_ = std::max(5, static_cast<int>(std::floor(highestPO2 / kPO2Step)) + 1);
-    po2Top_ = intervals_ * kPO2Step;
-    const double depthStep = niceStep(std::max(deepest, 8.0) * 1.05, intervals_);
-    depthBottom_ = intervals_ * depthStep;
+    drawShownStretch();  // also when the time range stayed the same
 }
 
 void RecordingChartView::zoomToTimeRange(double from, double to) {
@@ -153,6 +163,11 @@ void RecordingChartView::resetZoom() {
     showFullRanges();
 }
 
+bool RecordingChartView::drawsAnyValue() const {
+    return !allRealPO2_.isEmpty() || !allHandsetPO2_.isEmpty() || !allSetpoint_.isEmpty() ||
+           !allDepth_.isEmpty();
+}
+
 QImage RecordingChartView::image() {
     QImage image(size(), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);
@@ -164,18 +179,42 @@ QImage RecordingChartView::image() {
 void RecordingChartView::showTimeRange(double from, double to) {
     // The step first: the axis builds its ticks as soon as the range changes, and an old
     // step of one second over five hours would make 18000 of them.
-    time_->setTickInterval(niceStep(to - from, 8));
+    time_->setTickInterval(timeStep(to - from));
     time_->setRange(from, to);
+}
+
+void RecordingChartView::drawShownStretch() {
+    const double from = time_->min();
+    const double to = time_->max();
+    drawnColumns_ = plotColumns();
+    realPO2_->replace(pointsToDraw(allRealPO2_, from, to, drawnColumns_));
+    handsetPO2_->replace(pointsToDraw(allHandsetPO2_, from, to, drawnColumns_));
+    const QList<QPointF> setpoint = pointsToDraw(allSetpoint_, from, to, drawnColumns_);
+    const double plotRows =
+        chart()->plotArea().height() >= 1 ? chart()->plotArea().height() : kUnlaidRows;
+    const double length = drawnLength(setpoint, to > from ? drawnColumns_ / (to - from) : 0,
+                                      plotRows / scales_.po2Top);
+    QPen pen = setpoint_->pen();
+    pen.setStyle(length > kLongestDashedLine ? Qt::SolidLine : Qt::DashLine);
+    setpoint_->setPen(pen);
+    setpoint_->replace(setpoint);
+    depth_->replace(pointsToDraw(allDepth_, from, to, drawnColumns_));
+    events_->replace(markersToDraw(allMarkers_, from, to, drawnColumns_ / kMarkerSpacing));
+}
+
+int RecordingChartView::plotColumns() const {
+    const int columns = static_cast<int>(std::min(chart()->plotArea().width(), 1e5));
+    return columns > 0 ? columns : kUnlaidColumns;
 }
 
 void RecordingChartView::showFullRanges() {
     showTimeRange(0, std::max(rows_, 1));
-    po2_->setRange(0, po2Top_);
+    po2_->setRange(0, scales_.po2Top);
     po2_->setTickType(QValueAxis::TicksFixed);
-    po2_->setTickCount(intervals_ + 1);
-    depthAxis_->setRange(-depthBottom_, 0);
+    po2_->setTickCount(scales_.intervals + 1);
+    depthAxis_->setRange(-scales_.depthBottom, 0);
     depthAxis_->setTickType(QValueAxis::TicksFixed);
-    depthAxis_->setTickCount(intervals_ + 1);
+    depthAxis_->setTickCount(scales_.intervals + 1);
 }
 
 void RecordingChartView::showSummary(const QPointF& point, bool hovering) {

@@ -1,13 +1,19 @@
 // The chart of a recorded run: real PO2, handset PO2 and setpoint against the left axis,
 // depth drawn downward against the right one, and the status messages as markers along the
 // time axis. Dragging across the chart zooms to that stretch of time; hovering a marker or a
-// line shows that second's message and values.
+// line shows that second's message and values. The vertical scales stay within a few ticks
+// whatever the values; a value past an axis's end is drawn at that end, and the axis's title
+// says so. The series hold what the plot can show of the stretch of time on show (at most a
+// few points for each pixel column), taken again from the whole recording at every zoom.
 #pragma once
 
 #include <QChartView>
 #include <QImage>
+#include <QList>
+#include <QPointF>
 #include <QString>
 
+#include "app/results/ChartScale.h"
 #include "core/Recording.h"
 
 class QLineSeries;
@@ -29,6 +35,9 @@ class RecordingChartView : public QChartView {
     void zoomToTimeRange(double from, double to);
     void resetZoom();
 
+    // True when the recording shown has a value on any series.
+    bool drawsAnyValue() const;
+
     // The chart as drawn now, at the view's size.
     QImage image();
 
@@ -42,8 +51,9 @@ class RecordingChartView : public QChartView {
     QValueAxis* depthAxis() const { return depthAxis_; }
 
   private:
-    void chooseVerticalRanges(double highestPO2, double deepest);
     void showTimeRange(double from, double to);
+    void drawShownStretch();
+    int plotColumns() const;
     void showFullRanges();
     void showSummary(const QPointF& point, bool hovering);
 
@@ -58,9 +68,10 @@ class RecordingChartView : public QChartView {
 
     const RecordTable* table_ = nullptr;
     int rows_ = 0;
-    int intervals_ = 5;
-    double po2Top_ = 1.0;
-    double depthBottom_ = 10;
+    VerticalScales scales_;
+    // Every point of the recording, as drawn (values off the scale at its ends).
+    QList<QPointF> allRealPO2_, allHandsetPO2_, allSetpoint_, allDepth_, allMarkers_;
+    int drawnColumns_ = 0;
 };
 
 }  // namespace loopsim

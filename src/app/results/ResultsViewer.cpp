@@ -2,11 +2,13 @@
 
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 
 #include "app/dialogs/FileChooser.h"
 #include "app/dialogs/UserMessages.h"
 #include "app/results/RecordingChartView.h"
+#include "app/results/RecordingStatus.h"
 #include "app/results/ViewerLayout.h"
 #include "files/RecordingFile.h"
 
@@ -21,6 +23,10 @@ QPushButton* addButton(QWidget* parent, const char* name, const QString& text) {
 
 std::filesystem::path toPath(const QString& name) {
     return std::filesystem::path(name.toStdU16String());
+}
+
+QString cannotLoad(const QString& path, const QString& why) {
+    return QStringLiteral("Cannot load %1: %2").arg(path, why);
 }
 
 }  // namespace
@@ -38,6 +44,8 @@ ResultsViewer::ResultsViewer(FileChooser& files, UserMessages& messages, QWidget
     chartImageButton_ = addButton(this, "SaveChartImage", QStringLiteral("Save chart as image"));
     resetZoomButton_ = addButton(this, "ResetZoom", QStringLiteral("&Reset zoom"));
     resetZoomButton_->setToolTip(QStringLiteral("Drag across the chart to zoom to a time range"));
+    statusLine_ = new QLabel(this);
+    statusLine_->setObjectName(QStringLiteral("StatusLine"));
 
     connect(saveButton_, &QPushButton::clicked, this, &ResultsViewer::saveData);
     connect(loadButton_, &QPushButton::clicked, this, &ResultsViewer::loadData);
@@ -62,7 +70,14 @@ void ResultsViewer::open() {
     emit stopSoundChannel(1);
     fileName_ = QString::fromLatin1(kRecordingFileName);
     // A missing recording leaves the chart empty; the window stays usable.
-    drawGraph();
+    if (!QFileInfo::exists(fileName_)) {
+        statusLine_->setText(noRecordingStatus(fileName_));
+        return;
+    }
+    if (auto error = drawGraph()) {
+        statusLine_->setText(cannotLoad(fileName_, *error));
+        messages_.showMessage(this, cannotLoad(fileName_, *error));
+    }
 }
 
 void ResultsViewer::showEvent(QShowEvent* event) {
@@ -81,7 +96,11 @@ std::optional<QString> ResultsViewer::drawGraph() {
     if (!read.ok)
         return QString::fromStdString(read.error);
     rowCount_ = read.rows;
-    chart_->showRecording(data_, rowCount_, QFileInfo(fileName_).fileName());
+    const QString shownName = QFileInfo(fileName_).fileName();
+    chart_->showRecording(data_, rowCount_, shownName);
+    const QStringList notes = recordingNotes(read, chart_->drawsAnyValue());
+    statusLine_->setText(recordingStatus(shownName, rowCount_, notes));
+    statusLine_->setToolTip(notes.join(QLatin1Char('\n')));
     return std::nullopt;
 }
 
@@ -92,7 +111,7 @@ void ResultsViewer::loadData() {
         return;
     fileName_ = *path;
     if (auto error = drawGraph())
-        messages_.showMessage(this, QStringLiteral("Cannot load %1: %2").arg(*path, *error));
+        messages_.showMessage(this, cannotLoad(*path, *error));
 }
 
 void ResultsViewer::saveData() {
@@ -132,6 +151,7 @@ void ResultsViewer::placeParts() {
         button->setGeometry(layoutToPixels(rect, dpiX, dpiY));
         button->setVisible(rect.right() + kViewerMargin < g.exitButton.left());
     }
+    statusLine_->setGeometry(layoutToPixels(g.statusLine, dpiX, dpiY));
 }
 
 void showResultsUntilExit(FileChooser& files, UserMessages& messages,

@@ -1,7 +1,9 @@
 // The results viewer: draws a recording file as a chart and saves the loaded data under
 // another name. It keeps its own table of the file's rows; a shorter file overwrites only its
 // own rows, and the row count of the last load decides what is drawn and what Save writes.
-// The program's exit shows it after writing the recording file; Exit ends the program.
+// The program's exit shows it after writing the recording file; Exit ends the program. The
+// status line under the buttons says what the chart shows: the file, its length, and what was
+// odd about its lines. A file that is not a recording is reported in a message.
 #pragma once
 
 #include <QDialog>
@@ -12,6 +14,7 @@
 #include "core/Recording.h"
 
 class QGroupBox;
+class QLabel;
 class QPushButton;
 
 namespace loopsim {
@@ -37,6 +40,7 @@ class ResultsViewer : public QDialog {
     int rowCount() const { return rowCount_; }
     const QString& fileName() const { return fileName_; }
     RecordingChartView* chart() const { return chart_; }
+    QLabel* statusLine() const { return statusLine_; }
 
   signals:
     // The window's sound output stops this channel (the gas hiss 5, the general sounds 1).
@@ -71,6 +75,7 @@ class ResultsViewer : public QDialog {
     QPushButton* exitButton_;
     QPushButton* chartImageButton_;
     QPushButton* resetZoomButton_;
+    QLabel* statusLine_;
 };
 
 // Shows the viewer over the recording file of the current folder until its Exit; the sound

@@ -22,6 +22,8 @@ ViewerGeometry viewerGeometry(QSize inner, QSize button) {
     g.loadButton = QRect(bw + 2 * kViewerMargin, buttonTop, bw, bh);
     g.chartImageButton = g.loadButton.translated(bw + kViewerMargin, 0);
     g.resetZoomButton = g.chartImageButton.translated(bw + kViewerMargin, 0);
+    g.statusLine = QRect(kViewerMargin, buttonTop + bh + kViewerMargin, g.frame.width(),
+                         kViewerBottomReserve - 2 * kViewerMargin);
 
     g.chart = QRect(g.frame.left() + 2 * kViewerMargin, g.frame.top() + 2 * kViewerMargin,
                     g.frame.width() - 4 * kViewerMargin, g.frame.height() - 4 * kViewerMargin);

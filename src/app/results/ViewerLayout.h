@@ -1,7 +1,8 @@
 // Where the results viewer's parts sit for a given inner window size. Positions are in
 // layout units of 1/1440 inch, turned into pixels by the screen's dots per inch, so the
 // window looks the same on any screen. The buttons sit in one row under the frame; the
-// frame's right edge lines up with the Exit button's.
+// frame's right edge lines up with the Exit button's. The status line takes the room below
+// the buttons, as wide as the frame.
 #pragma once
 
 #include <QRect>
@@ -22,6 +23,7 @@ struct ViewerGeometry {
     QRect exitButton;
     QRect chartImageButton;  // the extra buttons follow Load, each 60 units further on
     QRect resetZoomButton;
+    QRect statusLine;
 };
 
 ViewerGeometry viewerGeometry(QSize inner, QSize button = kViewerButtonSize);

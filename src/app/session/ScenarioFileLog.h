@@ -25,8 +25,9 @@ class ScenarioFileLog : public SessionLog {
     void finish() override;
 
     const std::filesystem::path& path() const { return path_; }
-    // Why the file could not be written, once it could not; the session runs on regardless.
-    const std::optional<std::string>& error() const { return error_; }
+    // Why the file could not be written, in words for the user (a folder in its place, a
+    // read-only folder), once it could not; the session runs on regardless.
+    std::optional<std::string> error() const override { return error_; }
 
   private:
     bool ensureOpen();

@@ -7,14 +7,25 @@ namespace loopsim {
 SessionFolderLock::SessionFolderLock()
     : lock_(QString::fromLatin1(kSessionLogFileName) + QStringLiteral(".lock")) {}
 
-bool SessionFolderLock::take() {
-    return lock_.tryLock(0);
+FolderLock SessionFolderLock::take() {
+    if (lock_.tryLock(0))
+        return FolderLock::Taken;
+    return lock_.error() == QLockFile::LockFailedError ? FolderLock::HeldByAnotherSession
+                                                       : FolderLock::NotWritable;
 }
 
 QString sessionFolderTakenMessage() {
     return QStringLiteral(
         "Another session of the simulator is running in this folder. Close it first: both "
         "would write the same session log and recording file.");
+}
+
+QString sessionLogFailureMessage(const QString& why) {
+    return QStringLiteral(
+               "The session log %1 cannot be written: %2.\n\nThe simulator runs all the same, "
+               "but without crash protection: if it stops without Exit, nothing can rebuild "
+               "this session's recording.")
+        .arg(QString::fromLatin1(kSessionLogFileName), why);
 }
 
 }  // namespace loopsim

@@ -3,6 +3,7 @@
 // speed) go here as well. This is the one place the window logs through.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,9 @@ class SessionLog {
     virtual void record(Millis time, const Action& action) = 0;
     // The session has ended, by its exit path or without saving: nothing more comes.
     virtual void finish() {}
+    // Why the log could not be written, once it could not: the session then runs without
+    // the log that would rebuild its recording after a crash.
+    virtual std::optional<std::string> error() const { return std::nullopt; }
 };
 
 class NullSessionLog : public SessionLog {

@@ -12,6 +12,7 @@
 #include "app/session/QtSettingsStore.h"
 #include "app/session/QtSoundBackend.h"
 #include "app/session/RealTimeDriver.h"
+#include "app/session/SessionFolderLock.h"
 #include "app/session/SessionLog.h"
 #include "app/window/MainWindow.h"
 #include "app/window/PictureFiles.h"
@@ -60,6 +61,9 @@ bool SimulatorSession::start() {
             Qt::QueuedConnection);
     noteStoredSettings();
     window_->show();
+    if (auto why = services_.log.error())
+        services_.messages.showMessage(window_.get(),
+                                       sessionLogFailureMessage(QString::fromStdString(*why)));
     driver_->start();
     return true;
 }

@@ -1,7 +1,9 @@
 // One run of the simulator from start-up to exit. start() is the load step in its order:
 // the main window with its status bar, the simulation (screen texts, stored settings,
 // start values), the start-up warning, and then the main window shown with the clock
-// running. Refusing the warning ends the session with nothing saved or written.
+// running; a session log that cannot be written is told before the clock starts, and the
+// session runs without it. Refusing the warning ends the session with nothing saved or
+// written.
 //
 // The exit path (Exit or the close box): the settings are written, the recording file goes
 // into the current folder, the main window hides and the results viewer is shown; then

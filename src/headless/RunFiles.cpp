@@ -1,0 +1,39 @@
+#include "headless/RunFiles.h"
+
+#include <utility>
+#include <vector>
+
+#include "files/OutputFile.h"
+#include "files/RecordingFile.h"
+
+namespace loopsim {
+
+RunFiles runFiles(const RunOptions& options) {
+    return {options.scenario, options.settings, options.out.value_or(kRecordingFileName),
+            options.dump};
+}
+
+std::optional<std::string> refusedRunFiles(const RunFiles& files) {
+    using Named = std::pair<std::string, std::filesystem::path>;
+    std::vector<Named> written;
+    if (files.settings)
+        written.emplace_back("--settings", *files.settings);
+    written.emplace_back("--out", files.recording);
+    if (files.dump)
+        written.emplace_back("--dump", *files.dump);
+
+    for (const auto& [option, path] : written)
+        if (auto kind = notAFileToWrite(path))
+            return option + " " + path.string() + " is " + *kind + ", not a file to write";
+
+    std::vector<Named> named{{"the scenario", files.scenario}};
+    named.insert(named.end(), written.begin(), written.end());
+    for (std::size_t i = 0; i < named.size(); ++i)
+        for (std::size_t j = i + 1; j < named.size(); ++j)
+            if (sameFile(named[i].second, named[j].second))
+                return named[j].first + " " + named[j].second.string() +
+                       " names the same file as " + named[i].first + " " + named[i].second.string();
+    return std::nullopt;
+}
+
+}  // namespace loopsim

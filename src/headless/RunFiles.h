@@ -1,0 +1,26 @@
+// The files a run reads and writes, looked at before it starts: a run told to write where it
+// cannot (a folder, a device, a pipe, one file named twice) is refused before anything
+// changes, rather than failing at the end or replacing what is there.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+#include "headless/Runner.h"
+
+namespace loopsim {
+
+struct RunFiles {
+    std::filesystem::path scenario;
+    std::optional<std::filesystem::path> settings;
+    std::filesystem::path recording;  // --out, or the recording file's own name
+    std::optional<std::filesystem::path> dump;
+};
+
+RunFiles runFiles(const RunOptions& options);
+
+// Why the run may not use these files, naming the file and its option; nothing when it may.
+std::optional<std::string> refusedRunFiles(const RunFiles& files);
+
+}  // namespace loopsim
