@@ -225,43 +225,56 @@ class SessionTest : public QObject {
 
     // A session log that cannot be written is told at the start, saying why, and the session
     // runs on: a folder in the log's place, or a folder where nothing can be written, which
-    // holds no lock either and is not taken for one another session holds.
-    void aSessionLogThatCannotBeWrittenIsToldAtStart() {
-        for (const bool readOnly : {false, true}) {
+    // holds no lock either and is not taken for one another session holds. A recording that
+    // cannot be written is told at Exit, with the log that can give it again if there is one.
+    void filesThatCannotBeWrittenAreTold() {
+        enum Fault { LogFolderInPlace, ReadOnly, RecordingFolderInPlace };
+        for (const Fault fault : {LogFolderInPlace, ReadOnly, RecordingFolderInPlace}) {
             WindowSession s(true);
             const QString folder = QDir::currentPath();
             std::optional<ReadOnlyFolder> locked;
-            if (readOnly) {
+            if (fault == ReadOnly) {
                 locked.emplace(folder);
                 if (!locked->holds())
                     QSKIP("this file system lets the test write into a read-only folder");
             } else {
-                QVERIFY(QDir().mkdir(kSessionLogFileName));
+                QVERIFY(QDir().mkdir(fault == LogFolderInPlace ? kSessionLogFileName
+                                                               : kRecordingFileName));
             }
             QCOMPARE(SessionFolderLock().take(),
-                     readOnly ? FolderLock::NotWritable : FolderLock::Taken);
+                     fault == ReadOnly ? FolderLock::NotWritable : FolderLock::Taken);
             QVERIFY(s.start());
             QVERIFY(s.window().isVisible());
-            const QString why = readOnly
-                                    ? QStringLiteral(
-                                          "the folder %1 is read-only, so Exit cannot save the "
-                                          "recording file TarvenLoopsimData.csv there either")
-                                          .arg(folder)
-                                    : QStringLiteral("a folder of that name is in its place");
-            QCOMPARE(
-                s.messages.texts,
-                QStringList{QStringLiteral("The session log TarvenLoopsimData.scenario cannot be "
-                                           "written: %1.\n\nThe simulator runs all the same, but "
-                                           "without crash protection: if it stops without Exit, "
-                                           "nothing can rebuild this session's recording.")
-                                .arg(why)});
+            QStringList expected;
+            if (fault != RecordingFolderInPlace)
+                expected << sessionLogFailureMessage(
+                    fault == ReadOnly
+                        ? QStringLiteral("the folder %1 is read-only, so Exit cannot save the "
+                                         "recording file TarvenLoopsimData.csv there either")
+                              .arg(folder)
+                        : QStringLiteral("a folder of that name is in its place"));
+            QCOMPARE(s.messages.texts, expected);
+            QVERIFY(sessionLogFailureMessage("why").startsWith(
+                "The session log TarvenLoopsimData.scenario cannot be written: why.\n\nThe "
+                "simulator runs all the same, but without crash protection"));
             s.at(1500);
             s.click("Command1");
             QVERIFY(s.finished.wait(5000));
             QCOMPARE(s.atViewer.size(), 1);
-            QCOMPARE(QFile::exists(kRecordingFileName), !readOnly);
-            QCOMPARE(QFileInfo(kSessionLogFileName).isDir(), !readOnly);
-            QCOMPARE(s.messages.texts.size(), 1);
+            QCOMPARE(QFileInfo(kRecordingFileName).isFile(), fault == LogFolderInPlace);
+            QCOMPARE(QFileInfo(kSessionLogFileName).isDir(), fault == LogFolderInPlace);
+            if (fault == ReadOnly)
+                expected << QStringLiteral(
+                    "Exit could not save the session's recording: cannot "
+                    "write TarvenLoopsimData.csv: Permission denied.");
+            if (fault == RecordingFolderInPlace)
+                expected << QStringLiteral(
+                    "Exit could not save the session's recording: cannot write "
+                    "TarvenLoopsimData.csv: Is a directory.\n\nNothing of the session is lost: its "
+                    "log "
+                    "TarvenLoopsimData.scenario holds every action, and played with loopsim-run "
+                    "it gives the recording file again.");
+            QCOMPARE(s.messages.texts, expected);
         }
     }
 

@@ -28,4 +28,14 @@ QString sessionLogFailureMessage(const QString& why) {
         .arg(QString::fromLatin1(kSessionLogFileName), why);
 }
 
+QString recordingFailureMessage(const QString& why, bool logKept) {
+    QString text = QStringLiteral("Exit could not save the session's recording: %1.").arg(why);
+    if (logKept)
+        text += QStringLiteral(
+                    "\n\nNothing of the session is lost: its log %1 holds every action, and "
+                    "played with loopsim-run it gives the recording file again.")
+                    .arg(QString::fromLatin1(kSessionLogFileName));
+    return text;
+}
+
 }  // namespace loopsim

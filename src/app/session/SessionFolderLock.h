@@ -32,5 +32,8 @@ QString sessionFolderTakenMessage();
 
 // What the user is told at the session's start when its log cannot be written, and why.
 QString sessionLogFailureMessage(const QString& why);
+// What Exit says when it could not write the recording file; the log, when it was kept,
+// can give it again.
+QString recordingFailureMessage(const QString& why, bool logKept);
 
 }  // namespace loopsim

@@ -96,11 +96,15 @@ void SimulatorSession::end(Ending ending) {
     if (ending == Ending::ExitPath) {
         simulation_->saveSettings(*settings_);
         settings_->sync();
-        if (auto error = writeRecordingFile(kRecordingFileName, simulation_->recording().table(),
-                                            simulation_->state().RecordIndex, localCalendarTime()))
-            qWarning("loopsim: %s", error->c_str());
+        const auto error =
+            writeRecordingFile(kRecordingFileName, simulation_->recording().table(),
+                               simulation_->state().RecordIndex, localCalendarTime());
         services_.log.finish();
         window_->hide();
+        if (error)
+            services_.messages.showMessage(
+                nullptr, recordingFailureMessage(QString::fromStdString(*error),
+                                                 !services_.log.error().has_value()));
         showResultsViewer();
     } else {
         services_.log.finish();
