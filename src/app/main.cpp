@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string_view>
 
+#include "app/ProgramEnd.h"
 #include "app/dialogs/FileChooser.h"
 #include "app/dialogs/UserMessages.h"
 #include "app/results/ChartRender.h"
@@ -57,9 +58,7 @@ void offerLostRecording(loopsim::FileChooser& files, loopsim::UserMessages& mess
     settings.sync();
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int runProgram(int argc, char** argv) {
     const bool renderOnly = argc > 1 && std::string_view(argv[1]) == "--render-chart";
     if (renderOnly && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -102,4 +101,10 @@ int main(int argc, char** argv) {
     if (!session.start())
         return 0;
     return QApplication::exec();
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    loopsim::endProgram(runProgram(argc, argv));
 }

@@ -11,6 +11,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "TestMain.h"
 #include "WindowFixtures.h"
 #include "app/dialogs/BailoutWindow.h"
 #include "app/dialogs/BugReport.h"
@@ -246,5 +247,5 @@ class MainWindowTest : public QObject {
     std::unique_ptr<WindowSession> s;
 };
 
-QTEST_MAIN(MainWindowTest)
+LOOPSIM_TEST_MAIN(MainWindowTest)
 #include "MainWindowTest.moc"

@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "WindowFixtures.h"
+#include "app/ProgramEnd.h"
 #include "app/dialogs/BailoutWindow.h"
 #include "app/dialogs/OptionsWindow.h"
 #include "app/session/LostSessionOffer.h"
@@ -222,10 +223,16 @@ class ReplayTest : public QObject {
 
 // With --lost-session-child SETTINGS-FOLDER, the program is the session the test kills.
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    if (argc == 3 && QByteArray(argv[1]) == "--lost-session-child")
-        return runLostSessionChild(QString::fromLocal8Bit(argv[2]));
-    ReplayTest test;
-    return QTest::qExec(&test, argc, argv);
+    int status = 0;
+    {
+        QApplication app(argc, argv);
+        if (argc == 3 && QByteArray(argv[1]) == "--lost-session-child") {
+            status = runLostSessionChild(QString::fromLocal8Bit(argv[2]));
+        } else {
+            ReplayTest test;
+            status = QTest::qExec(&test, argc, argv);
+        }
+    }
+    endProgram(status);
 }
 #include "ReplayTest.moc"

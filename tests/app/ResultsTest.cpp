@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 
+#include "TestMain.h"
 #include "WindowFixtures.h"
 #include "app/results/ChartData.h"
 #include "app/results/ChartRender.h"
@@ -466,5 +467,5 @@ class ResultsTest : public QObject {
     CollectedMessages messages;
 };
 
-QTEST_MAIN(ResultsTest)
+LOOPSIM_TEST_MAIN(ResultsTest)
 #include "ResultsTest.moc"

@@ -8,6 +8,7 @@
 
 #include <QtTest>
 
+#include "TestMain.h"
 #include "WindowFixtures.h"
 #include "app/dialogs/BailoutWindow.h"
 #include "app/session/SessionFolderLock.h"
@@ -303,5 +304,5 @@ class SessionTest : public QObject {
     }
 };
 
-QTEST_MAIN(SessionTest)
+LOOPSIM_TEST_MAIN(SessionTest)
 #include "SessionTest.moc"

@@ -13,6 +13,7 @@
 #include <QValueAxis>
 #include <QtTest>
 
+#include "TestMain.h"
 #include "WindowFixtures.h"
 #include "app/dialogs/BailoutWindow.h"
 #include "app/dialogs/OptionsWindow.h"
@@ -149,5 +150,5 @@ class WindowCaptionsTest : public QObject {
     }
 };
 
-QTEST_MAIN(WindowCaptionsTest)
+LOOPSIM_TEST_MAIN(WindowCaptionsTest)
 #include "WindowCaptionsTest.moc"

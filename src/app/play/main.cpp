@@ -15,6 +15,7 @@
 #include <map>
 #include <optional>
 
+#include "app/ProgramEnd.h"
 #include "app/dialogs/StartupWarning.h"
 #include "app/dialogs/UserMessages.h"
 #include "app/session/AppSettings.h"
@@ -94,9 +95,7 @@ bool save(QWidget& window, const QString& file) {
     return true;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int play(int argc, char** argv) {
     QApplication app(argc, argv);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() < 2) {
@@ -208,4 +207,10 @@ int main(int argc, char** argv) {
         }
     }
     return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    loopsim::endProgram(play(argc, argv));
 }
