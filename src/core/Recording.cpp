@@ -10,6 +10,8 @@ namespace loopsim {
 void Recording::recordEvent(std::string_view message) {
     if (RecordTable::holdsRow(state_.RecordIndex))
         table_.row(state_.RecordIndex)[kStatusColumn] = std::string(message);
+    if (observer_)
+        observer_->statusMessage(message);
 }
 
 void Recording::recordingTick() {
@@ -17,9 +19,13 @@ void Recording::recordingTick() {
     // hours), long after the table has stopped storing rows.
     if (state_.RecordIndex < std::numeric_limits<std::int16_t>::max())
         ++state_.RecordIndex;
-    if (!RecordTable::holdsRow(state_.RecordIndex))
-        return;
-    RecordRow& row = table_.row(state_.RecordIndex);
+    if (RecordTable::holdsRow(state_.RecordIndex))
+        takeRow(table_.row(state_.RecordIndex));
+    if (observer_)
+        observer_->secondTaken();
+}
+
+void Recording::takeRow(RecordRow& row) const {
     row[kLoopPO2Column] = state_.LoopPO2;
     // The voted PO2 is kept as its display text; before the first vote there is none.
     if (auto handsetPO2 = parseNumber(state_.HandsetPO2))

@@ -41,9 +41,22 @@ class RecordTable {
     std::vector<RecordRow> rows_;
 };
 
+// Someone who follows the run second by second, as the debrief does: told every status
+// message as it is written (also one a later message of the same second overwrites, and
+// those past the table's last row) and every second once its row is taken.
+class RecordingObserver {
+  public:
+    virtual ~RecordingObserver() = default;
+    virtual void statusMessage(std::string_view message) = 0;
+    virtual void secondTaken() = 0;
+};
+
 class Recording {
   public:
     explicit Recording(SimulationState& state) : state_(state) {}
+
+    // One observer at a time; none by default.
+    void setObserver(RecordingObserver* observer) { observer_ = observer; }
 
     // Puts a status message into the present row; a later one in the same second wins.
     // Outside the table's rows the message is dropped.
@@ -55,8 +68,11 @@ class Recording {
     const RecordTable& table() const { return table_; }
 
   private:
+    void takeRow(RecordRow& row) const;
+
     SimulationState& state_;
     RecordTable table_;
+    RecordingObserver* observer_ = nullptr;
 };
 
 }  // namespace loopsim

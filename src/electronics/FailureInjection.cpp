@@ -43,6 +43,7 @@ void FailureInjection::optionTick() {
 }
 
 void FailureInjection::applyOptions() {
+    options_.noteApplied();
     SimulationState& s = context_.state;
     s.DarkAtDepth = flag(options_.isTicked(elements::kDarkAtDepth));
     applyCellOptions();

@@ -19,7 +19,8 @@ std::optional<ScenarioRefusal> advance(Simulation& simulation, Millis time) {
 
 std::optional<ScenarioRefusal> playScenario(Simulation& simulation, const Scenario& scenario,
                                             std::optional<Millis> until,
-                                            const std::function<void()>& takeDump) {
+                                            const std::function<void()>& takeDump,
+                                            const std::function<void(const Action&)>& played) {
     for (const ScenarioLine& line : scenario.lines) {
         if (until && line.time > *until)
             break;
@@ -32,6 +33,8 @@ std::optional<ScenarioRefusal> playScenario(Simulation& simulation, const Scenar
             simulation.atInputTime(takeDump);
             continue;
         }
+        if (played)
+            played(line.action);
         if (auto refused = simulation.apply(line.action, line.lineNumber))
             return ScenarioRefusal{line.lineNumber, *refused};
         if (line.action.verb == Verb::Exit || line.action.verb == Verb::End)

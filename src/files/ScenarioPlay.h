@@ -20,9 +20,11 @@ struct ScenarioRefusal {
 };
 
 // Nothing when every line was played; else the line that could not be, and why. A dump
-// line calls takeDump at its point in the run.
-std::optional<ScenarioRefusal> playScenario(Simulation& simulation, const Scenario& scenario,
-                                            std::optional<Millis> until,
-                                            const std::function<void()>& takeDump);
+// line calls takeDump at its point in the run; every other line calls played, when one is
+// given, just before it goes to the simulation.
+std::optional<ScenarioRefusal> playScenario(
+    Simulation& simulation, const Scenario& scenario, std::optional<Millis> until,
+    const std::function<void()>& takeDump,
+    const std::function<void(const Action&)>& played = nullptr);
 
 }  // namespace loopsim

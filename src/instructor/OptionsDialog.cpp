@@ -103,6 +103,14 @@ void OptionsDialog::setTicked(int number, bool ticked) {
     context_.view.element(elements::optionBox(number)).setChecked(ticked);
 }
 
+void OptionsDialog::noteApplied() {
+    appliedBoxes_ = 0;
+    for (int number = 1; number <= kBoxCount; ++number) {
+        if (isTicked(number))
+            appliedBoxes_ |= 1u << number;
+    }
+}
+
 int OptionsDialog::delayMinutes() const {
     return slider_.value().value_or(0);
 }

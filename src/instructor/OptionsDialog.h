@@ -10,6 +10,7 @@
 // once and leave the dialog open.
 #pragma once
 
+#include <cstdint>
 #include <span>
 
 #include "core/SimContext.h"
@@ -37,6 +38,11 @@ class OptionsDialog {
     void setTicked(int number, bool ticked);
     int delayMinutes() const;
 
+    // The boxes as they stood when the options were last applied, bit n for box n: the
+    // failures in force, as the debrief follows them.
+    std::uint32_t appliedBoxes() const { return appliedBoxes_; }
+    void noteApplied();
+
     // The main window's "&Options" button.
     void open();
     // Command1: apply the options and hide the dialog.
@@ -55,6 +61,7 @@ class OptionsDialog {
     SimContext& context_;
     ElementView& slider_;
     ElementView& applyButton_;
+    std::uint32_t appliedBoxes_ = 0;
 };
 
 }  // namespace loopsim
