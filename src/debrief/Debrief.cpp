@@ -107,9 +107,9 @@ OxygenDoseFigures doseOf(const std::vector<SecondSample>& seconds) {
     return figures;
 }
 
-// Back in hand: after the loop first left the setpoint's band, the first of
-// kInHandSeconds seconds in a row within it; or the bail-out, whichever came first. A loop
-// that never left the band until then stayed in hand.
+// Back in hand: once the trainee has answered the failure, the first of kInHandSeconds
+// seconds in a row with the loop within the setpoint's band; or the bail-out, whichever comes
+// first. A loop that never left the band until then stayed in hand, answered or not.
 void findRecovery(const Timeline& timeline, FailureOutcome& outcome) {
     std::optional<Millis> bailedOutAt;
     for (const TimelineEvent& event : timeline.events) {
@@ -119,24 +119,25 @@ void findRecovery(const Timeline& timeline, FailureOutcome& outcome) {
             break;
         }
     }
+    auto beforeBailOut = [&](const SecondSample& s) {
+        return s.time >= outcome.inForce && (!bailedOutAt || s.time <= *bailedOutAt);
+    };
     const std::vector<SecondSample>& seconds = timeline.seconds;
-    bool leftTheBand = false;
-    int run = 0;
-    for (std::size_t i = 0; i < seconds.size(); ++i) {
-        const SecondSample& s = seconds[i];
-        if (s.time < outcome.inForce)
-            continue;
-        if (bailedOutAt && s.time > *bailedOutAt)
-            break;
-        if (!leftTheBand) {
-            leftTheBand = s.onLoop && !inHand(s);
-            continue;
-        }
-        run = inHand(s) ? run + 1 : 0;
-        if (run == kInHandSeconds) {
-            outcome.recoveredAt = seconds[i + 1 - kInHandSeconds].time;
-            outcome.recovery = "loop back at the setpoint";
-            return;
+    const bool leftTheBand = std::any_of(
+        seconds.begin(), seconds.end(),
+        [&](const SecondSample& s) { return beforeBailOut(s) && s.onLoop && !inHand(s); });
+    if (leftTheBand && outcome.respondedAt) {
+        int run = 0;
+        for (std::size_t i = 0; i < seconds.size(); ++i) {
+            const SecondSample& s = seconds[i];
+            if (s.time < *outcome.respondedAt || !beforeBailOut(s))
+                continue;
+            run = inHand(s) ? run + 1 : 0;
+            if (run == kInHandSeconds) {
+                outcome.recoveredAt = seconds[i + 1 - kInHandSeconds].time;
+                outcome.recovery = "loop back at the setpoint";
+                return;
+            }
         }
     }
     if (bailedOutAt) {

@@ -55,7 +55,6 @@ struct PreDiveChecks {
     bool diluentOpen = false;
     bool leftOn = false;
     bool rightOn = false;
-    bool rightIsMaster = false;  // the right handset leads (the left one is off or slave)
     bool calibrated = false;
     bool setpointsSeen = false;  // a handset showed its setpoint menus before
 };

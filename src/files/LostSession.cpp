@@ -56,6 +56,19 @@ bool sessionLogIsUnfinished(std::string_view logText) {
     return anyAction && lastLine != endNote && lastLine != rebuiltNote;
 }
 
+bool sessionEndedAtBailOut(std::string_view logText) {
+    std::string_view before, last;
+    forEachLine(logText, [&](std::string_view line) {
+        if (!isBlank(line)) {
+            before = last;
+            last = line;
+        }
+        return true;
+    });
+    return before == std::string(kCommentStart) + kSessionBailedOutNote &&
+           last == std::string(kCommentStart) + kSessionEndedNote;
+}
+
 MemorySettingsStore settingsNotedInLog(std::string_view logText) {
     MemorySettingsStore settings;
     bool inSettings = false;

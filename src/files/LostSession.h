@@ -19,6 +19,10 @@ inline constexpr const char* kSessionLogFileName = "TarvenLoopsimData.scenario";
 
 // The comment that ends the log of a session that ended, whichever way it ended.
 inline constexpr const char* kSessionEndedNote = "The session ended.";
+// The comment before the end note of a session the bail-out window's Exit ended: the unit
+// wrote no recording, and the log is all that tells how it went.
+inline constexpr const char* kSessionBailedOutNote =
+    "The session ended at the bail-out window's Exit, which writes no recording.";
 // The comment added to a lost session's log once its recording was rebuilt from it.
 inline constexpr const char* kSessionRebuiltNote =
     "The session ended without its exit; its recording was rebuilt from this log.";
@@ -28,6 +32,9 @@ std::string_view completeLogLines(std::string_view logText);
 
 // True when the log holds an action and does not end with an end note.
 bool sessionLogIsUnfinished(std::string_view logText);
+
+// True when the log ends with the bail-out note and the end note.
+bool sessionEndedAtBailOut(std::string_view logText);
 
 // The stored settings the session started from, as its comment lines give them.
 MemorySettingsStore settingsNotedInLog(std::string_view logText);

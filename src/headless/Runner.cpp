@@ -1,9 +1,15 @@
 #include "headless/Runner.h"
 
 #include <algorithm>
+#include <chrono>
+#include <ctime>
 
 #include "core/Format.h"
 #include "core/MessageExcerpt.h"
+#include "debrief/Debrief.h"
+#include "debrief/DebriefJson.h"
+#include "debrief/ReportHtml.h"
+#include "debrief/SessionObserver.h"
 #include "files/FileText.h"
 #include "files/OutputFile.h"
 #include "files/RecordingFile.h"
@@ -20,7 +26,45 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: loopsim-run SCENARIO [--out FILE.csv] [--dump FILE.jsonl] [--until SECONDS] "
-    "[--settings FILE]\n";
+    "[--settings FILE] [--debrief FILE.json|FILE.html]\n";
+
+// What the extension of a --debrief file asks for.
+enum class DebriefFormat { Json, Html };
+
+std::optional<DebriefFormat> debriefFormat(const std::filesystem::path& path) {
+    const std::string extension = path.extension().string();
+    if (extension == ".json")
+        return DebriefFormat::Json;
+    if (extension == ".html" || extension == ".htm")
+        return DebriefFormat::Html;
+    return std::nullopt;
+}
+
+// "2026-12-06": the day the file was last written, by the local clock; empty when unknown.
+std::string fileDate(const std::filesystem::path& path) {
+    std::error_code error;
+    const auto written = std::filesystem::last_write_time(path, error);
+    if (error)
+        return {};
+    const std::time_t seconds =
+        std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(written));
+    std::tm local{};
+    if (!localtime_r(&seconds, &local))
+        return {};
+    char text[16];
+    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
+    return text;
+}
+
+// The debrief of the run as it played, headed by the scenario's name and the day its file
+// was last written (a session log is written as the session goes).
+std::string debriefText(const RunOptions& options, Timeline timeline) {
+    const Debrief debrief = computeDebrief(std::move(timeline));
+    if (debriefFormat(*options.debrief) == DebriefFormat::Json)
+        return debriefJson(debrief);
+    return debriefHtml(debrief,
+                       {options.scenario.filename().string(), fileDate(options.scenario), ""});
+}
 
 // The recording keeps its last row; a run that went on past it says so, as the file cannot.
 void noteUnrecordedEnd(const Simulation& simulation, std::ostream& err) {
@@ -90,7 +134,7 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
             return arguments[++i];
         };
         if (argument == "--out" || argument == "--dump" || argument == "--settings" ||
-            argument == "--until") {
+            argument == "--until" || argument == "--debrief") {
             auto value = takeValue();
             if (!value)
                 return std::nullopt;
@@ -100,7 +144,14 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
                 options.dump = *value;
             else if (argument == "--settings")
                 options.settings = *value;
-            else if (auto until = parseScenarioTime(*value); until && *until <= kLatestScenarioTime)
+            else if (argument == "--debrief" && debriefFormat(*value))
+                options.debrief = *value;
+            else if (argument == "--debrief") {
+                err << "loopsim-run: --debrief writes FILE.json or FILE.html, not '"
+                    << messageExcerpt(*value) << "'\n";
+                return std::nullopt;
+            } else if (auto until = parseScenarioTime(*value);
+                       until && *until <= kLatestScenarioTime)
                 options.until = *until;
             else {
                 err << "loopsim-run: --until takes seconds from 0 to "
@@ -162,15 +213,31 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
         err << "loopsim-run: " << *dumps.error() << "\n";
         return kRunRefused;
     }
-    const auto refused = playScenario(simulation, scenario, options.until, [&] {
-        dumps.take(stateDumpJson(simulation, simulation.sound().takeLog()));
-    });
+    std::optional<SessionObserver> observer;
+    if (options.debrief)
+        observer.emplace(simulation);
+    const auto refused = playScenario(
+        simulation, scenario, options.until,
+        [&] { dumps.take(stateDumpJson(simulation, simulation.sound().takeLog())); },
+        [&](const Action& action) {
+            if (observer)
+                observer->actionApplied(action);
+        });
     if (refused) {
         err << scenarioName << ":" << refused->lineNumber << ": " << refused->message << "\n";
         return kRunRefused;
     }
 
-    return writeRunFiles(simulation, files, settings ? &*settings : nullptr, dumps, err);
+    int status = writeRunFiles(simulation, files, settings ? &*settings : nullptr, dumps, err);
+    // The debrief is the instructor's, not the unit's: written however the run ended.
+    if (observer) {
+        if (auto error =
+                writeWholeFile(*options.debrief, debriefText(options, observer->finish()))) {
+            err << "loopsim-run: " << *error << "\n";
+            status = kRunWriteFailed;
+        }
+    }
+    return status;
 }
 
 }  // namespace loopsim

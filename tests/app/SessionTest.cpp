@@ -150,7 +150,8 @@ class SessionTest : public QObject {
     }
 
     // The close box is the Exit button; the bail-out window's exit writes nothing but the
-    // end of the log. Without audio outputs the message comes once and the session goes on.
+    // end of the log, which says how the session ended. Without audio outputs the message comes
+    // once and the session goes on.
     void theOtherEndings() {
         for (const bool bailout : {false, true}) {
             WindowSession s;
@@ -170,9 +171,13 @@ class SessionTest : public QObject {
             QCOMPARE(QFile::exists(kRecordingFileName), !bailout);
             QCOMPARE(programSettings().allKeys().isEmpty(), bailout);
             const QStringList lines = s.logLines();
-            QCOMPARE(lines.mid(lines.size() - 2),
-                     (QStringList{bailout ? "1.2 click Bailout.Exit" : "1 exit",
-                                  "# The session ended."}));
+            const QStringList end = bailout
+                                        ? QStringList{"1.2 click Bailout.Exit",
+                                                      QStringLiteral("# ") + kSessionBailedOutNote,
+                                                      "# The session ended."}
+                                        : QStringList{"1 exit", "# The session ended."};
+            QCOMPARE(lines.mid(lines.size() - end.size()), end);
+            QCOMPARE(sessionEndedAtBailOut(readFile(kSessionLogFileName).toStdString()), bailout);
         }
     }
 

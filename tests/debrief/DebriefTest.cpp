@@ -128,12 +128,17 @@ TEST(Debrief, ResponseAndRecoveryOfAFailure) {
     std::vector<double> outAndBack(60, 0.7);
     for (std::size_t i = 7; i < 15; ++i)
         outAndBack[i] = 0.4;  // seconds 8 to 15 out of the band
+    std::vector<double> backBeforeTheResponse(60, 0.7);
+    backBeforeTheResponse[5] = backBeforeTheResponse[6] = 0.4;  // out at 6 and 7 s
     std::vector<double> neverBack(60, 0.7);
     for (std::size_t i = 7; i < 60; i += 20)
         neverBack[i] = 0.4;  // out once every 20 s: never 30 s in the band
     for (const Case& c : {
              Case{"back at 16 s", outAndBack, 0, 11, "loop back at the setpoint"},
              Case{"never out", std::vector<double>(60, 0.7), 0, 0, "loop stayed at the setpoint"},
+             // in the band again from 8 s, counted from the response at 12.5 s: from 13 s
+             Case{"counted from the response", backBeforeTheResponse, 0, 8,
+                  "loop back at the setpoint"},
              Case{"never back", neverBack, 0, std::nullopt, ""},
              Case{"bailed out at 20 s", neverBack, 20000, 15, "bailed out"},
              Case{"back before the bail-out", outAndBack, 50000, 11, "loop back at the setpoint"},

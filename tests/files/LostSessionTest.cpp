@@ -46,7 +46,11 @@ struct LostSessionLogCase {
     const char* name;
     std::string text;
     bool unfinished;
+    bool bailedOut = false;
 };
+
+const std::string kBailedOutEnd =
+    "21 tap Bailout.Exit\n# " + std::string(kSessionBailedOutNote) + "\n# The session ended.\n";
 
 TEST(LostSession, TellsALostSessionsLogFromAnEndedOne) {
     const LostSessionLogCase cases[] = {
@@ -64,9 +68,18 @@ TEST(LostSession, TellsALostSessionsLogFromAnEndedOne) {
          kLogHead + "2 exit\n# The session ended.\n3 cli", false},
         {"a byte-order mark, settings only", kByteOrderMark + kLogHead, false},
         {"a byte-order mark, actions", kByteOrderMark + kLogHead + kLogActions, true},
+        {"ended at the bail-out exit", kLogHead + kLogActions + kBailedOutEnd, false, true},
+        {"the same with CR LF and a blank line",
+         kLogHead + "2 tap Image20\r\n# " + kSessionBailedOutNote +
+             "\r\n\r\n# The session ended.\r\n",
+         false, true},
+        {"the bail-out note without the end note is lost",
+         kLogHead + kLogActions + "# " + kSessionBailedOutNote + "\n", true},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
         EXPECT_EQ(sessionLogIsUnfinished(c.text), c.unfinished) << c.name;
+        EXPECT_EQ(sessionEndedAtBailOut(c.text), c.bailedOut) << c.name;
+    }
 }
 
 TEST(LostSession, ReadsTheStartSettingsFromTheHeadComments) {

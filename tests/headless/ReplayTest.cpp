@@ -1,8 +1,9 @@
 // Every scenario file of the tests' data and of scenarios/ played as loopsim-run plays it,
 // from the stored settings in NAME.ini when the data has one: its recording file and its
 // dumps must match NAME.csv and NAME.jsonl in the tests' data byte for byte (the date of
-// writing aside; no dumps, no NAME.jsonl). A new scenario fails until its output, written
-// beside the data as NAME.csv.actual and NAME.jsonl.actual, has been looked at and promoted.
+// writing aside; no dumps, no NAME.jsonl), and where NAME.debrief.json is there, its debrief
+// too. A new scenario fails until its output, written beside the data as NAME.csv.actual and
+// NAME.jsonl.actual, has been looked at and promoted.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -40,11 +41,17 @@ TEST_P(Replay, GivesItsRecordingAndDumps) {
     const std::string settings = readTestFile(testDataPath(name + ".ini"));
     if (!settings.empty())
         options.settings = folder.write("settings.ini", settings);
+    // A scenario with a debrief beside it gives that debrief too.
+    const bool debriefed = fs::exists(testDataPath(name + ".debrief.json"));
+    if (debriefed)
+        options.debrief = folder / "debrief.json";
     std::ostringstream out, err;
     ASSERT_EQ(runScenario(options, out, err), kRunPlayed) << err.str();
     EXPECT_EQ(err.str(), "");
     expectMatchesGoldenFile(readTestFile(options.out->string()), name + ".csv");
     expectMatchesGoldenFile(readTestFile(options.dump->string()), name + ".jsonl");
+    if (debriefed)
+        expectMatchesGoldenFile(readTestFile(options.debrief->string()), name + ".debrief.json");
 }
 
 INSTANTIATE_TEST_SUITE_P(Scenarios, Replay, ::testing::ValuesIn(replayedScenarios()),

@@ -18,6 +18,7 @@
 #include "app/window/PictureFiles.h"
 #include "core/Format.h"
 #include "core/SettingsStore.h"
+#include "files/LostSession.h"
 #include "files/RecordingFile.h"
 #include "simulation/Simulation.h"
 
@@ -107,6 +108,7 @@ void SimulatorSession::end(Ending ending) {
                                                  !services_.log.error().has_value()));
         showResultsViewer();
     } else {
+        services_.log.note(kSessionBailedOutNote);
         services_.log.finish();
         window_->hide();
     }

@@ -1,0 +1,81 @@
+// The runner's --debrief: the report page of a drill byte for byte, the file names it refuses,
+// and a debrief written however the run ended.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "RunInFolder.h"
+
+namespace loopsim {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(RunnerDebrief, TheReportPageOfADrill) {
+    const test::ScratchFolder folder;
+    const fs::path scenario =
+        folder.write("stuck-solenoid-bail-out.scenario",
+                     readTestFile(testDataPath("stuck-solenoid-bail-out.scenario")));
+    // The page is dated by the day its log was last written: noon, so any time zone keeps it.
+    const std::chrono::sys_seconds noon =
+        std::chrono::sys_days{std::chrono::year{2026} / 12 / 6} + std::chrono::hours{12};
+    fs::last_write_time(scenario, std::chrono::file_clock::from_sys(noon));
+    RunOptions options;
+    options.scenario = scenario;
+    options.out = folder / "out.csv";
+    options.debrief = folder / "report.html";
+    std::ostringstream out, err;
+    ASSERT_EQ(runScenario(options, out, err), kRunPlayed) << err.str();
+    expectMatchesGoldenFile(readTestFile(options.debrief->string()),
+                            "stuck-solenoid-bail-out.debrief.html");
+}
+
+TEST(RunnerDebrief, RefusesWhatItCannotWrite) {
+    struct Row {
+        std::vector<std::string> options;
+        int status;
+        const char* message;
+    };
+    const test::ScratchFolder folder;
+    fs::create_directory(folder / "folder.json");
+    for (const Row& row : {
+             Row{{"--debrief", "report.txt"},
+                 -1,
+                 "loopsim-run: --debrief writes FILE.json or FILE.html, not '{}report.txt'"},
+             Row{{"--out", "same.json", "--debrief", "same.json"},
+                 kRunRefused,
+                 "loopsim-run: --debrief {}same.json names the same file as --out {}same.json"},
+             Row{{"--debrief", "folder.json"},
+                 kRunRefused,
+                 "loopsim-run: --debrief {}folder.json is a folder, not a file to write"},
+             Row{{"--debrief", "missing/report.json"},
+                 kRunWriteFailed,
+                 "loopsim-run: cannot write {}missing/report.json: No such file or directory"},
+         }) {
+        const test::RunResult result =
+            test::runInFolder(folder, "1 tap Image7\n2 end\n", row.options);
+        EXPECT_EQ(result.status, row.status) << row.message;
+        EXPECT_NE(result.err.find(test::inFolder(row.message, folder.path())), std::string::npos)
+            << result.err;
+    }
+}
+
+// The bail-out window's exit writes none of the unit's files; the instructor's debrief of
+// what led to it is written all the same.
+TEST(RunnerDebrief, WrittenAlsoWhenTheBailOutExitEndsTheRun) {
+    const test::ScratchFolder folder;
+    const test::RunResult result =
+        test::runInFolder(folder, "1 tap Image20\n3 tap Bailout.Exit\n",
+                          {"--out", "out.csv", "--debrief", "debrief.json"});
+    EXPECT_EQ(result.status, kRunPlayed) << result.err;
+    EXPECT_FALSE(fs::exists(folder / "out.csv"));
+    const std::string debrief = readTestFile((folder / "debrief.json").string());
+    EXPECT_NE(debrief.find(R"("t":1000,"at":"00:01","kind":"trainee","what":"tap bail-out")"),
+              std::string::npos)
+        << debrief;
+    EXPECT_NE(debrief.find(R"("end_ms":3000,"seconds":3,)"), std::string::npos) << debrief;
+}
+
+}  // namespace
+}  // namespace loopsim
