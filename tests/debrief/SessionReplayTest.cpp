@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/Elements.h"
+#include "debrief/Debrief.h"
 #include "debrief/Metrics.h"
 #include "debrief/SessionReplay.h"
 
@@ -79,6 +80,58 @@ TEST(SessionReplay, EventsInTheirOrderWithTheirKinds) {
     EXPECT_EQ(findMetric(metrics, "recovery_seconds.solenoid_stuck_closed")->value, 19);
     EXPECT_EQ(debrief.failures.at(0).recovery, "bailed out");
     EXPECT_EQ(findMetric(metrics, "predive.calibrated")->grade, Grade::Poor);
+}
+
+// Short sessions whose figures follow by hand from their lines. With no handset switched on
+// nothing holds the clock, so a second's sample is taken at each whole second, before the
+// lines of that second.
+TEST(SessionReplay, FiguresOfShortSessionsWorkedOutByHand) {
+    struct Row {
+        const char* what;
+        std::string log;
+        std::vector<std::pair<const char*, double>> figures;
+    };
+    // Breathing from 3 s (first sample 4 s) to the bail-out at 63 s (last sample 63 s): 60 s
+    // of air at 0.21 bar with no oxygen used, 0.19 bar under 0.4, 0.49 bar under the setpoint.
+    const std::string hypoxia =
+        "1 tap Label4\n1 answer 0\n2 tap Image18\n3 tap Image19\n63 tap Image20\n70 end\n";
+    // Down a metre a second to 12 m, then up a metre at 20, 26, 32, 38, 40, 41 and 42 s: the
+    // most in any 10 s is the 4 m from 32 s to 42 s.
+    std::string ascent;
+    for (int second = 1; second <= 12; ++second)
+        ascent += std::to_string(second) + " tap Image10\n";
+    for (int second : {20, 26, 32, 38, 40, 41, 42})
+        ascent += std::to_string(second) + " tap Image9\n";
+    ascent += "50 end\n";
+    for (const Row& row : {
+             Row{"hypoxia at the surface",
+                 hypoxia,
+                 {{"hypoxia_seconds", 60},
+                  {"longest_hypoxia_seconds", 60},
+                  {"unconscious_seconds", 0},
+                  {"excess_bar_seconds", 60 * 0.19},
+                  {"setpoint_rms_bar", 0.49},
+                  {"setpoint_within_percent", 0},
+                  {"cns_percent", 0},
+                  {"otu", 0}}},
+             Row{"a descent and an ascent", ascent, {{"fastest_ascent_m_per_min", 24}}},
+             // Applied 10 ms after "Change now", in force from the sample at 11 s.
+             Row{"a cell drift answered by a diluent flush",
+                 "10 check Options.Check4\n10 tap Options.Command1\n40 tap Image5\n50 end\n",
+                 {{"response_seconds.cell_drift", 29}}},
+             Row{"a handset flood answered by the bail-out",
+                 "10 check Options.Check20\n10 tap Options.Command1\n25 tap Image20\n30 end\n",
+                 {{"response_seconds.handset_flood", 14}, {"recovery_seconds.handset_flood", 14}}},
+         }) {
+        const ReplayedSession replayed = replaySessionLog(row.log);
+        ASSERT_FALSE(replayed.error) << row.what << ": " << *replayed.error;
+        const auto metrics = debriefMetrics(computeDebrief(replayed.timeline));
+        for (const auto& [name, value] : row.figures) {
+            const auto metric = findMetric(metrics, name);
+            ASSERT_TRUE(metric && metric->value) << row.what << ": " << name;
+            EXPECT_NEAR(*metric->value, value, 1e-9) << row.what << ": " << name;
+        }
+    }
 }
 
 TEST(SessionReplay, ALogThatCannotBePlayedSaysWhere) {
