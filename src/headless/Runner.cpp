@@ -17,6 +17,7 @@
 #include "files/ScenarioPlay.h"
 #include "files/SettingsFile.h"
 #include "files/StateDump.h"
+#include "headless/DrillRun.h"
 #include "headless/DumpOutput.h"
 #include "headless/RunFiles.h"
 #include "simulation/Simulation.h"
@@ -26,7 +27,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: loopsim-run SCENARIO [--out FILE.csv] [--dump FILE.jsonl] [--until SECONDS] "
-    "[--settings FILE] [--debrief FILE.json|FILE.html]\n";
+    "[--settings FILE] [--debrief FILE.json|FILE.html]\n"
+    "       loopsim-run --drill FILE.drill [SCENARIO] [the same options]\n";
 
 // What the extension of a --debrief file asks for.
 enum class DebriefFormat { Json, Html };
@@ -134,7 +136,7 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
             return arguments[++i];
         };
         if (argument == "--out" || argument == "--dump" || argument == "--settings" ||
-            argument == "--until" || argument == "--debrief") {
+            argument == "--until" || argument == "--debrief" || argument == "--drill") {
             auto value = takeValue();
             if (!value)
                 return std::nullopt;
@@ -144,6 +146,8 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
                 options.dump = *value;
             else if (argument == "--settings")
                 options.settings = *value;
+            else if (argument == "--drill")
+                options.drill = *value;
             else if (argument == "--debrief" && debriefFormat(*value))
                 options.debrief = *value;
             else if (argument == "--debrief") {
@@ -170,7 +174,7 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
             return std::nullopt;
         }
     }
-    if (!haveScenario) {
+    if (!haveScenario && !options.drill) {
         err << kUsage;
         return std::nullopt;
     }
@@ -179,7 +183,9 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
 
 int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err) {
     const std::string scenarioName = options.scenario.string();
-    const auto text = readFileText(options.scenario);
+    // A drill may be played with no trainee at all.
+    const auto text = options.scenario.empty() ? std::optional<std::string>(std::string())
+                                               : readFileText(options.scenario);
     if (!text) {
         err << scenarioName << ": cannot read the scenario file\n";
         return kRunRefused;
@@ -193,7 +199,12 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
     std::optional<MemorySettingsStore> settings;
     if (files.settings && !readRunSettings(*files.settings, settings.emplace(), err))
         return kRunRefused;
-    Simulation simulation(settings ? &*settings : nullptr);
+    std::optional<RunDrill> drill;
+    if (options.drill && !(drill = RunDrill::read(*options.drill, err)))
+        return kRunRefused;
+    const std::optional<MemorySettingsStore> drillSettings =
+        drill ? std::optional(drill->startSettings(settings ? &*settings : nullptr)) : std::nullopt;
+    Simulation simulation(drillSettings ? &*drillSettings : settings ? &*settings : nullptr);
 
     const Scenario scenario = parseScenario(*text, &simulation.input());
     if (scenario.error) {
@@ -201,6 +212,8 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
             << "\n";
         return kRunRefused;
     }
+    if (drill && drill->refuses(scenario, scenarioName, err))
+        return kRunRefused;
 
     // The sound calls are kept only for the dumps; a long run without any keeps none.
     const bool dumpsAsked =
@@ -214,29 +227,39 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
         return kRunRefused;
     }
     std::optional<SessionObserver> observer;
-    if (options.debrief)
+    if (options.debrief || drill)
         observer.emplace(simulation);
-    const auto refused = playScenario(
-        simulation, scenario, options.until,
-        [&] { dumps.take(stateDumpJson(simulation, simulation.sound().takeLog())); },
-        [&](const Action& action) {
-            if (observer)
-                observer->actionApplied(action);
-        });
-    if (refused) {
+    const auto takeDump = [&] {
+        dumps.take(stateDumpJson(simulation, simulation.sound().takeLog()));
+    };
+    const auto played = [&](const Action& action) {
+        if (observer)
+            observer->actionApplied(action);
+    };
+    if (drill) {
+        if (auto refused =
+                drill->play(simulation, scenario, scenarioName, options.until, takeDump, played)) {
+            err << *refused << "\n";
+            return kRunRefused;
+        }
+    } else if (auto refused = playScenario(simulation, scenario, options.until, takeDump, played)) {
         err << scenarioName << ":" << refused->lineNumber << ": " << refused->message << "\n";
         return kRunRefused;
     }
 
     int status = writeRunFiles(simulation, files, settings ? &*settings : nullptr, dumps, err);
+    const std::optional<Timeline> timeline =
+        observer ? std::optional(observer->finish()) : std::nullopt;
     // The debrief is the instructor's, not the unit's: written however the run ended.
-    if (observer) {
-        if (auto error =
-                writeWholeFile(*options.debrief, debriefText(options, observer->finish()))) {
+    if (options.debrief) {
+        if (auto error = writeWholeFile(*options.debrief, debriefText(options, *timeline))) {
             err << "loopsim-run: " << *error << "\n";
             status = kRunWriteFailed;
         }
     }
+    // A file not written says more than a mark missed.
+    if (drill && !drill->judge(*timeline, out) && status == kRunPlayed)
+        status = kRunMarkMissed;
     return status;
 }
 

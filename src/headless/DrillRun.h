@@ -1,0 +1,50 @@
+// A drill played by the runner (`--drill FILE.drill [SCENARIO]`): the drill file is read and
+// checked before the run, its stored settings go under the run's, it is played with the
+// scenario as the trainee's actions, and its pass marks are judged and printed, one line
+// each, once the run has ended, however it ended.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "core/SettingsStore.h"
+#include "debrief/Timeline.h"
+#include "drills/Drill.h"
+#include "files/Scenario.h"
+
+namespace loopsim {
+
+class Simulation;
+
+class RunDrill {
+  public:
+    // Nothing, with "FILE:LINE: why" said on err, when the drill cannot be played.
+    static std::optional<RunDrill> read(const std::filesystem::path& path, std::ostream& err);
+
+    // The stored settings the run starts from: the run's own (none: the defaults), with the
+    // drill's values in place of theirs.
+    MemorySettingsStore startSettings(const MemorySettingsStore* runSettings) const;
+
+    // Says on err why the trainee's scenario cannot be played with the drill, if it cannot.
+    bool refuses(const Scenario& trainee, const std::string& scenarioName, std::ostream& err) const;
+
+    // Plays the drill with the trainee's scenario; "FILE:LINE: why" when a line is refused.
+    std::optional<std::string> play(Simulation& simulation, const Scenario& trainee,
+                                    const std::string& scenarioName, std::optional<Millis> until,
+                                    const std::function<void()>& takeDump,
+                                    const std::function<void(const Action&)>& played) const;
+
+    // Prints one line per pass mark; whether every mark passed.
+    bool judge(Timeline timeline, std::ostream& out) const;
+
+  private:
+    RunDrill(std::string name, Drill drill) : name_(std::move(name)), drill_(std::move(drill)) {}
+
+    std::string name_;
+    Drill drill_;
+};
+
+}  // namespace loopsim
