@@ -2,6 +2,7 @@
 
 #include "debrief/Debrief.h"
 #include "debrief/Metrics.h"
+#include "drills/DrillNote.h"
 #include "drills/DrillParser.h"
 #include "drills/DrillPlay.h"
 #include "drills/PassMarks.h"
@@ -24,7 +25,7 @@ std::optional<RunDrill> RunDrill::read(const std::filesystem::path& path, std::o
         err << name << ":" << read.error->lineNumber << ": " << read.error->message << "\n";
         return std::nullopt;
     }
-    return RunDrill(name, std::move(read.drill));
+    return RunDrill(name, std::move(read.drill), drillContentHash(*text));
 }
 
 MemorySettingsStore RunDrill::startSettings(const MemorySettingsStore* runSettings) const {
@@ -36,8 +37,15 @@ MemorySettingsStore RunDrill::startSettings(const MemorySettingsStore* runSettin
     return settings;
 }
 
-bool RunDrill::refuses(const Scenario& trainee, const std::string& scenarioName,
-                       std::ostream& err) const {
+bool RunDrill::refuses(std::string_view scenarioText, const Scenario& trainee,
+                       const std::string& scenarioName, std::ostream& err) {
+    if (const auto noted = drillNotedInLog(scenarioText)) {
+        logged_ = noted->hash == hash_;
+        if (!logged_)
+            err << scenarioName << ": a log of the drill " << noted->fileName << " with content "
+                << noted->hash << ", not of " << name_ << " (content " << hash_ << ")\n";
+        return !logged_;
+    }
     const auto refused = refusedTraineeScenario(drill_, trainee);
     if (refused)
         err << scenarioName << ":" << refused->lineNumber << ": " << refused->message << "\n";
@@ -49,6 +57,12 @@ std::optional<std::string> RunDrill::play(Simulation& simulation, const Scenario
                                           std::optional<Millis> until,
                                           const std::function<void()>& takeDump,
                                           const std::function<void(const Action&)>& played) const {
+    if (logged_) {
+        const auto refused = playScenario(simulation, trainee, until, takeDump, played);
+        if (!refused)
+            return std::nullopt;
+        return scenarioName + ":" + std::to_string(refused->lineNumber) + ": " + refused->message;
+    }
     const auto refused = playDrill(simulation, drill_, trainee, until, takeDump, played);
     if (!refused)
         return std::nullopt;

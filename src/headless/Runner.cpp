@@ -212,7 +212,7 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
             << "\n";
         return kRunRefused;
     }
-    if (drill && drill->refuses(scenario, scenarioName, err))
+    if (drill && drill->refuses(*text, scenario, scenarioName, err))
         return kRunRefused;
 
     // The sound calls are kept only for the dumps; a long run without any keeps none.

@@ -5,6 +5,10 @@
 #include <filesystem>
 
 #include "RunInFolder.h"
+#include "drills/DrillNote.h"
+#include "drills/DrillParser.h"
+#include "drills/DrillPlay.h"
+#include "simulation/Simulation.h"
 
 namespace loopsim {
 namespace {
@@ -117,6 +121,49 @@ TEST(RunnerDrill, TheDrillsSettingsGoOverTheRunsOwn) {
     EXPECT_EQ(runScenario(*options, out, err), kRunMarkMissed) << err.str();
     EXPECT_EQ(readTestFile((folder / "s.ini").string()),
               "[Settings]\nCO2=176\nLeftBattery=5.9\nLeftTimer=14\nRightBattery=6.2\n");
+}
+
+// The log a window session of the drill writes: the drill named in a comment, then every
+// action as it was applied, the start's and the injections among them.
+std::string drilledSessionLog(const std::string& drillText, const std::string& trainee) {
+    Simulation simulation;
+    const Drill drill = parseDrill(drillText, &simulation.input()).drill;
+    std::string log = "# " + drillNote("d.drill", drillText) + "\n";
+    playDrill(
+        simulation, drill, parseScenario(trainee, &simulation.input()), std::nullopt, [] {},
+        [&](const Action& action) { log += formatScenarioLine(simulation.now(), action) + "\n"; });
+    return log + formatScenarioTime(drill.end) + " end\n";
+}
+
+// Played as it stands, the log gives the drilled run's recording again; with --drill it is
+// judged by the drill it names, and only by that version of it.
+TEST(RunnerDrill, ADrilledSessionsLogReplaysToTheSameRecordingAndMarks) {
+    const test::ScratchFolder folder;
+    const std::string drill = folder.write("d.drill", kDrill).string();
+    const std::string trainee = folder.write("trainee.scenario", "5 tap Image5\n").string();
+    const std::string log =
+        folder.write("log.scenario", drilledSessionLog(kDrill, "5 tap Image5\n")).string();
+    auto run = [&](std::vector<std::string> arguments, int status) {
+        std::ostringstream out, err;
+        const auto options = parseRunArguments(arguments, err);
+        EXPECT_TRUE(options) << err.str();
+        EXPECT_EQ(runScenario(*options, out, err), status) << err.str();
+        return out.str() + err.str();
+    };
+    const std::string marks =
+        run({"--drill", drill, trainee, "--out", (folder / "drilled.csv").string()}, kRunPlayed);
+    EXPECT_EQ(run({log, "--out", (folder / "replayed.csv").string()}, kRunPlayed), "");
+    EXPECT_EQ(withoutWrittenDate(readTestFile((folder / "replayed.csv").string())),
+              withoutWrittenDate(readTestFile((folder / "drilled.csv").string())));
+    EXPECT_EQ(run({"--drill", drill, log, "--out", (folder / "judged.csv").string()}, kRunPlayed),
+              marks);
+
+    folder.write("d.drill", std::string(kDrill) + "# changed\n");
+    EXPECT_EQ(run({"--drill", drill, log}, kRunRefused),
+              test::inFolder("{}log.scenario: a log of the drill d.drill with content " +
+                                 drillContentHash(kDrill) + ", not of {}d.drill (content " +
+                                 drillContentHash(std::string(kDrill) + "# changed\n") + ")\n",
+                             folder.path()));
 }
 
 }  // namespace
