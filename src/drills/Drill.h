@@ -55,7 +55,7 @@ struct Drill {
     std::map<std::string, std::string> settings;  // stored settings the session starts from
     std::vector<ScenarioLine> start;              // played before the trainee takes over
     Millis takeover = 0;
-    Millis end = 0;  // the takeover and the drill's length
+    Millis end = 0;  // when the drill is over: the takeover and the drill's length
     std::vector<DrillFailure> failures;
     std::vector<PassMark> marks;
 };

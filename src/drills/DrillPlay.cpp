@@ -26,7 +26,7 @@ class DrillPlayer {
   private:
     // Advances the clock; input held back by a hold of the whole program may fail then.
     std::optional<DrillRefusal> advance(Millis time);
-    // A line of the start or of the trainee's scenario; false when it ends the run.
+    // A line of the start or of the trainee's scenario; an exit or end line stops the run.
     std::optional<DrillRefusal> playLine(const ScenarioLine& line, bool inDrill);
     void check();
     bool running() const { return simulation_.dialogs().ending() == Ending::Running; }
