@@ -10,7 +10,7 @@ namespace loopsim {
 
 RunFiles runFiles(const RunOptions& options) {
     return {options.scenario, options.settings, options.out.value_or(kRecordingFileName),
-            options.dump};
+            options.dump, options.exportTo};
 }
 
 std::optional<std::string> refusedRunFiles(const RunFiles& files) {
@@ -21,6 +21,8 @@ std::optional<std::string> refusedRunFiles(const RunFiles& files) {
     written.emplace_back("--out", files.recording);
     if (files.dump)
         written.emplace_back("--dump", *files.dump);
+    if (files.exportTo)
+        written.emplace_back("--export", *files.exportTo);
 
     for (const auto& [option, path] : written)
         if (auto kind = notAFileToWrite(path))

@@ -16,6 +16,7 @@ struct RunFiles {
     std::optional<std::filesystem::path> settings;
     std::filesystem::path recording;  // --out, or the recording file's own name
     std::optional<std::filesystem::path> dump;
+    std::optional<std::filesystem::path> exportTo;
 };
 
 RunFiles runFiles(const RunOptions& options);

@@ -4,6 +4,8 @@
 
 #include "core/Format.h"
 #include "core/MessageExcerpt.h"
+#include "debrief/SessionObserver.h"
+#include "export/ExportFormat.h"
 #include "files/FileText.h"
 #include "files/OutputFile.h"
 #include "files/RecordingFile.h"
@@ -12,6 +14,7 @@
 #include "files/SettingsFile.h"
 #include "files/StateDump.h"
 #include "headless/DumpOutput.h"
+#include "headless/RunExport.h"
 #include "headless/RunFiles.h"
 #include "simulation/Simulation.h"
 
@@ -20,7 +23,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: loopsim-run SCENARIO [--out FILE.csv] [--dump FILE.jsonl] [--until SECONDS] "
-    "[--settings FILE]\n";
+    "[--settings FILE] [--export FILE.ssrf|FILE.uddf|FILE.csv]\n";
 
 // The recording keeps its last row; a run that went on past it says so, as the file cannot.
 void noteUnrecordedEnd(const Simulation& simulation, std::ostream& err) {
@@ -89,8 +92,18 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
             }
             return arguments[++i];
         };
-        if (argument == "--out" || argument == "--dump" || argument == "--settings" ||
-            argument == "--until") {
+        if (argument == "--export") {
+            auto value = takeValue();
+            if (!value)
+                return std::nullopt;
+            if (!exportFormatOf(*value)) {
+                err << "loopsim-run: --export writes FILE.ssrf, FILE.uddf or FILE.csv, not '"
+                    << messageExcerpt(*value) << "'\n";
+                return std::nullopt;
+            }
+            options.exportTo = *value;
+        } else if (argument == "--out" || argument == "--dump" || argument == "--settings" ||
+                   argument == "--until") {
             auto value = takeValue();
             if (!value)
                 return std::nullopt;
@@ -162,15 +175,28 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
         err << "loopsim-run: " << *dumps.error() << "\n";
         return kRunRefused;
     }
-    const auto refused = playScenario(simulation, scenario, options.until, [&] {
-        dumps.take(stateDumpJson(simulation, simulation.sound().takeLog()));
-    });
+    // The export follows the session as the debrief does, from the run's first moment.
+    std::optional<SessionObserver> observer;
+    if (files.exportTo)
+        observer.emplace(simulation);
+    const CalendarTime started = localCalendarTime();
+    const auto refused = playScenario(
+        simulation, scenario, options.until,
+        [&] { dumps.take(stateDumpJson(simulation, simulation.sound().takeLog())); },
+        [&](const Action& action) {
+            if (observer)
+                observer->actionApplied(action);
+        });
     if (refused) {
         err << scenarioName << ":" << refused->lineNumber << ": " << refused->message << "\n";
         return kRunRefused;
     }
 
-    return writeRunFiles(simulation, files, settings ? &*settings : nullptr, dumps, err);
+    int status = writeRunFiles(simulation, files, settings ? &*settings : nullptr, dumps, err);
+    if (observer && simulation.dialogs().ending() != Ending::WithoutSaving)
+        status =
+            std::max(status, writeRunExport(*files.exportTo, observer->finish(), started, err));
+    return status;
 }
 
 }  // namespace loopsim
