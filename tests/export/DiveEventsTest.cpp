@@ -1,7 +1,6 @@
 // The rules every export shares, on values set up by hand: which notes of the unit become
-// events, how a repeated name is merged into its episode, the gas switches and the samples
-// they put on open circuit, the rounding to the formats' units, and which file name asks for
-// which format.
+// events, how a repeated name is merged into its episode, the gas switches, the rounding to
+// the formats' units, and which file name asks for which format.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -68,22 +67,6 @@ TEST(DiveEvents, NotesBecomeNamedEventsAndGasSwitches) {
             events.unitNote(note.seconds, note.text);
         EXPECT_EQ(described(std::move(events).finish()), c.events) << c.what;
     }
-}
-
-TEST(DiveEvents, SamplesFromABailOutToTheReturnAreOpenCircuit) {
-    ExportedDive dive;
-    for (int second = 1; second <= 6; ++second)
-        dive.samples.push_back({second, 0, std::nullopt, 70, false});
-    DiveEvents events;
-    events.unitNote(2, kBailedOutNote);
-    events.unitNote(3, "Warning: Low O2");
-    events.unitNote(5, kReturnedNote);
-    dive.events = std::move(events).finish();
-    markOpenCircuit(dive);
-    std::vector<bool> openCircuit;
-    for (const ExportedSample& sample : dive.samples)
-        openCircuit.push_back(sample.openCircuit);
-    EXPECT_EQ(openCircuit, (std::vector<bool>{false, true, true, true, false, false}));
 }
 
 TEST(ExportedDive, ValuesRoundToTheFormatsUnits) {

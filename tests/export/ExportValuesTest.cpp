@@ -1,6 +1,6 @@
 // Each export read back and held to the replayed samples it was made from: the times, the
-// depths, the leading handset's cell readings, the setpoint, the bail-out and the return as
-// gas switches, and the named events, for the demonstration dive and the bail-out drill.
+// depths, the leading handset's cell readings, the setpoint, the bail-out and the return, and
+// the named events, for the demonstration dive and the bail-out drill.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -15,12 +15,14 @@
 namespace loopsim::test {
 namespace {
 
-// What a sample of the session should say in any of the formats, in the formats' units.
-struct ExpectedSample {
+using Cells = std::optional<std::array<int, 3>>;
+
+// A sample as the formats give it, in hundredths of a bar and tenths of a metre.
+struct Sample {
     int seconds = 0;
-    int depthDecimetres = 0;
-    std::optional<std::array<int, 3>> cells;  // what the leading handset showed
-    int setpointCentibar = 0;
+    int depth = 0;
+    Cells cells;  // what the leading handset showed
+    int setpoint = 0;
     bool bailedOut = false;
 };
 
@@ -28,11 +30,11 @@ int hundredths(double value) {
     return std::max(0, static_cast<int>(std::lround(value * 100)));
 }
 
-std::vector<ExpectedSample> expectedSamples(const Timeline& timeline) {
-    std::vector<ExpectedSample> expected;
+std::vector<Sample> expectedSamples(const Timeline& timeline) {
+    std::vector<Sample> expected;
     for (const SecondSample& s : timeline.seconds) {
-        ExpectedSample sample{static_cast<int>(s.time / 1000), s.depth * 10, std::nullopt,
-                              hundredths(s.setpoint), s.bailedOut};
+        Sample sample{static_cast<int>(s.time / 1000), s.depth * 10, std::nullopt,
+                      hundredths(s.setpoint), s.bailedOut};
         if (!expected.empty() && sample.seconds == expected.back().seconds)
             continue;
         const auto& cells = s.rightIsMaster ? s.rightCells : s.leftCells;
@@ -43,195 +45,159 @@ std::vector<ExpectedSample> expectedSamples(const Timeline& timeline) {
     return expected;
 }
 
-std::vector<std::string> linesOf(const std::string& text) {
+std::vector<std::string> linesHolding(const std::string& text, const std::string& part) {
     std::vector<std::string> lines;
     std::istringstream in(text);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(line);
-    }
+    for (std::string line; std::getline(in, line);)
+        if (line.find(part) != std::string::npos)
+            lines.push_back(line.substr(0, line.find('\r')));
     return lines;
 }
 
-// The text of NAME='...' (or NAME="...", or <NAME ...>...</NAME>) in a line.
-std::optional<std::string> between(const std::string& line, const std::string& open, char close) {
+// The text from just after open up to close, when the line holds open.
+std::optional<std::string> between(const std::string& line, const std::string& open,
+                                   char close = '<') {
     const auto at = line.find(open);
     if (at == std::string::npos)
         return std::nullopt;
-    const auto start = at + open.size();
-    return line.substr(start, line.find(close, start) - start);
+    return line.substr(at + open.size(), line.find(close, at + open.size()) - at - open.size());
 }
 
 std::optional<std::string> attribute(const std::string& line, const std::string& name) {
     return between(line, " " + name + "='", '\'');
 }
 
-// "1.30 bar", "20.5 m", "1.30": the number in hundredths.
-int hundredthsOf(const std::string& text) {
-    return static_cast<int>(std::lround(std::stod(text) * 100));
+// "1.30 bar", "20.5 m", "130000" pascal with a scale of 1e5: the number in hundredths.
+int hundredthsOf(const std::string& text, double scale = 1) {
+    return static_cast<int>(std::lround(std::stod(text) * 100 / scale));
 }
 
-// "2:05 min": 125.
-int secondsOf(const std::string& minutes) {
-    return std::stoi(minutes) * 60 + std::stoi(minutes.substr(minutes.find(':') + 1));
+void setCell(Cells& cells, int cell, int value) {
+    if (!cells)
+        cells.emplace();
+    (*cells)[static_cast<std::size_t>(cell)] = value;
 }
 
-struct SessionCase {
-    const char* name;
-    bool rightLeads;  // which handset the exports must read
-};
-
-class ExportValues : public ::testing::TestWithParam<SessionCase> {
-  protected:
-    void SetUp() override {
-        debrief_ = replayedSession(GetParam().name);
-        dive_ = diveFromSession(debrief_, kExportStart);
-        expected_ = expectedSamples(debrief_.timeline);
-    }
-
-    Debrief debrief_;
-    ExportedDive dive_;
-    std::vector<ExpectedSample> expected_;
-};
-
-TEST_P(ExportValues, TheSessionLeadsFromTheExpectedHandset) {
-    int readingsThatDiffer = 0;
-    for (const SecondSample& s : debrief_.timeline.seconds) {
-        if (s.leftOn && s.rightOn) {
-            EXPECT_EQ(s.rightIsMaster, GetParam().rightLeads) << s.time;
-        }
-        readingsThatDiffer += s.leftCells != s.rightCells;
-    }
-    // The drill's handsets are not calibrated: their readings tell which one was exported.
-    if (GetParam().rightLeads) {
-        EXPECT_GT(readingsThatDiffer, 100);
-    }
-}
-
-TEST_P(ExportValues, SubsurfaceSamplesRepeatWhatTheyLeaveOut) {
-    std::vector<ExpectedSample> read;
-    ExpectedSample last;
-    std::array<bool, 3> sensorSeen{};
-    for (const std::string& line : linesOf(subsurfaceXml(dive_))) {
-        if (line.find("<sample ") == std::string::npos)
-            continue;
-        last.seconds = secondsOf(attribute(line, "time").value());
-        last.depthDecimetres = hundredthsOf(attribute(line, "depth").value()) / 10;
+// Subsurface's samples, each value a sample leaves out taken from the sample before.
+std::vector<Sample> subsurfaceSamples(const ExportedDive& dive) {
+    std::vector<Sample> read;
+    Sample last;
+    for (const std::string& line : linesHolding(subsurfaceXml(dive), "<sample ")) {
+        const std::string time = attribute(line, "time").value();  // "2:05 min"
+        last.seconds = std::stoi(time) * 60 + std::stoi(time.substr(time.find(':') + 1));
+        last.depth = hundredthsOf(attribute(line, "depth").value()) / 10;
         if (auto po2 = attribute(line, "po2"))
-            last.setpointCentibar = hundredthsOf(*po2);
-        for (int cell = 0; cell < 3; ++cell) {
-            if (auto value = attribute(line, "sensor" + std::to_string(cell + 1))) {
-                if (!last.cells)
-                    last.cells.emplace();
-                (*last.cells)[cell] = hundredthsOf(*value);
-                sensorSeen[cell] = true;
-            }
-        }
+            last.setpoint = hundredthsOf(*po2);
+        for (int cell = 0; cell < 3; ++cell)
+            if (auto value = attribute(line, "sensor" + std::to_string(cell + 1)))
+                setCell(last.cells, cell, hundredthsOf(*value));
         read.push_back(last);
     }
-    EXPECT_EQ(sensorSeen, (std::array<bool, 3>{true, true, true}));
-    ASSERT_EQ(read.size(), expected_.size());
-    for (std::size_t i = 0; i < read.size(); ++i) {
-        EXPECT_EQ(read[i].seconds, expected_[i].seconds) << i;
-        EXPECT_EQ(read[i].depthDecimetres, expected_[i].depthDecimetres) << read[i].seconds;
-        EXPECT_EQ(read[i].setpointCentibar, expected_[i].setpointCentibar) << read[i].seconds;
-        if (expected_[i].cells) {
-            EXPECT_EQ(read[i].cells, expected_[i].cells) << read[i].seconds;
-        }
-    }
+    return read;
 }
 
-TEST_P(ExportValues, UddfWaypointsInSiUnits) {
-    std::vector<ExpectedSample> read;
-    ExpectedSample last;
-    for (const std::string& line : linesOf(uddfXml(dive_))) {
-        if (line.find("<waypoint>") == std::string::npos)
-            continue;
-        last.seconds = std::stoi(between(line, "<divetime>", '<').value());
-        last.depthDecimetres = hundredthsOf(between(line, "<depth>", '<').value()) / 10;
-        if (auto setpoint = between(line, "<setpo2 setby=\"user\">", '<'))
-            last.setpointCentibar = std::stoi(*setpoint) / 1000;  // pascal
+// UDDF's waypoints, the setpoint and the dive mode taken from where they were last given.
+std::vector<Sample> uddfSamples(const ExportedDive& dive) {
+    std::vector<Sample> read;
+    Sample last;
+    for (const std::string& line : linesHolding(uddfXml(dive), "<waypoint>")) {
+        last.seconds = std::stoi(between(line, "<divetime>").value());
+        last.depth = hundredthsOf(between(line, "<depth>").value()) / 10;
+        if (auto setpoint = between(line, "<setpo2 setby=\"user\">"))
+            last.setpoint = hundredthsOf(*setpoint, 1e5);
         if (auto mode = between(line, "<divemode type=\"", '"')) {
             last.bailedOut = *mode == "opencircuit";
             EXPECT_EQ(between(line, "<switchmix ref=\"", '"'),
                       last.bailedOut ? "bailout" : "diluent");
         }
         last.cells.reset();
-        if (line.find("<measuredpo2") != std::string::npos) {
-            last.cells.emplace();
-            for (int cell = 0; cell < 3; ++cell)
-                (*last.cells)[cell] =
-                    std::stoi(
-                        between(line,
-                                "<measuredpo2 ref=\"sensor" + std::to_string(cell + 1) + "\">", '<')
-                            .value()) /
-                    1000;
-        }
+        for (int cell = 0; cell < 3; ++cell)
+            if (auto value = between(line, "ref=\"sensor" + std::to_string(cell + 1) + "\">"))
+                setCell(last.cells, cell, hundredthsOf(*value, 1e5));
         read.push_back(last);
     }
-    ASSERT_EQ(read.size(), expected_.size());
-    for (std::size_t i = 0; i < read.size(); ++i) {
-        EXPECT_EQ(read[i].seconds, expected_[i].seconds) << i;
-        EXPECT_EQ(read[i].depthDecimetres, expected_[i].depthDecimetres) << read[i].seconds;
-        EXPECT_EQ(read[i].setpointCentibar, expected_[i].setpointCentibar) << read[i].seconds;
-        EXPECT_EQ(read[i].bailedOut, expected_[i].bailedOut) << read[i].seconds;
-        EXPECT_EQ(read[i].cells, expected_[i].cells) << read[i].seconds;
-    }
+    return read;
 }
 
-TEST_P(ExportValues, CsvLinesCarryEveryValue) {
-    const std::vector<std::string> lines = linesOf(diveCsv(dive_));
-    ASSERT_EQ(lines.size(), expected_.size() + 1);
-    EXPECT_EQ(lines[0],
+std::vector<Sample> csvSamples(const ExportedDive& dive) {
+    const std::string text = diveCsv(dive);
+    EXPECT_EQ(text.substr(0, text.find('\r')),
               "Sample time,Sample depth,Sample sensor1 pO\u2082,Sample sensor2 pO\u2082,"
               "Sample sensor3 pO\u2082,Sample setpoint");
-    for (std::size_t i = 0; i < expected_.size(); ++i) {
+    std::vector<Sample> read;
+    for (const std::string& line : linesHolding(text.substr(text.find('\n') + 1), ",")) {
         std::vector<std::string> fields;
-        std::istringstream in(lines[i + 1]);
+        std::istringstream in(line + ",");
         for (std::string field; std::getline(in, field, ',');)
             fields.push_back(field);
-        ASSERT_EQ(fields.size(), 6u) << lines[i + 1];
-        const ExpectedSample& e = expected_[i];
-        EXPECT_EQ(std::stoi(fields[0]), e.seconds);
-        EXPECT_EQ(hundredthsOf(fields[1]) / 10, e.depthDecimetres) << e.seconds;
-        for (int cell = 0; cell < 3; ++cell) {
-            const std::string& field = fields[static_cast<std::size_t>(2 + cell)];
-            if (e.cells) {
-                EXPECT_EQ(hundredthsOf(field), (*e.cells)[static_cast<std::size_t>(cell)])
-                    << e.seconds;
-            } else {
-                EXPECT_EQ(field, "") << e.seconds;
-            }
-        }
-        EXPECT_EQ(hundredthsOf(fields[5]), e.setpointCentibar) << e.seconds;
+        EXPECT_EQ(fields.size(), 6u) << line;
+        Sample sample{std::stoi(fields.at(0)), hundredthsOf(fields.at(1)) / 10, std::nullopt,
+                      hundredthsOf(fields.at(5)), false};
+        for (int cell = 0; cell < 3; ++cell)
+            if (!fields.at(static_cast<std::size_t>(2 + cell)).empty())
+                setCell(sample.cells, cell, hundredthsOf(fields[2 + cell]));
+        read.push_back(sample);
     }
+    return read;
 }
 
-INSTANTIATE_TEST_SUITE_P(Sessions, ExportValues,
-                         ::testing::Values(SessionCase{"demo", false},
-                                           SessionCase{"bail-out-drill", true}),
-                         [](const ::testing::TestParamInfo<SessionCase>& info) {
-                             std::string name = info.param.name;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
-                         });
+struct Format {
+    const char* name;
+    std::vector<Sample> (*read)(const ExportedDive&);
+    bool carriesCells;  // a sample without a reading shows the one before it
+    bool givesBailOut;
+};
+
+TEST(ExportValues, EveryFormatGivesTheReplayedSamples) {
+    const Format formats[] = {{"ssrf", subsurfaceSamples, true, false},
+                              {"uddf", uddfSamples, false, true},
+                              {"csv", csvSamples, false, false}};
+    for (const auto& [session, rightLeads] : {std::pair{"demo", false}, {"bail-out-drill", true}}) {
+        const Debrief debrief = replayedSession(session);
+        const std::vector<Sample> expected = expectedSamples(debrief.timeline);
+        int readingsThatDiffer = 0;
+        for (const SecondSample& s : debrief.timeline.seconds) {
+            if (s.leftOn && s.rightOn) {
+                EXPECT_EQ(s.rightIsMaster, rightLeads) << session << " " << s.time;
+            }
+            readingsThatDiffer += s.leftCells != s.rightCells;
+        }
+        // The drill's handsets are not calibrated, so their readings tell which one is read.
+        EXPECT_GT(readingsThatDiffer, rightLeads ? 100 : -1) << session;
+
+        const ExportedDive dive = diveFromSession(debrief, kExportStart);
+        for (const Format& format : formats) {
+            const std::vector<Sample> read = format.read(dive);
+            ASSERT_EQ(read.size(), expected.size()) << session << " " << format.name;
+            for (std::size_t i = 0; i < read.size(); ++i) {
+                const Sample &r = read[i], &e = expected[i];
+                const std::string where =
+                    std::string(session) + " " + format.name + " " + std::to_string(e.seconds);
+                EXPECT_EQ(std::tie(r.seconds, r.depth, r.setpoint),
+                          std::tie(e.seconds, e.depth, e.setpoint))
+                    << where;
+                if (e.cells || !format.carriesCells) {
+                    EXPECT_EQ(r.cells, e.cells) << where;
+                }
+                if (format.givesBailOut) {
+                    EXPECT_EQ(r.bailedOut, e.bailedOut) << where;
+                }
+            }
+        }
+    }
+}
 
 // The events as Subsurface reads them: "m:ss name", a gas switch as "m:ss gaschange N%
 // cylinder C".
-std::vector<std::string> subsurfaceEvents(const ExportedDive& dive) {
+std::vector<std::string> subsurfaceEvents(const std::string& session) {
     std::vector<std::string> events;
-    for (const std::string& line : linesOf(subsurfaceXml(dive))) {
-        if (line.find("<event ") == std::string::npos)
-            continue;
-        std::string event = attribute(line, "time").value();
-        event.resize(event.size() - 4);  // " min"
-        event += " " + attribute(line, "name").value();
-        if (auto type = attribute(line, "type")) {
-            EXPECT_EQ(*type, "11");
+    for (const std::string& line :
+         linesHolding(subsurfaceXml(exportedSession(session)), "<event ")) {
+        std::string event =
+            between(line, "time='", ' ').value() + " " + attribute(line, "name").value();
+        if (auto type = attribute(line, "type"))
             event += " " + attribute(line, "value").value() + "% cylinder " +
-                     attribute(line, "cylinder").value();
-        }
+                     attribute(line, "cylinder").value() + " type " + *type;
         events.push_back(event);
     }
     return events;
@@ -250,14 +216,14 @@ TEST(ExportEvents, TheBailOutDrill) {
         "0:22 Breathing Started",
         "1:00 Solenoid Stuck Closed in force",
         "1:22 Warning: Low O2",  // a minute after the last of the first episode
-        "1:40 gaschange 21% cylinder 2",
-        "2:10 gaschange 21% cylinder 0",
+        "1:40 gaschange 21% cylinder 2 type 11",
+        "2:10 gaschange 21% cylinder 0 type 11",
         "2:12 Breathing Started",
         "2:17 Manual O2 Addition",  // and twice more within the minute
         "2:23 Warning: High O2",
         "2:30 Solenoid Stuck Closed cleared",
     };
-    EXPECT_EQ(subsurfaceEvents(exportedSession("bail-out-drill")), expected);
+    EXPECT_EQ(subsurfaceEvents("bail-out-drill"), expected);
 }
 
 TEST(ExportEvents, TheDemonstrationDive) {
@@ -279,7 +245,7 @@ TEST(ExportEvents, TheDemonstrationDive) {
         "10:20 Breathing Stopped",
         "10:22 Mouthpiece Closed",
     };
-    EXPECT_EQ(subsurfaceEvents(exportedSession("demo")), expected);
+    EXPECT_EQ(subsurfaceEvents("demo"), expected);
 }
 
 }  // namespace

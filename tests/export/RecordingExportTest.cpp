@@ -58,49 +58,33 @@ TEST(RecordingExport, SubsurfaceGetsOneSensorTheStatusMessagesAndTheBailOut) {
               std::string::npos);
 }
 
-TEST(RecordingExport, TheWrittenDateAndTheStartBeforeIt) {
-    struct Row {
-        const char* firstLine;
-        std::optional<CalendarTime> written;
-    };
-    const CalendarTime october{2004, 10, 27, 14, 5, 33};
-    for (const Row& row : {
-             Row{"\"Tarven Calvendrite Simulator\",#2004-10-27#,#14:05:33#", october},
-             Row{"\xEF\xBB\xBF\"T\",#2004-10-27#,#14:05:33#\r\n", october},
-             Row{"\"T\",#2004-13-27#,#14:05:33#", std::nullopt},
-             Row{"\"T\",#2004-02-30#,#14:05:33#", std::nullopt},
-             Row{"\"T\",#2004-10-27#,#24:05:33#", std::nullopt},
-             Row{"\"T\",#2004-10-27#,#14:05#", std::nullopt},
-             Row{"\"T\",#DATE#,#TIME#", std::nullopt},
-             Row{"", std::nullopt},
-         }) {
-        const auto written = recordingWrittenAt(row.firstLine);
-        ASSERT_EQ(written.has_value(), row.written.has_value()) << row.firstLine;
-        if (written) {
-            EXPECT_EQ(std::tie(written->year, written->month, written->day, written->hour,
-                               written->minute, written->second),
-                      std::tie(row.written->year, row.written->month, row.written->day,
-                               row.written->hour, row.written->minute, row.written->second));
-        }
-    }
+std::string text(const std::optional<CalendarTime>& t) {
+    return t ? std::to_string(t->year) + "-" + std::to_string(t->month) + "-" +
+                   std::to_string(t->day) + " " + std::to_string(t->hour) + ":" +
+                   std::to_string(t->minute) + ":" + std::to_string(t->second)
+             : "none";
+}
 
-    struct Before {
-        CalendarTime time;
-        int seconds;
-        CalendarTime earlier;
+TEST(RecordingExport, TheWrittenDateAndTheStartBeforeIt) {
+    const std::pair<const char*, const char*> written[] = {
+        {"\"Tarven Calvendrite Simulator\",#2004-10-27#,#14:05:33#", "2004-10-27 14:5:33"},
+        {"\xEF\xBB\xBF\"T\",#2004-10-27#,#14:05:33#\r\n", "2004-10-27 14:5:33"},
+        {"\"T\",#2004-13-27#,#14:05:33#", "none"},
+        {"\"T\",#2004-02-30#,#14:05:33#", "none"},
+        {"\"T\",#2004-10-27#,#24:05:33#", "none"},
+        {"\"T\",#2004-10-27#,#14:05#", "none"},
+        {"\"T\",#DATE#,#TIME#", "none"},
     };
-    for (const Before& row : {
-             Before{{2024, 3, 1, 0, 0, 10}, 20, {2024, 2, 29, 23, 59, 50}},  // a leap year
-             Before{{2025, 1, 1, 0, 0, 0}, 1, {2024, 12, 31, 23, 59, 59}},
-             Before{{2024, 5, 1, 4, 0, 0}, 18000, {2024, 4, 30, 23, 0, 0}},
-             Before{{2024, 5, 1, 4, 0, 0}, 0, {2024, 5, 1, 4, 0, 0}},
-         }) {
-        const CalendarTime t = secondsBefore(row.time, row.seconds);
-        const CalendarTime& e = row.earlier;
-        EXPECT_EQ(std::tie(t.year, t.month, t.day, t.hour, t.minute, t.second),
-                  std::tie(e.year, e.month, e.day, e.hour, e.minute, e.second))
-            << row.seconds;
-    }
+    for (const auto& [firstLine, time] : written)
+        EXPECT_EQ(text(recordingWrittenAt(firstLine)), time) << firstLine;
+
+    const std::tuple<CalendarTime, int, const char*> before[] = {
+        {{2024, 3, 1, 0, 0, 10}, 20, "2024-2-29 23:59:50"},  // a leap year
+        {{2025, 1, 1, 0, 0, 0}, 1, "2024-12-31 23:59:59"},
+        {{2024, 5, 1, 4, 0, 0}, 18000, "2024-4-30 23:0:0"},
+    };
+    for (const auto& [time, seconds, earlier] : before)
+        EXPECT_EQ(text(secondsBefore(time, seconds)), earlier) << seconds;
 }
 
 TEST(RecordingExport, TextThatIsNoRecordingSaysWhy) {
