@@ -1,15 +1,11 @@
 #include "headless/Runner.h"
 
 #include <algorithm>
-#include <chrono>
-#include <ctime>
 
 #include "core/Format.h"
 #include "core/MessageExcerpt.h"
-#include "debrief/Debrief.h"
-#include "debrief/DebriefJson.h"
-#include "debrief/ReportHtml.h"
 #include "debrief/SessionObserver.h"
+#include "export/ExportFormat.h"
 #include "files/FileText.h"
 #include "files/OutputFile.h"
 #include "files/RecordingFile.h"
@@ -18,6 +14,8 @@
 #include "files/SettingsFile.h"
 #include "files/StateDump.h"
 #include "headless/DumpOutput.h"
+#include "headless/RunDebrief.h"
+#include "headless/RunExport.h"
 #include "headless/RunFiles.h"
 #include "simulation/Simulation.h"
 
@@ -26,45 +24,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: loopsim-run SCENARIO [--out FILE.csv] [--dump FILE.jsonl] [--until SECONDS] "
-    "[--settings FILE] [--debrief FILE.json|FILE.html]\n";
-
-// What the extension of a --debrief file asks for.
-enum class DebriefFormat { Json, Html };
-
-std::optional<DebriefFormat> debriefFormat(const std::filesystem::path& path) {
-    const std::string extension = path.extension().string();
-    if (extension == ".json")
-        return DebriefFormat::Json;
-    if (extension == ".html" || extension == ".htm")
-        return DebriefFormat::Html;
-    return std::nullopt;
-}
-
-// "2026-12-06": the day the file was last written, by the local clock; empty when unknown.
-std::string fileDate(const std::filesystem::path& path) {
-    std::error_code error;
-    const auto written = std::filesystem::last_write_time(path, error);
-    if (error)
-        return {};
-    const std::time_t seconds =
-        std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(written));
-    std::tm local{};
-    if (!localtime_r(&seconds, &local))
-        return {};
-    char text[16];
-    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
-    return text;
-}
-
-// The debrief of the run as it played, headed by the scenario's name and the day its file
-// was last written (a session log is written as the session goes).
-std::string debriefText(const RunOptions& options, Timeline timeline) {
-    const Debrief debrief = computeDebrief(std::move(timeline));
-    if (debriefFormat(*options.debrief) == DebriefFormat::Json)
-        return debriefJson(debrief);
-    return debriefHtml(debrief,
-                       {options.scenario.filename().string(), fileDate(options.scenario), ""});
-}
+    "[--settings FILE] [--debrief FILE.json|FILE.html] [--export FILE.ssrf|FILE.uddf|FILE.csv]\n";
 
 // The recording keeps its last row; a run that went on past it says so, as the file cannot.
 void noteUnrecordedEnd(const Simulation& simulation, std::ostream& err) {
@@ -133,8 +93,23 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
             }
             return arguments[++i];
         };
-        if (argument == "--out" || argument == "--dump" || argument == "--settings" ||
-            argument == "--until" || argument == "--debrief") {
+        if (argument == "--export" || argument == "--debrief") {
+            auto value = takeValue();
+            if (!value)
+                return std::nullopt;
+            if (argument == "--export" && exportFormatOf(*value)) {
+                options.exportTo = *value;
+            } else if (argument == "--debrief" && debriefFormatOf(*value)) {
+                options.debrief = *value;
+            } else {
+                err << "loopsim-run: " << argument << " writes "
+                    << (argument == "--export" ? "FILE.ssrf, FILE.uddf or FILE.csv"
+                                               : "FILE.json or FILE.html")
+                    << ", not '" << messageExcerpt(*value) << "'\n";
+                return std::nullopt;
+            }
+        } else if (argument == "--out" || argument == "--dump" || argument == "--settings" ||
+                   argument == "--until") {
             auto value = takeValue();
             if (!value)
                 return std::nullopt;
@@ -144,14 +119,7 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
                 options.dump = *value;
             else if (argument == "--settings")
                 options.settings = *value;
-            else if (argument == "--debrief" && debriefFormat(*value))
-                options.debrief = *value;
-            else if (argument == "--debrief") {
-                err << "loopsim-run: --debrief writes FILE.json or FILE.html, not '"
-                    << messageExcerpt(*value) << "'\n";
-                return std::nullopt;
-            } else if (auto until = parseScenarioTime(*value);
-                       until && *until <= kLatestScenarioTime)
+            else if (auto until = parseScenarioTime(*value); until && *until <= kLatestScenarioTime)
                 options.until = *until;
             else {
                 err << "loopsim-run: --until takes seconds from 0 to "
@@ -213,9 +181,11 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
         err << "loopsim-run: " << *dumps.error() << "\n";
         return kRunRefused;
     }
+    // The debrief and the export follow the session from the run's first moment.
     std::optional<SessionObserver> observer;
-    if (options.debrief)
+    if (files.debrief || files.exportTo)
         observer.emplace(simulation);
+    const CalendarTime started = localCalendarTime();
     const auto refused = playScenario(
         simulation, scenario, options.until,
         [&] { dumps.take(stateDumpJson(simulation, simulation.sound().takeLog())); },
@@ -229,13 +199,15 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
     }
 
     int status = writeRunFiles(simulation, files, settings ? &*settings : nullptr, dumps, err);
-    // The debrief is the instructor's, not the unit's: written however the run ended.
     if (observer) {
-        if (auto error =
-                writeWholeFile(*options.debrief, debriefText(options, observer->finish()))) {
-            err << "loopsim-run: " << *error << "\n";
-            status = kRunWriteFailed;
-        }
+        Timeline timeline = observer->finish();
+        // The debrief is the instructor's, not the unit's: written however the run ended.
+        if (files.debrief)
+            status =
+                std::max(status, writeRunDebrief(*files.debrief, options.scenario, timeline, err));
+        if (files.exportTo && simulation.dialogs().ending() != Ending::WithoutSaving)
+            status = std::max(status,
+                              writeRunExport(*files.exportTo, std::move(timeline), started, err));
     }
     return status;
 }

@@ -18,7 +18,8 @@ struct RunOptions {
     std::optional<std::filesystem::path> dump;
     std::optional<Millis> until;
     std::optional<std::filesystem::path> settings;
-    std::optional<std::filesystem::path> debrief;  // FILE.json or FILE.html
+    std::optional<std::filesystem::path> debrief;   // FILE.json or FILE.html
+    std::optional<std::filesystem::path> exportTo;  // FILE.ssrf, FILE.uddf or FILE.csv
 };
 
 // The exit statuses: played and every file written; played, but a file could not be written
