@@ -2,7 +2,8 @@
 # A layer is the folder of its name under src/. The build makes each plain layer a static
 # library that sees only its own headers and those of the layers below it, and the include
 # check (tests/layers) holds every file's #include lines to this table.
-set(LOOPSIM_PLAIN_LAYERS core loop instructor electronics handset simulation files debrief drills)
+set(LOOPSIM_PLAIN_LAYERS core loop instructor electronics handset simulation files debrief
+    export drills)
 
 set(LOOPSIM_LAYER_core_INCLUDES core)
 set(LOOPSIM_LAYER_loop_INCLUDES core loop)
@@ -12,6 +13,7 @@ set(LOOPSIM_LAYER_handset_INCLUDES core electronics handset)
 set(LOOPSIM_LAYER_simulation_INCLUDES core loop instructor electronics handset simulation)
 set(LOOPSIM_LAYER_files_INCLUDES ${LOOPSIM_LAYER_simulation_INCLUDES} files)
 set(LOOPSIM_LAYER_debrief_INCLUDES ${LOOPSIM_LAYER_files_INCLUDES} debrief)
+set(LOOPSIM_LAYER_export_INCLUDES ${LOOPSIM_LAYER_debrief_INCLUDES} export)
 set(LOOPSIM_LAYER_drills_INCLUDES ${LOOPSIM_LAYER_debrief_INCLUDES} drills)
 
 # The runner and the Qt window layer stand side by side on top of every plain layer.

@@ -107,18 +107,14 @@ std::string describeAction(const Action& action) {
                                                          : role + " " + action.value;
         case Verb::Answer:
             return "type " + action.value;
-        case Verb::Cancel:
-        case Verb::Dump:
-        case Verb::Exit:
-        case Verb::End:
-        case Verb::Pause:
-        case Verb::Resume:
-            return std::string(verbName(action.verb));
         case Verb::Speed:
             return "speed ×" + action.value;
         default:
-            return std::string(verbName(action.verb)) + " " + role;
+            break;
     }
+    if (!verbTakesElement(action.verb))
+        return std::string(verbName(action.verb));
+    return std::string(verbName(action.verb)) + " " + role;
 }
 
 bool isInstructorAction(const Action& action) {

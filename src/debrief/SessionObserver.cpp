@@ -89,6 +89,7 @@ void SessionObserver::secondTaken() {
     sample.rightIsMaster = s.RightHandset.IsMaster == 1 && s.LeftHandset.IsMaster != 1;
     sample.setpoint = s.ActiveSetpoint;
     sample.depth = s.Depth;
+    sample.oxygenAnalysis = s.OxygenAnalysis;
     sample.counterlungVolume = s.CounterlungVolume;
     sample.mouthpieceOpen = s.Mouthpiece == MouthpieceState::Open;
     sample.onLoop = sample.mouthpieceOpen && s.Breathing == 1;

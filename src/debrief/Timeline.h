@@ -23,6 +23,7 @@ struct SecondSample {
     bool rightIsMaster = false;  // the right handset leads (the left one is off or slave)
     double setpoint = 0;
     int depth = 0;
+    int oxygenAnalysis = 0;  // percent oxygen of the oxygen cylinder
     double counterlungVolume = 0;
     bool mouthpieceOpen = false;
     bool onLoop = false;         // breathing from the loop: regulator in, mouthpiece open

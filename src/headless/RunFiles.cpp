@@ -10,7 +10,8 @@ namespace loopsim {
 
 RunFiles runFiles(const RunOptions& options) {
     return {options.scenario, options.settings, options.out.value_or(kRecordingFileName),
-            options.dump,     options.debrief,  options.drill};
+            options.dump,     options.debrief,  options.exportTo,
+            options.drill};
 }
 
 std::optional<std::string> refusedRunFiles(const RunFiles& files) {
@@ -23,6 +24,8 @@ std::optional<std::string> refusedRunFiles(const RunFiles& files) {
         written.emplace_back("--dump", *files.dump);
     if (files.debrief)
         written.emplace_back("--debrief", *files.debrief);
+    if (files.exportTo)
+        written.emplace_back("--export", *files.exportTo);
 
     for (const auto& [option, path] : written)
         if (auto kind = notAFileToWrite(path))

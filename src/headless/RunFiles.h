@@ -17,6 +17,7 @@ struct RunFiles {
     std::filesystem::path recording;  // --out, or the recording file's own name
     std::optional<std::filesystem::path> dump;
     std::optional<std::filesystem::path> debrief;
+    std::optional<std::filesystem::path> exportTo;
     std::optional<std::filesystem::path> drill;
 };
 

@@ -1,15 +1,11 @@
 #include "headless/Runner.h"
 
 #include <algorithm>
-#include <chrono>
-#include <ctime>
 
 #include "core/Format.h"
 #include "core/MessageExcerpt.h"
-#include "debrief/Debrief.h"
-#include "debrief/DebriefJson.h"
-#include "debrief/ReportHtml.h"
 #include "debrief/SessionObserver.h"
+#include "export/ExportFormat.h"
 #include "files/FileText.h"
 #include "files/OutputFile.h"
 #include "files/RecordingFile.h"
@@ -19,6 +15,8 @@
 #include "files/StateDump.h"
 #include "headless/DrillRun.h"
 #include "headless/DumpOutput.h"
+#include "headless/RunDebrief.h"
+#include "headless/RunExport.h"
 #include "headless/RunFiles.h"
 #include "simulation/Simulation.h"
 
@@ -27,46 +25,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: loopsim-run SCENARIO [--out FILE.csv] [--dump FILE.jsonl] [--until SECONDS] "
-    "[--settings FILE] [--debrief FILE.json|FILE.html]\n"
+    "[--settings FILE] [--debrief FILE.json|FILE.html] [--export FILE.ssrf|FILE.uddf|FILE.csv]\n"
     "       loopsim-run --drill FILE.drill [SCENARIO] [the same options]\n";
-
-// What the extension of a --debrief file asks for.
-enum class DebriefFormat { Json, Html };
-
-std::optional<DebriefFormat> debriefFormat(const std::filesystem::path& path) {
-    const std::string extension = path.extension().string();
-    if (extension == ".json")
-        return DebriefFormat::Json;
-    if (extension == ".html" || extension == ".htm")
-        return DebriefFormat::Html;
-    return std::nullopt;
-}
-
-// "2026-12-06": the day the file was last written, by the local clock; empty when unknown.
-std::string fileDate(const std::filesystem::path& path) {
-    std::error_code error;
-    const auto written = std::filesystem::last_write_time(path, error);
-    if (error)
-        return {};
-    const std::time_t seconds =
-        std::chrono::system_clock::to_time_t(std::chrono::file_clock::to_sys(written));
-    std::tm local{};
-    if (!localtime_r(&seconds, &local))
-        return {};
-    char text[16];
-    std::strftime(text, sizeof text, "%Y-%m-%d", &local);
-    return text;
-}
-
-// The debrief of the run as it played, headed by the scenario's name and the day its file
-// was last written (a session log is written as the session goes).
-std::string debriefText(const RunOptions& options, Timeline timeline) {
-    const Debrief debrief = computeDebrief(std::move(timeline));
-    if (debriefFormat(*options.debrief) == DebriefFormat::Json)
-        return debriefJson(debrief);
-    return debriefHtml(debrief,
-                       {options.scenario.filename().string(), fileDate(options.scenario), ""});
-}
 
 // The recording keeps its last row; a run that went on past it says so, as the file cannot.
 void noteUnrecordedEnd(const Simulation& simulation, std::ostream& err) {
@@ -135,8 +95,23 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
             }
             return arguments[++i];
         };
-        if (argument == "--out" || argument == "--dump" || argument == "--settings" ||
-            argument == "--until" || argument == "--debrief" || argument == "--drill") {
+        if (argument == "--export" || argument == "--debrief") {
+            auto value = takeValue();
+            if (!value)
+                return std::nullopt;
+            if (argument == "--export" && exportFormatOf(*value)) {
+                options.exportTo = *value;
+            } else if (argument == "--debrief" && debriefFormatOf(*value)) {
+                options.debrief = *value;
+            } else {
+                err << "loopsim-run: " << argument << " writes "
+                    << (argument == "--export" ? "FILE.ssrf, FILE.uddf or FILE.csv"
+                                               : "FILE.json or FILE.html")
+                    << ", not '" << messageExcerpt(*value) << "'\n";
+                return std::nullopt;
+            }
+        } else if (argument == "--out" || argument == "--dump" || argument == "--settings" ||
+                   argument == "--until" || argument == "--drill") {
             auto value = takeValue();
             if (!value)
                 return std::nullopt;
@@ -148,14 +123,7 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
                 options.settings = *value;
             else if (argument == "--drill")
                 options.drill = *value;
-            else if (argument == "--debrief" && debriefFormat(*value))
-                options.debrief = *value;
-            else if (argument == "--debrief") {
-                err << "loopsim-run: --debrief writes FILE.json or FILE.html, not '"
-                    << messageExcerpt(*value) << "'\n";
-                return std::nullopt;
-            } else if (auto until = parseScenarioTime(*value);
-                       until && *until <= kLatestScenarioTime)
+            else if (auto until = parseScenarioTime(*value); until && *until <= kLatestScenarioTime)
                 options.until = *until;
             else {
                 err << "loopsim-run: --until takes seconds from 0 to "
@@ -226,9 +194,11 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
         err << "loopsim-run: " << *dumps.error() << "\n";
         return kRunRefused;
     }
+    // The debrief and the export follow the session from the run's first moment.
     std::optional<SessionObserver> observer;
-    if (options.debrief || drill)
+    if (files.debrief || files.exportTo || drill)
         observer.emplace(simulation);
+    const CalendarTime started = localCalendarTime();
     const auto takeDump = [&] {
         dumps.take(stateDumpJson(simulation, simulation.sound().takeLog()));
     };
@@ -248,17 +218,20 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
     }
 
     int status = writeRunFiles(simulation, files, settings ? &*settings : nullptr, dumps, err);
-    const std::optional<Timeline> timeline =
-        observer ? std::optional(observer->finish()) : std::nullopt;
-    // The debrief is the instructor's, not the unit's: written however the run ended.
-    if (options.debrief) {
-        if (auto error = writeWholeFile(*options.debrief, debriefText(options, *timeline))) {
-            err << "loopsim-run: " << *error << "\n";
-            status = kRunWriteFailed;
-        }
+    bool markMissed = false;
+    if (observer) {
+        Timeline timeline = observer->finish();
+        // The debrief is the instructor's, not the unit's: written however the run ended.
+        if (files.debrief)
+            status =
+                std::max(status, writeRunDebrief(*files.debrief, options.scenario, timeline, err));
+        markMissed = drill && !drill->judge(timeline, out);
+        if (files.exportTo && simulation.dialogs().ending() != Ending::WithoutSaving)
+            status = std::max(status,
+                              writeRunExport(*files.exportTo, std::move(timeline), started, err));
     }
     // A file not written says more than a mark missed.
-    if (drill && !drill->judge(*timeline, out) && status == kRunPlayed)
+    if (markMissed && status == kRunPlayed)
         status = kRunMarkMissed;
     return status;
 }

@@ -18,8 +18,9 @@ struct RunOptions {
     std::optional<std::filesystem::path> dump;
     std::optional<Millis> until;
     std::optional<std::filesystem::path> settings;
-    std::optional<std::filesystem::path> debrief;  // FILE.json or FILE.html
-    std::optional<std::filesystem::path> drill;    // the scenario is then the trainee's, or none
+    std::optional<std::filesystem::path> debrief;   // FILE.json or FILE.html
+    std::optional<std::filesystem::path> exportTo;  // FILE.ssrf, FILE.uddf or FILE.csv
+    std::optional<std::filesystem::path> drill;     // the scenario is then the trainee's, or none
 };
 
 // The exit statuses: played and every file written; played, but a file could not be written

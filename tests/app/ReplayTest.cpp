@@ -194,6 +194,35 @@ class ReplayTest : public QObject {
         QCOMPARE(messages.texts.size(), 1);
     }
 
+    // A session the bail-out window's Exit ended: its debrief is offered, shown when taken;
+    // a lost or an ended session's log is not offered this way.
+    void aSessionEndedAtTheBailOutOffersItsDebrief() {
+        const std::string bailedOut = "1 tap Image20\n2 tap Bailout.Exit\n# " +
+                                      std::string(kSessionBailedOutNote) +
+                                      "\n# The session ended.\n";
+        const struct {
+            std::string log;
+            bool answer;
+            QStringList said;
+            int shown;
+        } rows[] = {
+            {bailedOut, true, {bailedOutDebriefQuestion()}, 1},
+            {bailedOut, false, {bailedOutDebriefQuestion()}, 0},
+            {"1 exit\n# The session ended.\n", true, {}, 0},
+            {"1 tap Image20\n", true, {}, 0},
+        };
+        for (const auto& row : rows) {
+            TestFolders folders;
+            QVERIFY(writeFile(kSessionLogFileName, QByteArray::fromStdString(row.log)));
+            CollectedMessages messages;
+            messages.answers = {row.answer};
+            int shown = 0;
+            QCOMPARE(offerBailedOutDebrief(nullptr, messages, [&] { ++shown; }), row.shown == 1);
+            QCOMPARE(messages.texts, row.said);
+            QCOMPARE(shown, row.shown);
+        }
+    }
+
     // Refused, or accepted for a log that cannot be played: nothing is written and the log
     // stays a lost session's, to be offered again.
     void anOfferThatRebuildsNothingLeavesTheLogAsItWas() {

@@ -1,6 +1,7 @@
 #include "app/session/LostSessionOffer.h"
 
 #include "app/dialogs/UserMessages.h"
+#include "files/FileText.h"
 #include "files/LostSession.h"
 
 namespace loopsim {
@@ -11,6 +12,14 @@ QString lostSessionQuestion() {
                "was not written.\n\nRebuild %1 from that session's log, %2? If not, the log of "
                "the new session replaces it.")
         .arg(QString::fromLatin1(kRecordingFileName), QString::fromLatin1(kSessionLogFileName));
+}
+
+QString bailedOutDebriefQuestion() {
+    return QStringLiteral(
+               "The last session ended at the bail-out window's Exit, which saves no recording "
+               "file.\n\nShow its debrief from that session's log, %1? If not, the log of the "
+               "new session replaces it.")
+        .arg(QString::fromLatin1(kSessionLogFileName));
 }
 
 QString lostSessionFailure(const QString& why) {
@@ -28,6 +37,16 @@ bool offerToRebuildLostSession(QWidget* parent, UserMessages& messages, Settings
         return false;
     }
     showRecording();
+    return true;
+}
+
+bool offerBailedOutDebrief(QWidget* parent, UserMessages& messages,
+                           const std::function<void()>& showDebrief) {
+    const auto log = readFileText(kSessionLogFileName);
+    if (!log || !sessionEndedAtBailOut(*log) ||
+        !messages.askYesNo(parent, bailedOutDebriefQuestion()))
+        return false;
+    showDebrief();
     return true;
 }
 

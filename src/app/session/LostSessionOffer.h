@@ -19,8 +19,15 @@ class UserMessages;
 bool offerToRebuildLostSession(QWidget* parent, UserMessages& messages, SettingsStore& settings,
                                const std::function<void()>& showRecording);
 
-// The question, and what is said when the log cannot be played.
+// When the last session ended at the bail-out window's Exit, which writes no recording, the
+// user is asked whether to see its debrief from its log before the new session's log
+// replaces it. True when it was shown.
+bool offerBailedOutDebrief(QWidget* parent, UserMessages& messages,
+                           const std::function<void()>& showDebrief);
+
+// The questions, and what is said when the log cannot be played.
 QString lostSessionQuestion();
 QString lostSessionFailure(const QString& why);
+QString bailedOutDebriefQuestion();
 
 }  // namespace loopsim

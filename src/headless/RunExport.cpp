@@ -1,0 +1,20 @@
+#include "headless/RunExport.h"
+
+#include "debrief/Debrief.h"
+#include "export/DiveFromSession.h"
+#include "export/ExportFormat.h"
+#include "headless/Runner.h"
+
+namespace loopsim {
+
+int writeRunExport(const std::filesystem::path& path, Timeline timeline,
+                   const CalendarTime& started, std::ostream& err) {
+    const ExportedDive dive = diveFromSession(computeDebrief(std::move(timeline)), started);
+    if (auto error = writeExport(path, dive)) {
+        err << "loopsim-run: " << *error << "\n";
+        return kRunWriteFailed;
+    }
+    return kRunPlayed;
+}
+
+}  // namespace loopsim
