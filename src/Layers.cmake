@@ -3,7 +3,7 @@
 # library that sees only its own headers and those of the layers below it, and the include
 # check (tests/layers) holds every file's #include lines to this table.
 set(LOOPSIM_PLAIN_LAYERS core loop instructor electronics handset simulation files debrief
-    export)
+    export drills)
 
 set(LOOPSIM_LAYER_core_INCLUDES core)
 set(LOOPSIM_LAYER_loop_INCLUDES core loop)
@@ -14,6 +14,7 @@ set(LOOPSIM_LAYER_simulation_INCLUDES core loop instructor electronics handset s
 set(LOOPSIM_LAYER_files_INCLUDES ${LOOPSIM_LAYER_simulation_INCLUDES} files)
 set(LOOPSIM_LAYER_debrief_INCLUDES ${LOOPSIM_LAYER_files_INCLUDES} debrief)
 set(LOOPSIM_LAYER_export_INCLUDES ${LOOPSIM_LAYER_debrief_INCLUDES} export)
+set(LOOPSIM_LAYER_drills_INCLUDES ${LOOPSIM_LAYER_debrief_INCLUDES} drills)
 
 # The runner and the Qt window layer stand side by side on top of every plain layer.
 set(LOOPSIM_LAYER_headless_INCLUDES ${LOOPSIM_PLAIN_LAYERS} headless)

@@ -10,7 +10,8 @@ namespace loopsim {
 
 RunFiles runFiles(const RunOptions& options) {
     return {options.scenario, options.settings, options.out.value_or(kRecordingFileName),
-            options.dump,     options.debrief,  options.exportTo};
+            options.dump,     options.debrief,  options.exportTo,
+            options.drill};
 }
 
 std::optional<std::string> refusedRunFiles(const RunFiles& files) {
@@ -30,7 +31,11 @@ std::optional<std::string> refusedRunFiles(const RunFiles& files) {
         if (auto kind = notAFileToWrite(path))
             return option + " " + path.string() + " is " + *kind + ", not a file to write";
 
-    std::vector<Named> named{{"the scenario", files.scenario}};
+    std::vector<Named> named;
+    if (!files.scenario.empty())
+        named.emplace_back("the scenario", files.scenario);
+    if (files.drill)
+        named.emplace_back("the drill", *files.drill);
     named.insert(named.end(), written.begin(), written.end());
     for (std::size_t i = 0; i < named.size(); ++i)
         for (std::size_t j = i + 1; j < named.size(); ++j)

@@ -12,12 +12,13 @@
 namespace loopsim {
 
 struct RunFiles {
-    std::filesystem::path scenario;
+    std::filesystem::path scenario;  // empty for a drill played with no scenario
     std::optional<std::filesystem::path> settings;
     std::filesystem::path recording;  // --out, or the recording file's own name
     std::optional<std::filesystem::path> dump;
     std::optional<std::filesystem::path> debrief;
     std::optional<std::filesystem::path> exportTo;
+    std::optional<std::filesystem::path> drill;
 };
 
 RunFiles runFiles(const RunOptions& options);

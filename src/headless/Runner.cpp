@@ -13,6 +13,7 @@
 #include "files/ScenarioPlay.h"
 #include "files/SettingsFile.h"
 #include "files/StateDump.h"
+#include "headless/DrillRun.h"
 #include "headless/DumpOutput.h"
 #include "headless/RunDebrief.h"
 #include "headless/RunExport.h"
@@ -24,7 +25,8 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: loopsim-run SCENARIO [--out FILE.csv] [--dump FILE.jsonl] [--until SECONDS] "
-    "[--settings FILE] [--debrief FILE.json|FILE.html] [--export FILE.ssrf|FILE.uddf|FILE.csv]\n";
+    "[--settings FILE] [--debrief FILE.json|FILE.html] [--export FILE.ssrf|FILE.uddf|FILE.csv]\n"
+    "       loopsim-run --drill FILE.drill [SCENARIO] [the same options]\n";
 
 // The recording keeps its last row; a run that went on past it says so, as the file cannot.
 void noteUnrecordedEnd(const Simulation& simulation, std::ostream& err) {
@@ -109,7 +111,7 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
                 return std::nullopt;
             }
         } else if (argument == "--out" || argument == "--dump" || argument == "--settings" ||
-                   argument == "--until") {
+                   argument == "--until" || argument == "--drill") {
             auto value = takeValue();
             if (!value)
                 return std::nullopt;
@@ -119,6 +121,8 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
                 options.dump = *value;
             else if (argument == "--settings")
                 options.settings = *value;
+            else if (argument == "--drill")
+                options.drill = *value;
             else if (auto until = parseScenarioTime(*value); until && *until <= kLatestScenarioTime)
                 options.until = *until;
             else {
@@ -138,7 +142,7 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
             return std::nullopt;
         }
     }
-    if (!haveScenario) {
+    if (!haveScenario && !options.drill) {
         err << kUsage;
         return std::nullopt;
     }
@@ -147,7 +151,9 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
 
 int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err) {
     const std::string scenarioName = options.scenario.string();
-    const auto text = readFileText(options.scenario);
+    // A drill may be played with no trainee at all.
+    const auto text = options.scenario.empty() ? std::optional<std::string>(std::string())
+                                               : readFileText(options.scenario);
     if (!text) {
         err << scenarioName << ": cannot read the scenario file\n";
         return kRunRefused;
@@ -161,7 +167,12 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
     std::optional<MemorySettingsStore> settings;
     if (files.settings && !readRunSettings(*files.settings, settings.emplace(), err))
         return kRunRefused;
-    Simulation simulation(settings ? &*settings : nullptr);
+    std::optional<RunDrill> drill;
+    if (options.drill && !(drill = RunDrill::read(*options.drill, err)))
+        return kRunRefused;
+    const std::optional<MemorySettingsStore> drillSettings =
+        drill ? std::optional(drill->startSettings(settings ? &*settings : nullptr)) : std::nullopt;
+    Simulation simulation(drillSettings ? &*drillSettings : settings ? &*settings : nullptr);
 
     const Scenario scenario = parseScenario(*text, &simulation.input());
     if (scenario.error) {
@@ -169,6 +180,8 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
             << "\n";
         return kRunRefused;
     }
+    if (drill && drill->refuses(*text, scenario, scenarioName, err))
+        return kRunRefused;
 
     // The sound calls are kept only for the dumps; a long run without any keeps none.
     const bool dumpsAsked =
@@ -183,32 +196,43 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
     }
     // The debrief and the export follow the session from the run's first moment.
     std::optional<SessionObserver> observer;
-    if (files.debrief || files.exportTo)
+    if (files.debrief || files.exportTo || drill)
         observer.emplace(simulation);
     const CalendarTime started = localCalendarTime();
-    const auto refused = playScenario(
-        simulation, scenario, options.until,
-        [&] { dumps.take(stateDumpJson(simulation, simulation.sound().takeLog())); },
-        [&](const Action& action) {
-            if (observer)
-                observer->actionApplied(action);
-        });
-    if (refused) {
+    const auto takeDump = [&] {
+        dumps.take(stateDumpJson(simulation, simulation.sound().takeLog()));
+    };
+    const auto played = [&](const Action& action) {
+        if (observer)
+            observer->actionApplied(action);
+    };
+    if (drill) {
+        if (auto refused =
+                drill->play(simulation, scenario, scenarioName, options.until, takeDump, played)) {
+            err << *refused << "\n";
+            return kRunRefused;
+        }
+    } else if (auto refused = playScenario(simulation, scenario, options.until, takeDump, played)) {
         err << scenarioName << ":" << refused->lineNumber << ": " << refused->message << "\n";
         return kRunRefused;
     }
 
     int status = writeRunFiles(simulation, files, settings ? &*settings : nullptr, dumps, err);
+    bool markMissed = false;
     if (observer) {
         Timeline timeline = observer->finish();
         // The debrief is the instructor's, not the unit's: written however the run ended.
         if (files.debrief)
             status =
                 std::max(status, writeRunDebrief(*files.debrief, options.scenario, timeline, err));
+        markMissed = drill && !drill->judge(timeline, out);
         if (files.exportTo && simulation.dialogs().ending() != Ending::WithoutSaving)
             status = std::max(status,
                               writeRunExport(*files.exportTo, std::move(timeline), started, err));
     }
+    // A file not written says more than a mark missed.
+    if (markMissed && status == kRunPlayed)
+        status = kRunMarkMissed;
     return status;
 }
 

@@ -20,13 +20,16 @@ struct RunOptions {
     std::optional<std::filesystem::path> settings;
     std::optional<std::filesystem::path> debrief;   // FILE.json or FILE.html
     std::optional<std::filesystem::path> exportTo;  // FILE.ssrf, FILE.uddf or FILE.csv
+    std::optional<std::filesystem::path> drill;     // the scenario is then the trainee's, or none
 };
 
 // The exit statuses: played and every file written; played, but a file could not be written
-// (each one that could was); refused before anything was written.
+// (each one that could was); refused before anything was written; a drill played and its
+// files written, but a pass mark was missed.
 inline constexpr int kRunPlayed = 0;
 inline constexpr int kRunWriteFailed = 1;
 inline constexpr int kRunRefused = 2;
+inline constexpr int kRunMarkMissed = 3;
 
 // Parses the command line; on a bad one prints why and the usage to err.
 std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& arguments,

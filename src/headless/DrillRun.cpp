@@ -1,0 +1,84 @@
+#include "headless/DrillRun.h"
+
+#include "debrief/Debrief.h"
+#include "debrief/Metrics.h"
+#include "drills/DrillNote.h"
+#include "drills/DrillParser.h"
+#include "drills/DrillPlay.h"
+#include "drills/PassMarks.h"
+#include "files/FileText.h"
+#include "simulation/Simulation.h"
+
+namespace loopsim {
+
+std::optional<RunDrill> RunDrill::read(const std::filesystem::path& path, std::ostream& err) {
+    const std::string name = path.string();
+    const auto text = readFileText(path);
+    if (!text) {
+        err << name << ": cannot read the drill file\n";
+        return std::nullopt;
+    }
+    // The start's elements are those of any simulation.
+    const Simulation elementsOf;
+    DrillRead read = parseDrill(*text, &elementsOf.input());
+    if (read.error) {
+        err << name << ":" << read.error->lineNumber << ": " << read.error->message << "\n";
+        return std::nullopt;
+    }
+    return RunDrill(name, std::move(read.drill), drillContentHash(*text));
+}
+
+MemorySettingsStore RunDrill::startSettings(const MemorySettingsStore* runSettings) const {
+    MemorySettingsStore settings;
+    if (runSettings)
+        settings.values = runSettings->values;
+    for (const auto& [key, value] : drill_.settings)
+        settings.values[key] = value;
+    return settings;
+}
+
+bool RunDrill::refuses(std::string_view scenarioText, const Scenario& trainee,
+                       const std::string& scenarioName, std::ostream& err) {
+    if (const auto noted = drillNotedInLog(scenarioText)) {
+        logged_ = noted->hash == hash_;
+        if (!logged_)
+            err << scenarioName << ": a log of the drill " << noted->fileName << " with content "
+                << noted->hash << ", not of " << name_ << " (content " << hash_ << ")\n";
+        return !logged_;
+    }
+    const auto refused = refusedTraineeScenario(drill_, trainee);
+    if (refused)
+        err << scenarioName << ":" << refused->lineNumber << ": " << refused->message << "\n";
+    return refused.has_value();
+}
+
+std::optional<std::string> RunDrill::play(Simulation& simulation, const Scenario& trainee,
+                                          const std::string& scenarioName,
+                                          std::optional<Millis> until,
+                                          const std::function<void()>& takeDump,
+                                          const std::function<void(const Action&)>& played) const {
+    if (logged_) {
+        const auto refused = playScenario(simulation, trainee, until, takeDump, played);
+        if (!refused)
+            return std::nullopt;
+        return scenarioName + ":" + std::to_string(refused->lineNumber) + ": " + refused->message;
+    }
+    const auto refused = playDrill(simulation, drill_, trainee, until, takeDump, played);
+    if (!refused)
+        return std::nullopt;
+    return (refused->inDrill ? name_ : scenarioName) + ":" + std::to_string(refused->lineNumber) +
+           ": " + refused->message;
+}
+
+bool RunDrill::judge(Timeline timeline, std::ostream& out) const {
+    const auto metrics = debriefMetrics(computeDebrief(std::move(timeline)));
+    bool allPassed = true;
+    for (const MarkResult& result : judgePassMarks(drill_.marks, metrics)) {
+        out << markLine(result) << "\n";
+        allPassed = allPassed && result.passed;
+    }
+    out.flush();
+    return allPassed;
+}
+
+}  // namespace loopsim

@@ -1,0 +1,130 @@
+// The drill's checks once a second: when each trigger sets its failure off and the options
+// actions that inject it; and a drill that injects nothing plays a scenario exactly as the
+// runner's own loop does.
+#include <gtest/gtest.h>
+
+#include "GoldenFile.h"
+#include "drills/DrillParser.h"
+#include "drills/DrillPlay.h"
+#include "files/RecordingFile.h"
+#include "files/StateDump.h"
+#include "simulation/Simulation.h"
+
+namespace loopsim {
+namespace {
+
+// The start of the pre-dive routine: both handsets on, the master calibrating; the
+// calibration ends at 42.668 s.
+constexpr const char* kPreDive =
+    "0.2 tap Image7\n0.4 tap Image4\n0.5 tap LHOO\n1 tap Label8\n4 tap RHOO\n4.5 tap Label11\n"
+    "10.5 tap Label10\n11.5 tap Label10\n12.5 tap Label8\n13.5 tap Label10\n14 tap Image18\n"
+    "14.5 tap Label10\n15.5 tap Label10\n16.5 tap Label10\n";
+
+// The instructor's actions the drill applied, as scenario lines.
+std::vector<std::string> injections(const std::string& drillHead, const std::string& failures,
+                                    const std::string& trainee) {
+    Simulation simulation;
+    const DrillRead read = parseDrill(
+        "[drill]\ntitle = t\n" + drillHead + "[failures]\n" + failures + "[pass marks]\notu >= 0\n",
+        &simulation.input());
+    EXPECT_FALSE(read.error) << read.error->message;
+    const Scenario scenario = parseScenario(trainee, &simulation.input());
+    std::vector<std::string> lines;
+    const auto refused = playDrill(
+        simulation, read.drill, scenario, std::nullopt, [] {},
+        [&](const Action& action) {
+            if (action.element.rfind("Options.", 0) == 0)
+                lines.push_back(formatScenarioLine(simulation.now(), action));
+        });
+    EXPECT_FALSE(refused);
+    return lines;
+}
+
+TEST(DrillEngine, EachTriggerSetsItsFailureOffAtItsCheck) {
+    struct Row {
+        const char* drill;
+        const char* failures;
+        const char* trainee;
+        std::vector<std::string> injected;
+    };
+    const std::string descent = "12 tap Image10\n13 tap Image10\n14 tap Image10\n";
+    for (const Row& row : {
+             Row{"takeover = 10 s\nlength = 1 min\n",
+                 "cell_drift at 30 s\n",
+                 "",
+                 {"40 check Options.Check4", "40 tap Options.Command1"}},
+             // The check at 14 s comes before the trainee's line of the same time.
+             Row{"length = 1 min\n",
+                 "adv_failed at 3 m\n",
+                 descent.c_str(),
+                 {"15 check Options.Check12", "15 tap Options.Command1"}},
+             // At 2 m from 13 s: each check there counts the second before it.
+             Row{"length = 1 min\n",
+                 "adv_failed after 5 s at 2 m\n",
+                 descent.c_str(),
+                 {"18 check Options.Check12", "18 tap Options.Command1"}},
+             Row{"length = 1 min\n", "adv_failed at 4 m\n", descent.c_str(), {}},
+             Row{"length = 2 min\n",
+                 "cell_drift 2 s after calibration\n",
+                 kPreDive,
+                 {"45 check Options.Check4", "45 tap Options.Command1"}},
+             // The flush at 5 s comes before the drift is in force (10 ms after Change now).
+             Row{"length = 1 min\n",
+                 "cell_drift at 5 s\nadv_failed 10 s after cell_drift answered\n",
+                 "5 hold Image5 500\n9 tap Image5\n",
+                 {"5 check Options.Check4", "5 tap Options.Command1", "19 check Options.Check12",
+                  "19 tap Options.Command1"}},
+             Row{"length = 1 min\n",
+                 "cell_drift at 5 s delayed 2 min\nadv_failed at 10 s\n",
+                 "",
+                 {"5 check Options.Check4", "5 set Options.Slider1 2", "5 tap Options.Command1",
+                  "10 check Options.Check12", "10 set Options.Slider1 0",
+                  "10 tap Options.Command1"}},
+             Row{"length = 1 min\n",
+                 "adv_failed at 5 s\ncell_drift at 5 s\n",
+                 "",
+                 {"5 check Options.Check12", "5 check Options.Check4", "5 tap Options.Command1"}},
+             // The drill ends before the trigger.
+             Row{"length = 1 min\n", "cell_drift at 61 s\n", "", {}},
+         }) {
+        EXPECT_EQ(injections(row.drill, row.failures, row.trainee), row.injected) << row.failures;
+    }
+}
+
+TEST(DrillEngine, TheTraineeActsFromTheTakeover) {
+    Simulation simulation;
+    const DrillRead read = parseDrill(
+        "[drill]\ntitle = t\nlength = 1 min\n[start]\n10 tap Image7\n[pass marks]\notu >= 0\n",
+        &simulation.input());
+    const auto refused =
+        refusedTraineeScenario(read.drill, parseScenario("\n9.5 tap Image4\n", nullptr));
+    ASSERT_TRUE(refused);
+    EXPECT_EQ(refused->lineNumber, 2);
+    EXPECT_EQ(refused->message, "the time 9.5 s comes before the drill's takeover, at 10 s");
+    EXPECT_FALSE(refusedTraineeScenario(read.drill, parseScenario("10 tap Image4\n", nullptr)));
+}
+
+// Checking once a second advances the clock in steps; nothing the unit does may depend on
+// it. The demo (holds of the whole program, a prompt, the options' own delay) plays to the
+// same recording and the same last state.
+TEST(DrillEngine, ADrillWithoutFailuresPlaysAsTheScenarioDoes) {
+    const std::string demo = readTestFile(std::string(LOOPSIM_SCENARIOS) + "/demo.scenario");
+    auto played = [&](bool asDrill) {
+        Simulation simulation;
+        const Scenario scenario = parseScenario(demo, &simulation.input());
+        if (asDrill) {
+            const DrillRead read = parseDrill(
+                "[drill]\ntitle = t\nlength = 20 min\n[pass marks]\notu >= 0\n", nullptr);
+            EXPECT_FALSE(playDrill(simulation, read.drill, scenario, std::nullopt, [] {}));
+        } else {
+            EXPECT_FALSE(playScenario(simulation, scenario, std::nullopt, [] {}));
+        }
+        return recordingFileText(simulation.recording().table(), simulation.state().RecordIndex,
+                                 {}) +
+               stateDumpJson(simulation, {});
+    };
+    EXPECT_EQ(played(true), played(false));
+}
+
+}  // namespace
+}  // namespace loopsim
