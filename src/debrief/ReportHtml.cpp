@@ -1,8 +1,5 @@
 #include "debrief/ReportHtml.h"
 
-#include <cmath>
-
-#include "core/Format.h"
 #include "debrief/ElapsedTime.h"
 #include "debrief/EventList.h"
 #include "debrief/FailureResponses.h"
@@ -24,31 +21,28 @@ td.value { text-align: right; white-space: nowrap; }
 .mark { display: inline-block; width: 11px; height: 11px; border-radius: 6px; }
 .good { background: #2a9d3a; } .fair { background: #e0a000; } .poor { background: #c02020; }
 .note { background: #bbb; }
+.dot.good { color: #2a9d3a; } .dot.fair { color: #e0a000; } .dot.poor { color: #c02020; }
+.dot.note { color: #bbb; }
 .legend span { margin-right: 14px; font-size: 12px; }
 tr.failure td { color: #c02020; } tr.warning td { color: #a06000; }
 tr.instructor td { color: #7030a0; }
 </style>
 )";
 
-std::string valueText(const Metric& metric) {
-    if (!metric.value)
-        return "none";
-    if (metric.name.rfind("predive.", 0) == 0)
-        return *metric.value != 0 ? "yes" : "no";
-    const double value = *metric.value;
-    if (!std::isfinite(value))
-        return "—";
-    const bool whole = value == std::floor(value) && std::abs(value) < 1e9;
-    return (whole ? formatFixed(value, 0) : formatFixed(value, 2)) +
-           (metric.unit.empty() ? "" : " " + metric.unit);
+// A mark is a coloured circle; a text layout without CSS boxes gets a coloured dot instead.
+std::string markCell(Grade grade, bool printed) {
+    const std::string name(gradeName(grade));
+    if (printed)
+        return "<td width=\"3%\"><span class=\"dot " + name + "\">\u25CF</span></td>";
+    return "<td><span class=\"mark " + name + "\"></span></td>";
 }
 
-std::string metricsTable(const Debrief& debrief) {
+std::string metricsTable(const Debrief& debrief, bool printed) {
     std::string html = "<table>\n";
     for (const Metric& metric : debriefMetrics(debrief)) {
-        html += "<tr><td><span class=\"mark " + std::string(gradeName(metric.grade)) +
-                "\"></span></td><td>" + escapeMarkup(metric.label) + "</td><td class=\"value\">" +
-                escapeMarkup(valueText(metric)) + "</td></tr>\n";
+        html += "<tr>" + markCell(metric.grade, printed) + "<td>" + escapeMarkup(metric.label) +
+                "</td><td class=\"value\">" + escapeMarkup(metricValueText(metric)) +
+                "</td></tr>\n";
     }
     return html + "</table>\n";
 }
@@ -83,9 +77,10 @@ std::string eventsTable(const Debrief& debrief) {
     return html + "</table>\n";
 }
 
-}  // namespace
-
-std::string debriefHtml(const Debrief& debrief, const ReportHeading& heading) {
+// The page; with chart markup, laid out for a printed report (see debriefPrintHtml).
+std::string page(const Debrief& debrief, const ReportHeading& heading,
+                 const std::string* chartMarkup) {
+    const bool printed = chartMarkup != nullptr;
     std::string html =
         "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
         "<title>Debrief</title>\n";
@@ -97,20 +92,35 @@ std::string debriefHtml(const Debrief& debrief, const ReportHeading& heading) {
     if (!heading.date.empty())
         html += " · " + escapeMarkup(heading.date);
     html += " · " + formatElapsed(debrief.timeline.end) + " of simulated time</p>\n";
-    html += debriefChartSvg(debrief, 960, 360);
-    html +=
-        "<p class=\"legend\"><span style=\"color:#1f5fbf\">━ true PO2</span>"
-        "<span style=\"color:#e08010\">━ handset PO2</span>"
-        "<span style=\"color:#209040\">╌ setpoint</span>"
-        "<span style=\"color:#606060\">━ depth</span>"
-        "<span style=\"color:#1f5fbf\">▲ trainee action</span>"
-        "<span style=\"color:#c02020\">◆ failure</span>"
-        "<span style=\"color:#e0a000\">▬ warning</span></p>\n";
-    html += "<h2>How it went</h2>\n" + metricsTable(debrief);
+    if (printed) {
+        html += "<p>" + *chartMarkup + "</p>\n";
+    } else {
+        html += debriefChartSvg(debrief, 960, 360);
+        html +=
+            "<p class=\"legend\"><span style=\"color:#1f5fbf\">━ true PO2</span>"
+            "<span style=\"color:#e08010\">━ handset PO2</span>"
+            "<span style=\"color:#209040\">╌ setpoint</span>"
+            "<span style=\"color:#606060\">━ depth</span>"
+            "<span style=\"color:#1f5fbf\">▲ trainee action</span>"
+            "<span style=\"color:#c02020\">◆ failure</span>"
+            "<span style=\"color:#e0a000\">▬ warning</span></p>\n";
+    }
+    html += "<h2>How it went</h2>\n" + metricsTable(debrief, printed);
     html += "<h2>Failures</h2>\n" + failuresTable(debrief);
     html += "<h2>Events</h2>\n" + eventsTable(debrief);
     html += "</body>\n</html>\n";
     return html;
+}
+
+}  // namespace
+
+std::string debriefHtml(const Debrief& debrief, const ReportHeading& heading) {
+    return page(debrief, heading, nullptr);
+}
+
+std::string debriefPrintHtml(const Debrief& debrief, const ReportHeading& heading,
+                             const std::string& chartMarkup) {
+    return page(debrief, heading, &chartMarkup);
 }
 
 }  // namespace loopsim

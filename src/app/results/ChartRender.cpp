@@ -7,6 +7,7 @@
 
 #include "app/results/RecordingChartView.h"
 #include "app/results/RecordingStatus.h"
+#include "app/results/SessionDebrief.h"
 #include "files/RecordingFile.h"
 
 namespace loopsim {
@@ -22,13 +23,18 @@ ChartRenderResult renderRecordingChart(const QString& recordingPath, const QStri
     RecordingChartView view;
     view.resize(size);
     view.showRecording(*table, read.rows, QFileInfo(recordingPath).fileName());
+    const SessionDebriefLoad debrief = loadSessionDebrief(recordingPath);
+    view.showDebrief(debrief.debrief.get());
     // The chart lays itself out on posted events; shown off screen, it gets them.
     view.setAttribute(Qt::WA_DontShowOnScreen);
     view.show();
     QCoreApplication::sendPostedEvents();
     if (!view.image().save(imagePath, "PNG"))
         return {QStringLiteral("cannot write %1").arg(imagePath), {}};
-    return {std::nullopt, recordingNotes(read, view.drawsAnyValue())};
+    QStringList notes = recordingNotes(read, view.drawsAnyValue());
+    if (!debrief.note.isEmpty())
+        notes.append(debrief.note);
+    return {std::nullopt, notes};
 }
 
 }  // namespace loopsim

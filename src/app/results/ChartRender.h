@@ -1,6 +1,6 @@
 // Draws a recording file's chart into a PNG without showing a window, for scripts and for
-// machines without a display, and says what was odd about the recording, as the results
-// viewer's status line does.
+// machines without a display, with the debrief when its session log is beside it, and says
+// what was odd about the recording, as the results viewer's status line does.
 #pragma once
 
 #include <QSize>
