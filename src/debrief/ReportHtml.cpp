@@ -21,20 +21,33 @@ td.value { text-align: right; white-space: nowrap; }
 .mark { display: inline-block; width: 11px; height: 11px; border-radius: 6px; }
 .good { background: #2a9d3a; } .fair { background: #e0a000; } .poor { background: #c02020; }
 .note { background: #bbb; }
-.dot.good { color: #2a9d3a; } .dot.fair { color: #e0a000; } .dot.poor { color: #c02020; }
-.dot.note { color: #bbb; }
 .legend span { margin-right: 14px; font-size: 12px; }
 tr.failure td { color: #c02020; } tr.warning td { color: #a06000; }
 tr.instructor td { color: #7030a0; }
 </style>
 )";
 
+// The mark's colour, as the style sheet gives it to a mark's circle.
+const char* markColour(Grade grade) {
+    switch (grade) {
+        case Grade::Good:
+            return "#2a9d3a";
+        case Grade::Fair:
+            return "#e0a000";
+        case Grade::Poor:
+            return "#c02020";
+        case Grade::Note:
+            break;
+    }
+    return "#bbb";
+}
+
 // A mark is a coloured circle; a text layout without CSS boxes gets a coloured dot instead.
 std::string markCell(Grade grade, bool printed) {
-    const std::string name(gradeName(grade));
     if (printed)
-        return "<td width=\"3%\"><span class=\"dot " + name + "\">\u25CF</span></td>";
-    return "<td><span class=\"mark " + name + "\"></span></td>";
+        return std::string("<td width=\"3%\"><span style=\"color:") + markColour(grade) +
+               "\">\u25CF</span></td>";
+    return "<td><span class=\"mark " + std::string(gradeName(grade)) + "\"></span></td>";
 }
 
 std::string metricsTable(const Debrief& debrief, bool printed) {

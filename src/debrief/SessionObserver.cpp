@@ -132,13 +132,14 @@ void SessionObserver::notePreDiveChecks() {
     const SimulationState& s = simulation_.state();
     followSetpointMenus();
     timeline_.preDive = PreDiveChecks{
-        simulation_.now(),
-        s.OxygenValve == ValveState::Open,
-        s.DiluentValve == ValveState::Open,
-        s.LeftHandset.UnitOn == 1,
-        s.RightHandset.UnitOn == 1,
-        s.CalibrationCount > 0,
-        setpointsSeen_,
+        .time = simulation_.now(),
+        .oxygenOpen = s.OxygenValve == ValveState::Open,
+        .diluentOpen = s.DiluentValve == ValveState::Open,
+        .leftOn = s.LeftHandset.UnitOn == 1,
+        .rightOn = s.RightHandset.UnitOn == 1,
+        .rightIsMaster = s.RightHandset.IsMaster == 1 && s.LeftHandset.IsMaster != 1,
+        .calibrated = s.CalibrationCount > 0,
+        .setpointsSeen = setpointsSeen_,
     };
 }
 

@@ -61,6 +61,18 @@ DebriefChartData debriefChartData(const Debrief& debrief) {
     return data;
 }
 
+QList<QPointF> atSessionTime(QList<QPointF> rows, const std::vector<SecondSample>& seconds) {
+    const auto samples = static_cast<qsizetype>(seconds.size());
+    for (QPointF& point : rows) {
+        const auto row = static_cast<qsizetype>(std::llround(point.x()));
+        if (row >= 1 && row <= samples)
+            point.setX(secondOf(seconds[static_cast<std::size_t>(row - 1)].time));
+        else if (row > samples && samples > 0)
+            point.setX(secondOf(seconds.back().time) + static_cast<double>(row - samples));
+    }
+    return rows;
+}
+
 QList<QPointF> episodeOutline(std::vector<Episode> episodes) {
     std::sort(episodes.begin(), episodes.end(),
               [](const Episode& a, const Episode& b) { return a.start < b.start; });
@@ -86,13 +98,17 @@ QList<QPointF> episodeOutline(std::vector<Episode> episodes) {
 }
 
 QString debriefSecondSummary(const SessionDebrief& shown, double second, double reach) {
-    const Timeline& timeline = shown.debrief.timeline;
-    const Millis at = static_cast<Millis>(std::llround(second)) * 1000;
-    QString summary = clock(at);
-    const auto sample = std::lower_bound(
-        timeline.seconds.begin(), timeline.seconds.end(), at,
+    const std::vector<SecondSample>& seconds = shown.debrief.timeline.seconds;
+    const auto at = static_cast<Millis>(std::llround(second * 1000));
+    auto sample = std::lower_bound(
+        seconds.begin(), seconds.end(), at,
         [](const SecondSample& sample, Millis time) { return sample.time < time; });
-    if (sample != timeline.seconds.end() && sample->time == at) {
+    if (sample != seconds.begin() &&
+        (sample == seconds.end() || at - std::prev(sample)->time < sample->time - at))
+        --sample;
+    const bool near = sample != seconds.end() && std::abs(sample->time - at) <= 1000;
+    QString summary = clock(near ? sample->time : at);
+    if (near) {
         summary += QStringLiteral("\nTrue PO2 %1   Handset PO2 %2   Setpoint %3   Depth %4 m")
                        .arg(number(sample->loopPO2),
                             sample->handsetPO2 ? number(*sample->handsetPO2) : QStringLiteral("-"),

@@ -146,6 +146,18 @@ bool DebriefChartLayer::show(DebriefChartData data, const DebriefPlacing& placin
             point.setY(markerHeight(static_cast<EventKind>(kind)));
     }
     selected_.reset();
+    // The legend names only what this session has.
+    const auto name = [this](QAbstractSeries* series, bool present) {
+        for (QLegendMarker* marker : chart_->legend()->markers(series))
+            marker->setVisible(present);
+    };
+    name(lowBand_, !data_.lowBand.isEmpty());
+    name(highBand_, !data_.highBand.isEmpty());
+    name(warningBand_, !data_.warningBand.isEmpty());
+    for (std::size_t kind = 0; kind < kEventKinds; ++kind) {
+        if (markers_[kind])
+            name(markers_[kind], !data_.markers[kind].isEmpty());
+    }
     return offScale;
 }
 

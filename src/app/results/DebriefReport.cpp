@@ -26,8 +26,13 @@ const QString kChartAnchor = QStringLiteral("chart");
 const std::string kChartMarkup = "<a name=\"chart\">*</a>";
 constexpr int kChartObject = QTextFormat::UserObject + 1;
 // The chart is laid out at this size in pixels and drawn scaled to the page's width.
-constexpr QSize kChartPixels{1100, 500};
+constexpr QSize kChartPixels{900, 430};
 constexpr int kPdfDotsPerInch = 300;
+constexpr double kPageMarginMillimetres = 15;
+// The page is laid out in pixels of a screen, which the sizes in its style sheet are
+// given in, and scaled to the printed page.
+constexpr double kLayoutDotsPerInch = 96;
+constexpr double kMillimetresPerInch = 25.4;
 
 // Draws the chart wherever the page's layout puts its object: as wide as the text, in the
 // chart's own proportions.
@@ -106,9 +111,14 @@ QByteArray debriefPdf(const ReportSource& source, const ReportHeading& heading) 
     out.open(QIODevice::WriteOnly);
     QPdfWriter writer(&out);
     writer.setResolution(kPdfDotsPerInch);
-    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
+                                     QMarginsF(kPageMarginMillimetres, kPageMarginMillimetres,
+                                               kPageMarginMillimetres, kPageMarginMillimetres),
+                                     QPageLayout::Millimeter));
     writer.setTitle(QStringLiteral("Debrief"));
     writer.setCreator(QCoreApplication::applicationName());
+    const QSizeF printed = writer.pageLayout().paintRect(QPageLayout::Millimeter).size();
+    page.setPageSize(printed * kLayoutDotsPerInch / kMillimetresPerInch);
     page.print(&writer);
     return bytes;
 }

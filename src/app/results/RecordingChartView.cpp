@@ -158,22 +158,22 @@ void RecordingChartView::showRecording(const RecordTable& table, int rows, const
 }
 
 void RecordingChartView::showDebrief(const SessionDebrief* debrief) {
-    const bool hadOne = debrief_ != nullptr;
-    debrief_ = debrief;
-    if (!debrief) {
-        if (hadOne && table_)
-            showRecording(*table_, rows_, chart()->title());
+    // The recording alone first: its rows in their places again.
+    if (debrief_ && table_)
+        showRecording(*table_, rows_, chart()->title());
+    if (!debrief)
         return;
-    }
-    if (!layer_)
-        layer_ = std::make_unique<DebriefChartLayer>(
-            chart(), time_, po2_,
-            QList<QAbstractSeries*>{realPO2_, handsetPO2_, setpoint_, depth_, events_});
+    debrief_ = debrief;
+    layer_ = std::make_unique<DebriefChartLayer>(
+        chart(), time_, po2_,
+        QList<QAbstractSeries*>{realPO2_, handsetPO2_, setpoint_, depth_, events_});
     // Depth reads downward from 0 at the top: the values turn positive on a reversed axis.
-    if (!hadOne) {
-        for (QPointF& point : allDepth_)
-            point.setY(-point.y());
-    }
+    // The rows move to the session's time, which the debrief's events and samples keep.
+    for (QPointF& point : allDepth_)
+        point.setY(-point.y());
+    const std::vector<SecondSample>& samples = debrief->debrief.timeline.seconds;
+    for (QList<QPointF>* line : {&allRealPO2_, &allHandsetPO2_, &allSetpoint_, &allDepth_})
+        *line = atSessionTime(std::move(*line), samples);
     events_->setVisible(false);
     cellsOffScale_ = layer_->show(debriefChartData(debrief->debrief),
                                   {scales_.po2Top, kStripIntervals * scales_.po2Step()});
@@ -375,9 +375,14 @@ void RecordingChartView::titleAxes() {
 }
 
 double RecordingChartView::timeEnd() const {
-    const double recorded = std::max(rows_, 1);
-    return debrief_ ? std::max(recorded, static_cast<double>(debrief_->debrief.timeline.end) / 1000)
-                    : recorded;
+    if (!debrief_)
+        return std::max(rows_, 1);
+    double end = std::max(1.0, static_cast<double>(debrief_->debrief.timeline.end) / 1000);
+    for (const QList<QPointF>* line : {&allRealPO2_, &allHandsetPO2_, &allSetpoint_, &allDepth_}) {
+        if (!line->isEmpty())
+            end = std::max(end, line->last().x());
+    }
+    return end;
 }
 
 }  // namespace loopsim
