@@ -64,8 +64,8 @@ std::string failuresTable(const Debrief& debrief) {
     if (debrief.failures.empty())
         return "<p>No failure was injected.</p>\n";
     std::string html =
-        "<table>\n<tr><th>Failure</th><th>In force</th><th>Expected</th><th>First response</th>"
-        "<th>Back in hand</th></tr>\n";
+        "<table>\n<thead><tr><th>Failure</th><th>In force</th><th>Expected</th><th>First "
+        "response</th><th>Back in hand</th></tr></thead>\n";
     for (const FailureOutcome& f : debrief.failures) {
         const FailureResponse* row = failureResponse(f.option);
         const std::string response =
@@ -81,7 +81,7 @@ std::string failuresTable(const Debrief& debrief) {
 }
 
 std::string eventsTable(const Debrief& debrief) {
-    std::string html = "<table>\n<tr><th>Time</th><th>Kind</th><th>What</th></tr>\n";
+    std::string html = "<table>\n<thead><tr><th>Time</th><th>Kind</th><th>What</th></tr></thead>\n";
     for (const ListedEvent& event : listedEvents(debrief)) {
         const std::string kind(eventKindName(event.kind));
         html += "<tr class=\"" + kind + "\"><td>" + formatElapsed(event.time) + "</td><td>" + kind +
