@@ -47,7 +47,8 @@ std::string markCell(Grade grade, bool printed) {
     if (printed)
         return std::string("<td width=\"3%\"><span style=\"color:") + markColour(grade) +
                "\">\u25CF</span></td>";
-    return "<td><span class=\"mark " + std::string(gradeName(grade)) + "\"></span></td>";
+    return "<td style=\"width:16px\"><span class=\"mark " + std::string(gradeName(grade)) +
+           "\"></span></td>";
 }
 
 std::string metricsTable(const Debrief& debrief, bool printed) {

@@ -180,8 +180,9 @@ class ResultsDebriefTest : public QObject {
     }
 
     // Choosing an event marks its time on the chart with a line across plot and strip, and
-    // brings it into view: a short session stays whole; in a long one the stretch on show
-    // moves to have it in the middle, ten minutes at most, kept within the session.
+    // brings it into view: a session of up to twenty minutes stays whole; in a longer one
+    // the stretch on show moves to have it in the middle, narrowed to ten minutes when it was
+    // wider than twenty, kept within the session.
     void choosingAnEventSelectsItsTime() {
         QVERIFY(copyDrill("drill"));
         QVERIFY(writeFile("hour.csv", recordingFile(steadyLines(3600))));
@@ -202,6 +203,8 @@ class ResultsDebriefTest : public QObject {
             {"hour.csv", {}, "00:01", "tap oxygen cylinder valve", 1, {0, 600}},
             {"hour.csv", {100, 200}, "30:00", "tap diluent cylinder valve", 1800, {1750, 1850}},
             {"hour.csv", {1700, 1900}, "30:00", "Diluent Valve Opened", 1800, {1700, 1900}},
+            {"hour.csv", {2000, 3200}, "30:00", "tap diluent cylinder valve", 1800, {1200, 2400}},
+            {"hour.csv", {2000, 3201}, "30:00", "tap diluent cylinder valve", 1800, {1500, 2100}},
         };
         for (const auto& choice : choices) {
             if (viewer.fileName() != QLatin1String(choice.recording)) {
@@ -340,6 +343,36 @@ class ResultsDebriefTest : public QObject {
             QVERIFY2(error.endsWith(run.error), error.constData());
             QVERIFY(QFile::remove("chart.png"));
         }
+    }
+
+    // loopsim --render-viewer draws the whole viewer as it opens on a recording, its status
+    // line on standard output; no recording, or options it does not know, draw nothing.
+    void theRenderViewerCommand() {
+        QVERIFY(copyDrill("drill"));
+        const struct {
+            QStringList arguments;
+            int exitCode;
+            QByteArray output;
+        } runs[] = {
+            {{"drill.csv", "viewer.png", "--size", "1000x700", "--event-from", "245", "--trainee",
+              "J. Diver"},
+             0,
+             "drill.csv: 357 rows (0:05:57).  Debrief from drill.scenario.\n"},
+            {{"missing.csv", "missing.png"}, 1, ""},
+            {{"drill.csv", "sized.png", "--size", "1000"}, 2, ""},
+            {{"drill.csv", "odd.png", "--colour", "red"}, 2, ""},
+            {{"drill.csv"}, 2, ""},
+        };
+        for (const auto& run : runs) {
+            QProcess process;
+            process.start(QStringLiteral(LOOPSIM_PROGRAM),
+                          QStringList{"--render-viewer"} + run.arguments);
+            QVERIFY(process.waitForFinished(60000));
+            QCOMPARE(process.exitCode(), run.exitCode);
+            QCOMPARE(process.readAllStandardOutput(), run.output);
+        }
+        QCOMPARE(QImage(QStringLiteral("viewer.png")).size(), QSize(1000, 700));
+        QCOMPARE(QDir().entryList({"*.png"}), QStringList{"viewer.png"});
     }
 
     // Where a recording's log is, and which names ask for a PDF.

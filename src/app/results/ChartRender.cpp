@@ -3,14 +3,34 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
+#include <QLabel>
 #include <memory>
 
+#include "app/dialogs/FileChooser.h"
+#include "app/dialogs/UserMessages.h"
+#include "app/results/DebriefPanel.h"
 #include "app/results/RecordingChartView.h"
 #include "app/results/RecordingStatus.h"
+#include "app/results/ResultsViewer.h"
 #include "app/results/SessionDebrief.h"
 #include "files/RecordingFile.h"
 
 namespace loopsim {
+namespace {
+
+// No one answers: dialogs are cancelled, messages kept as notes.
+class NoOneThere : public FileChooser, public UserMessages {
+  public:
+    std::optional<QString> chooseFile(QWidget*, const FileRequest&) override { return {}; }
+    void showMessage(QWidget*, const QString& text) override { said.append(text); }
+    bool askYesNo(QWidget*, const QString& text) override {
+        said.append(text);
+        return false;
+    }
+    QStringList said;
+};
+
+}  // namespace
 
 ChartRenderResult renderRecordingChart(const QString& recordingPath, const QString& imagePath,
                                        QSize size) {
@@ -35,6 +55,28 @@ ChartRenderResult renderRecordingChart(const QString& recordingPath, const QStri
     if (!debrief.note.isEmpty())
         notes.append(debrief.note);
     return {std::nullopt, notes};
+}
+
+ChartRenderResult renderResultsViewer(const QString& recordingPath, const QString& imagePath,
+                                      const ViewerPicture& picture) {
+    if (!QFileInfo(recordingPath).isFile())
+        return {QStringLiteral("no recording file %1").arg(recordingPath), {}};
+    NoOneThere noOne;
+    ResultsViewer viewer(noOne, noOne);
+    viewer.setAttribute(Qt::WA_DontShowOnScreen);
+    viewer.openOnShow(recordingPath);
+    viewer.show();
+    viewer.resize(picture.size);
+    QCoreApplication::sendPostedEvents();
+    if (DebriefPanel* panel = viewer.debriefPanel()) {
+        panel->setTraineeName(picture.trainee);
+        if (picture.eventFrom)
+            panel->chooseEventFrom(*picture.eventFrom);
+    }
+    QCoreApplication::sendPostedEvents();
+    if (!viewer.grab().save(imagePath, "PNG"))
+        return {QStringLiteral("cannot write %1").arg(imagePath), {}};
+    return {std::nullopt, QStringList{viewer.statusLine()->text()} + noOne.said};
 }
 
 }  // namespace loopsim

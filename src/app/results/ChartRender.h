@@ -20,4 +20,17 @@ struct ChartRenderResult {
 ChartRenderResult renderRecordingChart(const QString& recordingPath, const QString& imagePath,
                                        QSize size = kRenderedChartSize);
 
+// The results viewer as it opens on a recording, with its Debrief panel when the log is
+// beside it: how large, which event is chosen (the first from that second on) and the
+// trainee's name typed in.
+struct ViewerPicture {
+    QSize size{1400, 820};
+    std::optional<double> eventFrom;
+    QString trainee;
+};
+
+// The notes are what the viewer's status line says, and any message it showed.
+ChartRenderResult renderResultsViewer(const QString& recordingPath, const QString& imagePath,
+                                      const ViewerPicture& picture);
+
 }  // namespace loopsim

@@ -145,6 +145,21 @@ QString DebriefPanel::traineeName() const {
     return trainee_->text().trimmed();
 }
 
+void DebriefPanel::setTraineeName(const QString& name) {
+    trainee_->setText(name);
+}
+
+void DebriefPanel::chooseEventFrom(double second) {
+    for (int row = 0; const ListedEvent* event = eventModel_->event(row); ++row) {
+        if (static_cast<double>(event->time) / 1000 >= second) {
+            const QModelIndex index = eventModel_->index(row, EventListModel::WhatColumn);
+            events_->scrollTo(index, QAbstractItemView::PositionAtCenter);
+            events_->setCurrentIndex(index);
+            return;
+        }
+    }
+}
+
 void DebriefPanel::selectEventAt(int row) {
     if (const ListedEvent* event = eventModel_->event(row))
         emit timeSelected(static_cast<double>(event->time) / 1000);

@@ -26,6 +26,9 @@ class DebriefPanel : public QGroupBox {
     // The debrief must stay alive while the panel shows it.
     void showDebrief(const SessionDebrief& debrief);
     QString traineeName() const;
+    void setTraineeName(const QString& name);
+    // Chooses the first event at or after the second, as a click on it would.
+    void chooseEventFrom(double second);
 
     QTableWidget* metricsTable() const { return metrics_; }
     QTableView* eventsView() const { return events_; }

@@ -55,7 +55,9 @@ constexpr double kLongestDashedLine = 10000;
 // The debrief's strip above the PO2 scale's top, in grid intervals: less than one, so the
 // axes put no tick in it.
 constexpr double kStripIntervals = 0.95;
-// A time selected from the events is shown with at most this many seconds around it.
+// A time selected from the events is brought into view; a stretch on show wider than the
+// widest kept is narrowed to ten minutes around it.
+constexpr double kWidestKeptStretch = 1200;
 constexpr double kSelectedStretch = 600;
 // The pointer names the events within this many pixel columns of it.
 constexpr double kPointerReach = 4;
@@ -212,9 +214,10 @@ void RecordingChartView::selectTime(double second) {
     layer_->select(second);
     const double from = time_->min();
     const double to = time_->max();
-    if (second >= from && second <= to && to - from <= kSelectedStretch)
+    const bool narrowed = to - from > kWidestKeptStretch;
+    if (second >= from && second <= to && !narrowed)
         return;
-    const double span = std::min({to - from, kSelectedStretch, end});
+    const double span = std::min(narrowed ? kSelectedStretch : to - from, end);
     const double start = std::clamp(second - span / 2, 0.0, end - span);
     showTimeRange(start, start + span);
 }

@@ -49,7 +49,7 @@ class RecordingChartView : public QChartView {
     void zoomToTimeRange(double from, double to);
     void resetZoom();
     // Marks the second with a vertical line, and brings it into view: the stretch on show
-    // moves to have it in the middle, narrowed to ten minutes when it was wider.
+    // moves to have it in the middle, narrowed to ten minutes when it was wider than twenty.
     void selectTime(double second);
     void showCell(int cell, bool shown);
 

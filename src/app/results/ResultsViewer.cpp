@@ -73,10 +73,14 @@ ResultsViewer::ResultsViewer(FileChooser& files, UserMessages& messages, QWidget
 ResultsViewer::~ResultsViewer() = default;
 
 void ResultsViewer::open() {
+    open(toOpen_.isEmpty() ? QString::fromLatin1(kRecordingFileName) : toOpen_);
+}
+
+void ResultsViewer::open(const QString& recordingPath) {
     opened_ = true;
     emit stopSoundChannel(5);
     emit stopSoundChannel(1);
-    fileName_ = QString::fromLatin1(kRecordingFileName);
+    fileName_ = recordingPath;
     // A missing recording leaves the chart empty; the window stays usable.
     if (!QFileInfo::exists(fileName_)) {
         statusLine_->setText(noRecordingStatus(fileName_));

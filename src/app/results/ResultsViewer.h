@@ -45,6 +45,12 @@ class ResultsViewer : public QDialog {
     // The window's load step: stops the sounds, then draws the recording file of the current
     // folder. Runs by itself the first time the window is shown.
     void open();
+    // The load step on another recording file; a file that cannot be read is said in a
+    // message.
+    void open(const QString& recordingPath);
+    // The recording the load step opens when the window is first shown, in place of the one
+    // of the current folder.
+    void openOnShow(const QString& recordingPath) { toOpen_ = recordingPath; }
 
     int rowCount() const { return rowCount_; }
     const QString& fileName() const { return fileName_; }
@@ -82,6 +88,7 @@ class ResultsViewer : public QDialog {
     QString fileName_;
     QString writtenAt_;  // the recording's own date and time
     bool opened_ = false;
+    QString toOpen_;
     std::shared_ptr<const SessionDebrief> debrief_;
     bool grownForPanel_ = false;
 
