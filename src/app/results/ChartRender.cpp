@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QLabel>
+#include <future>
 #include <memory>
 
 #include "app/dialogs/FileChooser.h"
@@ -34,6 +35,9 @@ class NoOneThere : public FileChooser, public UserMessages {
 
 ChartRenderResult renderRecordingChart(const QString& recordingPath, const QString& imagePath,
                                        QSize size) {
+    // The log plays on the other core while the recording is read and drawn.
+    std::future<SessionDebriefLoad> pending = std::async(
+        std::launch::async, [recordingPath] { return loadSessionDebrief(recordingPath); });
     auto table = std::make_unique<RecordTable>();
     RecordingReadResult read =
         readRecordingFile(std::filesystem::path(recordingPath.toStdU16String()), *table);
@@ -43,7 +47,7 @@ ChartRenderResult renderRecordingChart(const QString& recordingPath, const QStri
     RecordingChartView view;
     view.resize(size);
     view.showRecording(*table, read.rows, QFileInfo(recordingPath).fileName());
-    const SessionDebriefLoad debrief = loadSessionDebrief(recordingPath);
+    const SessionDebriefLoad debrief = pending.get();
     view.showDebrief(debrief.debrief.get());
     // The chart lays itself out on posted events; shown off screen, it gets them.
     view.setAttribute(Qt::WA_DontShowOnScreen);
