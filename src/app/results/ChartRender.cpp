@@ -69,8 +69,8 @@ ChartRenderResult renderResultsViewer(const QString& recordingPath, const QStrin
     ResultsViewer viewer(noOne, noOne);
     viewer.setAttribute(Qt::WA_DontShowOnScreen);
     viewer.openOnShow(recordingPath);
-    viewer.show();
     viewer.resize(picture.size);
+    viewer.show();
     QCoreApplication::sendPostedEvents();
     if (DebriefPanel* panel = viewer.debriefPanel()) {
         panel->setTraineeName(picture.trainee);

@@ -33,7 +33,7 @@ const std::array<MarkerLook, kEventKinds> kMarkerLooks = {{
      13, 0.58},
     {"Failure cleared", QScatterSeries::MarkerShapeRotatedRectangle, Qt::white,
      QColor(0xc0, 0x20, 0x20), 11, 0.58},
-    {"", QScatterSeries::MarkerShapeCircle, Qt::black, Qt::black, 0, 0},
+    {"", QScatterSeries::MarkerShapeCircle, Qt::black, Qt::black, 0, 0},  // warnings: a band
     {"Unit note", QScatterSeries::MarkerShapeCircle, QColor(0x90, 0x90, 0x90), Qt::white, 8, 0.40},
 }};
 const std::array<QColor, 3> kCellColours = {QColor(0x8e, 0x44, 0xad), QColor(0x16, 0xa0, 0x85),

@@ -2,7 +2,7 @@
 
 #include <QCategoryAxis>
 #include <QChart>
-#include <QGraphicsLayout>
+#include <QCoreApplication>
 #include <QLegend>
 #include <QLegendMarker>
 #include <QLineSeries>
@@ -199,9 +199,9 @@ void RecordingChartView::resetZoom() {
     holdDrawing();
     chart()->zoomReset();
     showFullRanges();
-    // The plot's size, which the points drawn depend on, comes with the chart's layout.
-    if (chart()->layout())
-        chart()->layout()->activate();
+    // The plot's size, which the points drawn depend on, comes with the chart's layout,
+    // which waits in posted events.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
     drawing_ = true;
     drawShownStretch();
 }

@@ -52,6 +52,9 @@ class RecordingChartView : public QChartView {
     // moves to have it in the middle, narrowed to ten minutes when it was wider than twenty.
     void selectTime(double second);
     void showCell(int cell, bool shown);
+    // Empties the series and draws nothing until the content or the time on show changes
+    // again, so changes of the axes or the chart's size in between cost nothing.
+    void holdDrawing();
 
     // True when the recording shown has a value on any series.
     bool drawsAnyValue() const;
@@ -78,8 +81,6 @@ class RecordingChartView : public QChartView {
 
   private:
     void showTimeRange(double from, double to);
-    // Empties the series until the next drawing, so changes of the axes cost nothing.
-    void holdDrawing();
     void labelTime(double from, double to);
     void drawShownStretch();
     int plotColumns() const;

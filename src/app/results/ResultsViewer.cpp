@@ -34,7 +34,7 @@ QString cannotLoad(const QString& path, const QString& why) {
     return QStringLiteral("Cannot load %1: %2").arg(path, why);
 }
 
-// The size the viewer grows to, when it is smaller, the first time it shows a debrief.
+// The size the viewer grows to for its Debrief panel, as far as the screen allows.
 constexpr QRect kDebriefViewerSize(0, 0, 19800, 10800);
 
 }  // namespace
@@ -67,7 +67,8 @@ ResultsViewer::ResultsViewer(FileChooser& files, UserMessages& messages, QWidget
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
     setMinimumSize(layoutToPixels(QRect(0, 0, 7200, 4800), dpiX, dpiY).size());
-    resize(layoutToPixels(QRect(0, 0, 13500, 9000), dpiX, dpiY).size());
+    firstSize_ = layoutToPixels(QRect(0, 0, 13500, 9000), dpiX, dpiY).size();
+    resize(firstSize_);
 }
 
 ResultsViewer::~ResultsViewer() = default;
@@ -131,8 +132,8 @@ void ResultsViewer::showDebrief(std::shared_ptr<const SessionDebrief> debrief) {
     // The chart and the panel let go of the debrief shown before it goes.
     const std::shared_ptr<const SessionDebrief> before =
         std::exchange(debrief_, std::move(debrief));
-    chart_->showDebrief(debrief_.get());
     if (!debrief_) {
+        chart_->showDebrief(nullptr);
         if (panel_)
             panel_->hide();
         placeParts();
@@ -146,14 +147,17 @@ void ResultsViewer::showDebrief(std::shared_ptr<const SessionDebrief> debrief) {
     }
     panel_->showDebrief(*debrief_);
     panel_->show();
-    if (!grownForPanel_) {
-        grownForPanel_ = true;
+    // A window still at its first size grows to make room for the panel.
+    if (size() == firstSize_) {
         QSize wanted = layoutToPixels(kDebriefViewerSize, logicalDpiX(), logicalDpiY()).size();
         if (screen())
             wanted = wanted.boundedTo(screen()->availableGeometry().size());
         resize(size().expandedTo(wanted));
     }
+    // The chart takes its place beside the panel first, so it draws once, with the debrief.
+    chart_->holdDrawing();
     placeParts();
+    chart_->showDebrief(debrief_.get());
 }
 
 void ResultsViewer::loadData() {

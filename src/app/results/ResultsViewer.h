@@ -90,7 +90,7 @@ class ResultsViewer : public QDialog {
     bool opened_ = false;
     QString toOpen_;
     std::shared_ptr<const SessionDebrief> debrief_;
-    bool grownForPanel_ = false;
+    QSize firstSize_;
 
     QGroupBox* frame_;
     RecordingChartView* chart_;
