@@ -2,7 +2,7 @@
 // recording of a session that was lost, the start-up warning, the main window, and at exit
 // the results viewer. --results opens the results viewer alone on
 // the recording file of the current folder; --render-chart draws a recording's chart into
-// a PNG without a display.
+// a PNG without a display, --render-viewer the whole results viewer as it opens on one.
 #include <QApplication>
 #include <cstdio>
 #include <string_view>
@@ -25,7 +25,19 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: loopsim [--results | --render-chart RECORDING.csv IMAGE.png]\n";
+    "usage: loopsim [--results | --render-chart RECORDING.csv IMAGE.png |\n"
+    "                --render-viewer RECORDING.csv IMAGE.png [--size WxH] [--event-from SECONDS]\n"
+    "                                [--trainee NAME]]\n";
+
+bool rendersOnly(int argc, char** argv) {
+    const std::string_view option = argc > 1 ? argv[1] : "";
+    return option == "--render-chart" || option == "--render-viewer";
+}
+
+void printNotes(const QString& recording, const QStringList& notes) {
+    for (const QString& note : notes)
+        std::fprintf(stderr, "loopsim: %s: %s\n", qPrintable(recording), qPrintable(note));
+}
 
 int renderChart(const QStringList& arguments) {
     if (arguments.size() != 4) {
@@ -38,8 +50,44 @@ int renderChart(const QStringList& arguments) {
         std::fprintf(stderr, "loopsim: %s\n", qPrintable(*rendered.error));
         return 1;
     }
-    for (const QString& note : rendered.notes)
-        std::fprintf(stderr, "loopsim: %s: %s\n", qPrintable(arguments[2]), qPrintable(note));
+    printNotes(arguments[2], rendered.notes);
+    return 0;
+}
+
+// The viewer's status line goes to standard output, the messages it showed to standard error.
+int renderViewer(const QStringList& arguments) {
+    if (arguments.size() < 4 || arguments.size() % 2 != 0) {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    loopsim::ViewerPicture picture;
+    for (qsizetype i = 4; i + 1 < arguments.size(); i += 2) {
+        const QString& value = arguments[i + 1];
+        bool number = true;
+        if (arguments[i] == QLatin1String("--size")) {
+            const QStringList sides = value.split(QLatin1Char('x'));
+            picture.size = QSize(sides.value(0).toInt(&number), sides.value(1).toInt());
+            number = number && sides.size() == 2 && !picture.size.isEmpty();
+        } else if (arguments[i] == QLatin1String("--event-from")) {
+            picture.eventFrom = value.toDouble(&number);
+        } else if (arguments[i] == QLatin1String("--trainee")) {
+            picture.trainee = value;
+        } else {
+            number = false;
+        }
+        if (!number) {
+            std::fputs(kUsage, stderr);
+            return 2;
+        }
+    }
+    const loopsim::ChartRenderResult rendered =
+        loopsim::renderResultsViewer(arguments[2], arguments[3], picture);
+    if (rendered.error) {
+        std::fprintf(stderr, "loopsim: %s\n", qPrintable(*rendered.error));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(rendered.notes.value(0)));
+    printNotes(arguments[2], rendered.notes.mid(1));
     return 0;
 }
 
@@ -59,7 +107,7 @@ void offerLostRecording(loopsim::FileChooser& files, loopsim::UserMessages& mess
 }
 
 int runProgram(int argc, char** argv) {
-    const bool renderOnly = argc > 1 && std::string_view(argv[1]) == "--render-chart";
+    const bool renderOnly = rendersOnly(argc, argv);
     if (renderOnly && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
@@ -68,7 +116,8 @@ int runProgram(int argc, char** argv) {
 
     const QStringList arguments = QApplication::arguments();
     if (renderOnly)
-        return renderChart(arguments);
+        return arguments[1] == QLatin1String("--render-chart") ? renderChart(arguments)
+                                                               : renderViewer(arguments);
     loopsim::DialogFileChooser files;
     loopsim::MessageBoxMessages messages;
     if (arguments.size() == 2 && arguments[1] == QLatin1String("--results"))

@@ -1,7 +1,9 @@
 #include "debrief/Metrics.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "core/Format.h"
 #include "debrief/FailureResponses.h"
 
 namespace loopsim {
@@ -129,6 +131,19 @@ std::vector<Metric> debriefMetrics(const Debrief& d) {
     }
     addPreDiveChecks(d.timeline, metrics);
     return metrics;
+}
+
+std::string metricValueText(const Metric& metric) {
+    if (!metric.value)
+        return "none";
+    if (metric.name.rfind("predive.", 0) == 0)
+        return *metric.value != 0 ? "yes" : "no";
+    const double value = *metric.value;
+    if (!std::isfinite(value))
+        return "—";
+    const bool whole = value == std::floor(value) && std::abs(value) < 1e9;
+    return (whole ? formatFixed(value, 0) : formatFixed(value, 2)) +
+           (metric.unit.empty() ? "" : " " + metric.unit);
 }
 
 std::optional<Metric> findMetric(const std::vector<Metric>& metrics, std::string_view name) {

@@ -30,6 +30,9 @@ struct Metric {
 };
 
 std::vector<Metric> debriefMetrics(const Debrief& debrief);
+// The value as the panel and the report show it: "45 s", "0.12 bar", "yes" for a check
+// done, "none" when it did not happen.
+std::string metricValueText(const Metric& metric);
 // The metric of that name, if the debrief has it.
 std::optional<Metric> findMetric(const std::vector<Metric>& metrics, std::string_view name);
 

@@ -34,20 +34,18 @@ std::string number(double value) {
 
 class ChartCanvas {
   public:
-    ChartCanvas(int width, int height, Millis end, AxisScale po2, AxisScale depth)
-        : width_(width),
-          height_(height),
-          end_(std::max<Millis>(end, 1000)),
-          po2_(std::move(po2)),
-          depth_(std::move(depth)) {}
+    ChartCanvas(int width, int height, Millis end, const VerticalScales& scales)
+        : width_(width), height_(height), end_(std::max<Millis>(end, 1000)), scales_(scales) {}
 
     double x(Millis time) const {
         return kLeft +
                (width_ - kLeft - kRight) * static_cast<double>(time) / static_cast<double>(end_);
     }
-    double yPO2(double bar) const { return yOf(std::clamp(bar, 0.0, po2_.highest) / po2_.highest); }
+    double yPO2(double bar) const {
+        return yOf(std::clamp(bar, 0.0, scales_.po2Top) / scales_.po2Top);
+    }
     double yDepth(double metres) const {
-        return yOf(1 - std::clamp(metres, 0.0, depth_.highest) / depth_.highest);
+        return yOf(1 - std::clamp(metres, 0.0, scales_.depthBottom) / scales_.depthBottom);
     }
     double plotTop() const { return kTop; }
     double plotBottom() const { return height_ - kBottom; }
@@ -60,8 +58,7 @@ class ChartCanvas {
     int width_;
     int height_;
     Millis end_;
-    AxisScale po2_;
-    AxisScale depth_;
+    VerticalScales scales_;
 };
 
 // One polyline per run of samples that have a value, at most about one point a pixel
@@ -143,20 +140,22 @@ void addMarkers(ChartCanvas& c, const Debrief& d) {
     }
 }
 
-void addAxes(ChartCanvas& c, int width, const AxisScale& po2, const AxisScale& depth,
-             const AxisScale& time) {
+void addAxes(ChartCanvas& c, int width, const VerticalScales& scales, const AxisScale& time) {
     const std::string grid = "stroke=\"#ddd\" stroke-width=\"1\"";
-    for (double bar : po2.ticks) {
+    for (int tick = 0; tick <= scales.intervals; ++tick) {
+        const double bar = tick * scales.po2Step();
         const std::string y = number(c.yPO2(bar));
         c.svg += "<line x1=\"" + std::to_string(kLeft) + "\" x2=\"" +
                  std::to_string(width - kRight) + "\" y1=\"" + y + "\" y2=\"" + y + "\" " + grid +
                  "/><text x=\"" + std::to_string(kLeft - 6) + "\" y=\"" + y +
                  "\" text-anchor=\"end\" dy=\"4\">" + formatFixed(bar, 1) + "</text>\n";
     }
-    for (double metres : depth.ticks)
+    for (int tick = 0; tick <= scales.intervals; ++tick) {
+        const double metres = tick * scales.depthStep();
         c.svg += "<text x=\"" + std::to_string(width - kRight + 6) + "\" y=\"" +
                  number(c.yDepth(metres)) + "\" dy=\"4\" fill=\"" + kDepthColour + "\">" +
                  formatFixed(metres, 0) + " m</text>\n";
+    }
     for (double seconds : time.ticks)
         c.svg += "<text x=\"" + number(c.x(static_cast<Millis>(seconds * 1000))) + "\" y=\"" +
                  number(c.plotBottom() + 18) + "\" text-anchor=\"middle\">" +
@@ -172,16 +171,15 @@ std::string debriefChartSvg(const Debrief& d, int width, int height) {
         highest = std::max({highest, s.loopPO2, s.setpoint, s.handsetPO2.value_or(0)});
         deepest = std::max(deepest, static_cast<double>(s.depth));
     }
-    const AxisScale po2 = po2Scale(highest);
-    const AxisScale depth = depthScale(deepest);
+    const VerticalScales scales = verticalScales(highest, deepest);
     const AxisScale time = timeScale(d.timeline.end);
-    ChartCanvas c(width, height, d.timeline.end, po2, depth);
+    ChartCanvas c(width, height, d.timeline.end, scales);
     c.svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + std::to_string(width) +
             "\" height=\"" + std::to_string(height) + "\" viewBox=\"0 0 " + std::to_string(width) +
             " " + std::to_string(height) + "\" font-family=\"sans-serif\" font-size=\"11\">\n";
     addBands(c, d.exposure.low, kFailureColour);
     addBands(c, d.exposure.high, kWarningColour);
-    addAxes(c, width, po2, depth, time);
+    addAxes(c, width, scales, time);
     auto yPO2 = [&c](double bar) { return c.yPO2(bar); };
     addLine(
         c, d.timeline.seconds, [](const SecondSample& s) { return std::optional(double(s.depth)); },

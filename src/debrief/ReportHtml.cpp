@@ -1,8 +1,5 @@
 #include "debrief/ReportHtml.h"
 
-#include <cmath>
-
-#include "core/Format.h"
 #include "debrief/ElapsedTime.h"
 #include "debrief/EventList.h"
 #include "debrief/FailureResponses.h"
@@ -30,25 +27,36 @@ tr.instructor td { color: #7030a0; }
 </style>
 )";
 
-std::string valueText(const Metric& metric) {
-    if (!metric.value)
-        return "none";
-    if (metric.name.rfind("predive.", 0) == 0)
-        return *metric.value != 0 ? "yes" : "no";
-    const double value = *metric.value;
-    if (!std::isfinite(value))
-        return "—";
-    const bool whole = value == std::floor(value) && std::abs(value) < 1e9;
-    return (whole ? formatFixed(value, 0) : formatFixed(value, 2)) +
-           (metric.unit.empty() ? "" : " " + metric.unit);
+// The mark's colour, as the style sheet gives it to a mark's circle.
+const char* markColour(Grade grade) {
+    switch (grade) {
+        case Grade::Good:
+            return "#2a9d3a";
+        case Grade::Fair:
+            return "#e0a000";
+        case Grade::Poor:
+            return "#c02020";
+        case Grade::Note:
+            break;
+    }
+    return "#bbb";
 }
 
-std::string metricsTable(const Debrief& debrief) {
+// A mark is a coloured circle; a text layout without CSS boxes gets a coloured dot instead.
+std::string markCell(Grade grade, bool printed) {
+    if (printed)
+        return std::string("<td width=\"3%\"><span style=\"color:") + markColour(grade) +
+               "\">\u25CF</span></td>";
+    return "<td style=\"width:16px\"><span class=\"mark " + std::string(gradeName(grade)) +
+           "\"></span></td>";
+}
+
+std::string metricsTable(const Debrief& debrief, bool printed) {
     std::string html = "<table>\n";
     for (const Metric& metric : debriefMetrics(debrief)) {
-        html += "<tr><td><span class=\"mark " + std::string(gradeName(metric.grade)) +
-                "\"></span></td><td>" + escapeMarkup(metric.label) + "</td><td class=\"value\">" +
-                escapeMarkup(valueText(metric)) + "</td></tr>\n";
+        html += "<tr>" + markCell(metric.grade, printed) + "<td>" + escapeMarkup(metric.label) +
+                "</td><td class=\"value\">" + escapeMarkup(metricValueText(metric)) +
+                "</td></tr>\n";
     }
     return html + "</table>\n";
 }
@@ -57,8 +65,8 @@ std::string failuresTable(const Debrief& debrief) {
     if (debrief.failures.empty())
         return "<p>No failure was injected.</p>\n";
     std::string html =
-        "<table>\n<tr><th>Failure</th><th>In force</th><th>Expected</th><th>First response</th>"
-        "<th>Back in hand</th></tr>\n";
+        "<table>\n<thead><tr><th>Failure</th><th>In force</th><th>Expected</th><th>First "
+        "response</th><th>Back in hand</th></tr></thead>\n";
     for (const FailureOutcome& f : debrief.failures) {
         const FailureResponse* row = failureResponse(f.option);
         const std::string response =
@@ -74,7 +82,7 @@ std::string failuresTable(const Debrief& debrief) {
 }
 
 std::string eventsTable(const Debrief& debrief) {
-    std::string html = "<table>\n<tr><th>Time</th><th>Kind</th><th>What</th></tr>\n";
+    std::string html = "<table>\n<thead><tr><th>Time</th><th>Kind</th><th>What</th></tr></thead>\n";
     for (const ListedEvent& event : listedEvents(debrief)) {
         const std::string kind(eventKindName(event.kind));
         html += "<tr class=\"" + kind + "\"><td>" + formatElapsed(event.time) + "</td><td>" + kind +
@@ -83,9 +91,10 @@ std::string eventsTable(const Debrief& debrief) {
     return html + "</table>\n";
 }
 
-}  // namespace
-
-std::string debriefHtml(const Debrief& debrief, const ReportHeading& heading) {
+// The page; with chart markup, laid out for a printed report (see debriefPrintHtml).
+std::string page(const Debrief& debrief, const ReportHeading& heading,
+                 const std::string* chartMarkup) {
+    const bool printed = chartMarkup != nullptr;
     std::string html =
         "<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
         "<title>Debrief</title>\n";
@@ -97,20 +106,35 @@ std::string debriefHtml(const Debrief& debrief, const ReportHeading& heading) {
     if (!heading.date.empty())
         html += " · " + escapeMarkup(heading.date);
     html += " · " + formatElapsed(debrief.timeline.end) + " of simulated time</p>\n";
-    html += debriefChartSvg(debrief, 960, 360);
-    html +=
-        "<p class=\"legend\"><span style=\"color:#1f5fbf\">━ true PO2</span>"
-        "<span style=\"color:#e08010\">━ handset PO2</span>"
-        "<span style=\"color:#209040\">╌ setpoint</span>"
-        "<span style=\"color:#606060\">━ depth</span>"
-        "<span style=\"color:#1f5fbf\">▲ trainee action</span>"
-        "<span style=\"color:#c02020\">◆ failure</span>"
-        "<span style=\"color:#e0a000\">▬ warning</span></p>\n";
-    html += "<h2>How it went</h2>\n" + metricsTable(debrief);
+    if (printed) {
+        html += "<p>" + *chartMarkup + "</p>\n";
+    } else {
+        html += debriefChartSvg(debrief, 960, 360);
+        html +=
+            "<p class=\"legend\"><span style=\"color:#1f5fbf\">━ true PO2</span>"
+            "<span style=\"color:#e08010\">━ handset PO2</span>"
+            "<span style=\"color:#209040\">╌ setpoint</span>"
+            "<span style=\"color:#606060\">━ depth</span>"
+            "<span style=\"color:#1f5fbf\">▲ trainee action</span>"
+            "<span style=\"color:#c02020\">◆ failure</span>"
+            "<span style=\"color:#e0a000\">▬ warning</span></p>\n";
+    }
+    html += "<h2>How it went</h2>\n" + metricsTable(debrief, printed);
     html += "<h2>Failures</h2>\n" + failuresTable(debrief);
     html += "<h2>Events</h2>\n" + eventsTable(debrief);
     html += "</body>\n</html>\n";
     return html;
+}
+
+}  // namespace
+
+std::string debriefHtml(const Debrief& debrief, const ReportHeading& heading) {
+    return page(debrief, heading, nullptr);
+}
+
+std::string debriefPrintHtml(const Debrief& debrief, const ReportHeading& heading,
+                             const std::string& chartMarkup) {
+    return page(debrief, heading, &chartMarkup);
 }
 
 }  // namespace loopsim

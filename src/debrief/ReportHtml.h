@@ -17,4 +17,10 @@ struct ReportHeading {
 
 std::string debriefHtml(const Debrief& debrief, const ReportHeading& heading);
 
+// The same page for a text layout without SVG or CSS boxes, which a printed report is made
+// from: chartMarkup (markup, put in as it is) as a paragraph of its own where the chart goes,
+// for the caller to draw the chart in its place, and each mark as a coloured dot.
+std::string debriefPrintHtml(const Debrief& debrief, const ReportHeading& heading,
+                             const std::string& chartMarkup);
+
 }  // namespace loopsim

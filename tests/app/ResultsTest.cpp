@@ -16,7 +16,6 @@
 #include "WindowFixtures.h"
 #include "app/results/ChartData.h"
 #include "app/results/ChartRender.h"
-#include "app/results/ChartScale.h"
 #include "app/results/DrawnPoints.h"
 #include "app/results/RecordingChartView.h"
 #include "app/results/ResultsViewer.h"
@@ -194,73 +193,6 @@ class ResultsTest : public QObject {
         QCOMPARE(chart->timeAxis()->max(), 18000.0);
         QCOMPARE(chart->po2Axis()->min(), 0.0);
         QVERIFY(chart->realPO2Series()->count() <= 4 * columns);
-    }
-
-    // The scales for the highest PO2 and the deepest depth of a recording: PO2 in steps of
-    // 0.2 up to ten intervals, then 0.5, then 1, never above 6 bar; depth in the same number
-    // of round steps with room below the deepest point, never much past 100 m. Whatever the
-    // values, the grid keeps 5 to 10 intervals.
-    void theScalesStayWithinAFewTicks() {
-        const struct {
-            const char* what;
-            double highestPO2, deepest;
-            VerticalScales scales;
-        } cases[] = {
-            {"nothing recorded", 0, 0, {5, 1.0, 10}},
-            {"at the surface", 0.5, 5, {5, 1.0, 10}},
-            {"a short dive", 1.3, 21, {7, 1.4, 35}},
-            {"a value on a grid line", 1.8, 40, {10, 2.0, 50}},
-            {"past ten steps of 0.2", 2.0, 0, {5, 2.5, 10}},
-            {"the five-hour dive", 3.99, 30, {8, 4.0, 40}},
-            {"pure oxygen at 40 m", 5.0, 40, {6, 6.0, 60}},
-            {"a PO2 of 1000", 1000, 40, {6, 6.0, 60}},
-            {"readings of 3.4e12", 3.4e12, 3.4e12, {6, 6.0, 120}},
-            {"the largest numbers", 1.7e308, 1.7e308, {6, 6.0, 120}},
-            {"infinite", qInf(), qInf(), {5, 1.0, 10}},
-            {"not numbers", qQNaN(), qQNaN(), {5, 1.0, 10}},
-            {"negative", -2, -10, {5, 1.0, 10}},
-            {"tiny", 1e-300, 1e-300, {5, 1.0, 10}},
-        };
-        for (const auto& c : cases) {
-            const VerticalScales scales = verticalScales(c.highestPO2, c.deepest);
-            QVERIFY2(scales.intervals == c.scales.intervals &&
-                         qFuzzyCompare(scales.po2Top, c.scales.po2Top) &&
-                         qFuzzyCompare(scales.depthBottom, c.scales.depthBottom),
-                     qPrintable(QStringLiteral("%1: %2 intervals, PO2 to %3, depth to %4")
-                                    .arg(c.what)
-                                    .arg(scales.intervals)
-                                    .arg(scales.po2Top)
-                                    .arg(scales.depthBottom)));
-        }
-        QCOMPARE(verticalScales(0, 0), VerticalScales{});
-        for (double value = 1e-12; value < 1e308; value *= 1.7) {
-            for (double sign : {1.0, -1.0}) {
-                const VerticalScales scales = verticalScales(sign * value, sign * value);
-                QVERIFY(scales.intervals >= 5 && scales.intervals <= kMostChartIntervals);
-                QVERIFY(scales.po2Top <= 6 && scales.po2Top > std::min(sign * value, 5.0));
-                QVERIFY(scales.depthBottom <= 250 &&
-                        scales.depthBottom >= std::min(sign * value, 100.0) * 1.05);
-            }
-        }
-    }
-
-    // Round tick steps of 1, 2 or 5 times a power of ten, also for spans that are no span.
-    void tickStepsAreRound() {
-        const struct {
-            double span;
-            int ticks;
-            double step;
-        } cases[] = {
-            {10, 5, 2},        {18000, 8, 5000},  {1000, 8, 200},    {1, 8, 0.2},
-            {0, 8, 0.2},       {-5, 8, 0.2},      {qQNaN(), 8, 0.2}, {qInf(), 8, 0.2},
-            {1e308, 1, 1e300}, {1e-300, 1, 1e-9}, {7, 0, 10},
-        };
-        for (const auto& c : cases)
-            QVERIFY2(qFuzzyCompare(niceStep(c.span, c.ticks), c.step),
-                     qPrintable(QStringLiteral("%1 over %2: %3")
-                                    .arg(c.span)
-                                    .arg(c.ticks)
-                                    .arg(niceStep(c.span, c.ticks))));
     }
 
     // Thinned for the plot's pixel columns, a line keeps in each column its first, lowest,

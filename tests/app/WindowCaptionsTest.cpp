@@ -134,7 +134,9 @@ class WindowCaptionsTest : public QObject {
         walk(lines, *s.dialogs().bugReport());
         s.dialogs().bugReport()->reject();
 
+        // The viewer of a recording alone: the session's log beside it would add the debrief.
         QVERIFY(writeFile(kRecordingFileName, recordingFile(steadyLines(3))));
+        QVERIFY(QFile::remove(kSessionLogFileName));
         ResultsViewer viewer(s.files, s.messages);
         viewer.show();
         viewer.resize(1300, 820);

@@ -5,7 +5,6 @@
 #include <cmath>
 
 #include "core/Elements.h"
-#include "debrief/ChartScale.h"
 #include "debrief/Debrief.h"
 #include "debrief/Metrics.h"
 #include "debrief/OxygenDose.h"
@@ -178,43 +177,6 @@ TEST(Debrief, HandsetMisleadsWhenMoreThanTwoTenthsOff) {
     ASSERT_EQ(d.misled.size(), 2u);
     EXPECT_EQ(d.misled[0].actions, std::vector<std::string>{"tap diluent manual add"});
     EXPECT_EQ(d.misled[1].actions, std::vector<std::string>{"tap bail-out"});
-}
-
-// The report's axes stay drawable whatever a runaway session holds.
-TEST(ChartScale, AxesAreBoundedAndRound) {
-    struct Row {
-        double value;
-        double po2Top;
-        std::size_t po2Ticks;
-        double depthBottom;
-    };
-    for (const Row& row : {
-             Row{0, 2.0, 5, 10},
-             Row{1.31, 2.0, 5, 20},
-             Row{2.2, 2.5, 6, 10},
-             Row{38, 4.0, 9, 40},
-             Row{3.4e12, 4.0, 9, 100},
-             Row{-5, 2.0, 5, 10},
-             Row{std::nan(""), 2.0, 5, 10},
-             Row{HUGE_VAL, 4.0, 9, 100},
-         }) {
-        const AxisScale po2 = po2Scale(row.value);
-        EXPECT_EQ(po2.highest, row.po2Top) << row.value;
-        EXPECT_EQ(po2.ticks.size(), row.po2Ticks) << row.value;
-        EXPECT_EQ(depthScale(row.value == 1.31 ? 12 : row.value).highest, row.depthBottom)
-            << row.value;
-    }
-    struct TimeRow {
-        Millis end;
-        double step;
-    };
-    for (const TimeRow& row : {TimeRow{0, 10}, TimeRow{45000, 10}, TimeRow{630000, 120},
-                               TimeRow{18000000, 1800}, TimeRow{604800000, 17 * 3600}}) {
-        const AxisScale time = timeScale(row.end);
-        ASSERT_GE(time.ticks.size(), 2u) << row.end;
-        EXPECT_EQ(time.ticks[1], row.step) << row.end;
-        EXPECT_LE(time.ticks.size(), 11u) << row.end;
-    }
 }
 
 }  // namespace

@@ -13,8 +13,8 @@ enum class FileDialogKind { Open, Save };
 
 struct FileRequest {
     FileDialogKind kind = FileDialogKind::Open;
-    QString filter;         // one entry, "Shown text(*.ext)"
-    QString defaultSuffix;  // added to a typed name without one, when saving
+    QString filter;         // "Shown text(*.ext)", several joined by ";;"
+    QString defaultSuffix;  // added to a typed name without one, when saving: the first type's
 };
 
 class FileChooser {

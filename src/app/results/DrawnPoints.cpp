@@ -82,6 +82,18 @@ double drawnLength(const QList<QPointF>& points, double pixelsPerX, double pixel
     return length;
 }
 
+bool clampValues(QList<QPointF>& points, double low, double high) {
+    bool outside = false;
+    for (QPointF& point : points) {
+        const double y = std::isnan(point.y()) ? low : std::clamp(point.y(), low, high);
+        if (!(y == point.y())) {
+            point.setY(y);
+            outside = true;
+        }
+    }
+    return outside;
+}
+
 QList<QPointF> markersToDraw(const QList<QPointF>& markers, double from, double to, int places) {
     if (!isStretch(from, to))
         return markers;

@@ -15,6 +15,9 @@ QList<QPointF> pointsToDraw(const QList<QPointF>& points, double from, double to
 // The length of the line through the points, in pixels at the given pixels per unit.
 double drawnLength(const QList<QPointF>& points, double pixelsPerX, double pixelsPerY);
 
+// Moves every point's value into low..high; true when one was outside.
+bool clampValues(QList<QPointF>& points, double low, double high);
+
 // The first marker in each of `places` equal parts of the stretch; none outside it.
 QList<QPointF> markersToDraw(const QList<QPointF>& markers, double from, double to, int places);
 

@@ -1,5 +1,8 @@
 #include "app/results/RecordingStatus.h"
 
+#include <QFile>
+#include <QRegularExpression>
+
 namespace loopsim {
 namespace {
 
@@ -41,6 +44,16 @@ QString recordingStatus(const QString& fileName, int rows, const QStringList& no
 
 QString noRecordingStatus(const QString& fileName) {
     return QStringLiteral("No recording %1 in this folder.").arg(fileName);
+}
+
+QString recordingWrittenAt(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    static const QRegularExpression kWritten(
+        QStringLiteral(R"(,#(\d{4}-\d{2}-\d{2})#,#(\d{2}:\d{2}:\d{2})#)"));
+    const QRegularExpressionMatch match = kWritten.match(QString::fromLatin1(file.readLine(256)));
+    return match.hasMatch() ? match.captured(1) + QLatin1Char(' ') + match.captured(2) : QString();
 }
 
 }  // namespace loopsim

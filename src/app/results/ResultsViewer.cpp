@@ -4,11 +4,16 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <future>
 
 #include "app/dialogs/FileChooser.h"
 #include "app/dialogs/UserMessages.h"
+#include "app/results/DebriefPanel.h"
+#include "app/results/DebriefReport.h"
 #include "app/results/RecordingChartView.h"
 #include "app/results/RecordingStatus.h"
+#include "app/results/SessionDebrief.h"
 #include "app/results/ViewerLayout.h"
 #include "files/RecordingFile.h"
 
@@ -28,6 +33,9 @@ std::filesystem::path toPath(const QString& name) {
 QString cannotLoad(const QString& path, const QString& why) {
     return QStringLiteral("Cannot load %1: %2").arg(path, why);
 }
+
+// The size the viewer grows to for its Debrief panel, as far as the screen allows.
+constexpr QRect kDebriefViewerSize(0, 0, 19800, 10800);
 
 }  // namespace
 
@@ -59,16 +67,21 @@ ResultsViewer::ResultsViewer(FileChooser& files, UserMessages& messages, QWidget
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
     setMinimumSize(layoutToPixels(QRect(0, 0, 7200, 4800), dpiX, dpiY).size());
-    resize(layoutToPixels(QRect(0, 0, 13500, 9000), dpiX, dpiY).size());
+    firstSize_ = layoutToPixels(QRect(0, 0, 13500, 9000), dpiX, dpiY).size();
+    resize(firstSize_);
 }
 
 ResultsViewer::~ResultsViewer() = default;
 
 void ResultsViewer::open() {
+    open(toOpen_.isEmpty() ? QString::fromLatin1(kRecordingFileName) : toOpen_);
+}
+
+void ResultsViewer::open(const QString& recordingPath) {
     opened_ = true;
     emit stopSoundChannel(5);
     emit stopSoundChannel(1);
-    fileName_ = QString::fromLatin1(kRecordingFileName);
+    fileName_ = recordingPath;
     // A missing recording leaves the chart empty; the window stays usable.
     if (!QFileInfo::exists(fileName_)) {
         statusLine_->setText(noRecordingStatus(fileName_));
@@ -92,16 +105,59 @@ void ResultsViewer::resizeEvent(QResizeEvent* event) {
 }
 
 std::optional<QString> ResultsViewer::drawGraph() {
+    // The log plays on the other core while the recording is read and drawn.
+    std::future<SessionDebriefLoad> debrief =
+        std::async(std::launch::async, [path = fileName_] { return loadSessionDebrief(path); });
     RecordingReadResult read = readRecordingFile(toPath(fileName_), data_);
     if (!read.ok)
         return QString::fromStdString(read.error);
     rowCount_ = read.rows;
+    writtenAt_ = recordingWrittenAt(fileName_);
     const QString shownName = QFileInfo(fileName_).fileName();
     chart_->showRecording(data_, rowCount_, shownName);
-    const QStringList notes = recordingNotes(read, chart_->drawsAnyValue());
+    QStringList notes = recordingNotes(read, chart_->drawsAnyValue());
+    SessionDebriefLoad loaded = debrief.get();
+    if (loaded.debrief)
+        notes.append(
+            QStringLiteral("Debrief from %1.").arg(QFileInfo(loaded.debrief->logPath).fileName()));
+    if (!loaded.note.isEmpty())
+        notes.append(loaded.note);
+    showDebrief(std::move(loaded.debrief));
     statusLine_->setText(recordingStatus(shownName, rowCount_, notes));
     statusLine_->setToolTip(notes.join(QLatin1Char('\n')));
     return std::nullopt;
+}
+
+void ResultsViewer::showDebrief(std::shared_ptr<const SessionDebrief> debrief) {
+    // The chart and the panel let go of the debrief shown before it goes.
+    const std::shared_ptr<const SessionDebrief> before =
+        std::exchange(debrief_, std::move(debrief));
+    if (!debrief_) {
+        chart_->showDebrief(nullptr);
+        if (panel_)
+            panel_->hide();
+        placeParts();
+        return;
+    }
+    if (!panel_) {
+        panel_ = new DebriefPanel(this);
+        connect(panel_, &DebriefPanel::timeSelected, chart_, &RecordingChartView::selectTime);
+        connect(panel_, &DebriefPanel::cellShown, chart_, &RecordingChartView::showCell);
+        connect(panel_, &DebriefPanel::saveReportRequested, this, &ResultsViewer::saveReport);
+    }
+    panel_->showDebrief(*debrief_);
+    panel_->show();
+    // A window still at its first size grows to make room for the panel.
+    if (size() == firstSize_) {
+        QSize wanted = layoutToPixels(kDebriefViewerSize, logicalDpiX(), logicalDpiY()).size();
+        if (screen())
+            wanted = wanted.boundedTo(screen()->availableGeometry().size());
+        resize(size().expandedTo(wanted));
+    }
+    // The chart takes its place beside the panel first, so it draws once, with the debrief.
+    chart_->holdDrawing();
+    placeParts();
+    chart_->showDebrief(debrief_.get());
 }
 
 void ResultsViewer::loadData() {
@@ -133,12 +189,30 @@ void ResultsViewer::saveChartImage() {
         messages_.showMessage(this, QStringLiteral("Cannot write the image %1").arg(*path));
 }
 
+void ResultsViewer::saveReport() {
+    if (!debrief_ || !panel_)
+        return;
+    auto path = files_.chooseFile(
+        this, {FileDialogKind::Save, QString::fromLatin1(kReportFilter), QStringLiteral("html")});
+    if (!path)
+        return;
+    const ReportHeading heading{QFileInfo(debrief_->logPath).fileName().toStdString(),
+                                writtenAt_.toStdString(), panel_->traineeName().toStdString()};
+    if (auto error = writeDebriefReport(
+            *path, {*debrief_, data_, rowCount_, QFileInfo(fileName_).fileName()}, heading))
+        messages_.showMessage(this, QStringLiteral("Cannot save %1: %2").arg(*path, *error));
+}
+
 void ResultsViewer::placeParts() {
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
     const QSize inner = contentsRect().size();
+    const bool withPanel = panel_ && debrief_;
     ViewerGeometry g =
-        viewerGeometry({pixelsToLayout(inner.width(), dpiX), pixelsToLayout(inner.height(), dpiY)});
+        viewerGeometry({pixelsToLayout(inner.width(), dpiX), pixelsToLayout(inner.height(), dpiY)},
+                       kViewerButtonSize, withPanel);
+    if (withPanel)
+        panel_->setGeometry(layoutToPixels(g.panel, dpiX, dpiY));
 
     frame_->setGeometry(layoutToPixels(g.frame, dpiX, dpiY));
     chart_->setGeometry(layoutToPixels(g.chart.translated(-g.frame.topLeft()), dpiX, dpiY));

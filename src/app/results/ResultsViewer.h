@@ -4,11 +4,18 @@
 // The program's exit shows it after writing the recording file; Exit ends the program. The
 // status line under the buttons says what the chart shows: the file, its length, and what was
 // odd about its lines. A file that is not a recording is reported in a message.
+//
+// A recording with its session log beside it (NAME.scenario beside NAME.csv) is debriefed:
+// the log is played again while the recording is read and drawn, and the Debrief panel
+// beside the chart shows the metrics and events, drawn over the chart too; "Save report…"
+// writes the report page or its PDF. A log that cannot be played leaves the chart alone, and
+// the status line says why.
 #pragma once
 
 #include <QDialog>
 #include <QString>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "core/Recording.h"
@@ -19,9 +26,11 @@ class QPushButton;
 
 namespace loopsim {
 
+class DebriefPanel;
 class FileChooser;
 class RecordingChartView;
 class UserMessages;
+struct SessionDebrief;
 
 inline constexpr const char* kResultsViewerTitle = "Tarven Calvendrite Simulator  Results Viewer";
 inline constexpr const char* kDataFileFilter = "Data Files (comma seperated)(*.csv)";
@@ -36,11 +45,20 @@ class ResultsViewer : public QDialog {
     // The window's load step: stops the sounds, then draws the recording file of the current
     // folder. Runs by itself the first time the window is shown.
     void open();
+    // The load step on another recording file; a file that cannot be read is said in a
+    // message.
+    void open(const QString& recordingPath);
+    // The recording the load step opens when the window is first shown, in place of the one
+    // of the current folder.
+    void openOnShow(const QString& recordingPath) { toOpen_ = recordingPath; }
 
     int rowCount() const { return rowCount_; }
     const QString& fileName() const { return fileName_; }
     RecordingChartView* chart() const { return chart_; }
     QLabel* statusLine() const { return statusLine_; }
+    // None until a recording with its log is shown, hidden while one without is.
+    DebriefPanel* debriefPanel() const { return panel_; }
+    const SessionDebrief* debrief() const { return debrief_.get(); }
 
   signals:
     // The window's sound output stops this channel (the gas hiss 5, the general sounds 1).
@@ -59,6 +77,8 @@ class ResultsViewer : public QDialog {
     void loadData();
     void saveData();
     void saveChartImage();
+    void saveReport();
+    void showDebrief(std::shared_ptr<const SessionDebrief> debrief);
     void placeParts();
 
     FileChooser& files_;
@@ -66,7 +86,11 @@ class ResultsViewer : public QDialog {
     RecordTable data_;
     int rowCount_ = 0;
     QString fileName_;
+    QString writtenAt_;  // the recording's own date and time
     bool opened_ = false;
+    QString toOpen_;
+    std::shared_ptr<const SessionDebrief> debrief_;
+    QSize firstSize_;
 
     QGroupBox* frame_;
     RecordingChartView* chart_;
@@ -76,6 +100,7 @@ class ResultsViewer : public QDialog {
     QPushButton* chartImageButton_;
     QPushButton* resetZoomButton_;
     QLabel* statusLine_;
+    DebriefPanel* panel_ = nullptr;
 };
 
 // Shows the viewer over the recording file of the current folder until its Exit; the sound

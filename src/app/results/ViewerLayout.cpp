@@ -5,7 +5,7 @@
 
 namespace loopsim {
 
-ViewerGeometry viewerGeometry(QSize inner, QSize button) {
+ViewerGeometry viewerGeometry(QSize inner, QSize button, bool withPanel) {
     const int w = inner.width();
     const int h = inner.height();
     const int bw = button.width();
@@ -25,6 +25,14 @@ ViewerGeometry viewerGeometry(QSize inner, QSize button) {
     g.statusLine = QRect(kViewerMargin, buttonTop + bh + kViewerMargin, g.frame.width(),
                          kViewerBottomReserve - 2 * kViewerMargin);
 
+    if (withPanel) {
+        const int whole = g.frame.width();
+        const int panelWidth =
+            std::min(whole / 2, std::max(kLeastPanelWidth, static_cast<int>(whole * kPanelShare)));
+        g.frame.setWidth(whole - panelWidth - kViewerMargin);
+        g.panel = QRect(g.frame.right() + 1 + kViewerMargin, frameTop, panelWidth, frameHeight);
+        g.statusLine.setWidth(whole);
+    }
     g.chart = QRect(g.frame.left() + 2 * kViewerMargin, g.frame.top() + 2 * kViewerMargin,
                     g.frame.width() - 4 * kViewerMargin, g.frame.height() - 4 * kViewerMargin);
     return g;

@@ -2,7 +2,8 @@
 // layout units of 1/1440 inch, turned into pixels by the screen's dots per inch, so the
 // window looks the same on any screen. The buttons sit in one row under the frame; the
 // frame's right edge lines up with the Exit button's. The status line takes the room below
-// the buttons, as wide as the frame.
+// the buttons, as wide as the frame. With a debrief, its panel takes the right part of the
+// frame's place, the chart's frame the rest, and the status line runs under both.
 #pragma once
 
 #include <QRect>
@@ -14,6 +15,9 @@ inline constexpr int kLayoutUnitsPerInch = 1440;
 inline constexpr int kViewerMargin = 60;
 inline constexpr int kViewerBottomReserve = 540;
 inline constexpr QSize kViewerButtonSize{2160, 435};
+// The share of the width the debrief panel takes, and the least it takes.
+inline constexpr double kPanelShare = 0.34;
+inline constexpr int kLeastPanelWidth = 5400;
 
 struct ViewerGeometry {
     QRect frame;
@@ -24,9 +28,11 @@ struct ViewerGeometry {
     QRect chartImageButton;  // the extra buttons follow Load, each 60 units further on
     QRect resetZoomButton;
     QRect statusLine;
+    QRect panel;  // empty without a debrief
 };
 
-ViewerGeometry viewerGeometry(QSize inner, QSize button = kViewerButtonSize);
+ViewerGeometry viewerGeometry(QSize inner, QSize button = kViewerButtonSize,
+                              bool withPanel = false);
 
 // A rectangle in layout units as pixels; sizes below zero become zero.
 QRect layoutToPixels(const QRect& rect, double dotsPerInchX, double dotsPerInchY);

@@ -1,0 +1,482 @@
+// The results viewer's debrief: a recording's session log found beside it and played, the
+// Debrief panel's metrics and events, an event's time selected on the chart, the chart read
+// as a debrief, and the report saved as HTML or PDF; the pieces they are made of, table by
+// table. The recording and its log are the solenoid drill of scenarios/ and its golden
+// recording, copied into a temporary current folder.
+#include <QAreaSeries>
+#include <QCategoryAxis>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLineSeries>
+#include <QProcess>
+#include <QScatterSeries>
+#include <QTableView>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <QtTest>
+#include <memory>
+
+#include "TestMain.h"
+#include "WindowFixtures.h"
+#include "app/results/DebriefChartData.h"
+#include "app/results/DebriefChartLayer.h"
+#include "app/results/DebriefPanel.h"
+#include "app/results/DebriefReport.h"
+#include "app/results/EventListModel.h"
+#include "app/results/RecordingChartView.h"
+#include "app/results/RecordingStatus.h"
+#include "app/results/ResultsViewer.h"
+#include "app/results/SessionDebrief.h"
+#include "app/results/ViewerLayout.h"
+
+using namespace loopsim;
+using namespace loopsim::test;
+
+namespace {
+
+const QString kDrillLog = QStringLiteral(LOOPSIM_SCENARIOS "/solenoid-drill.scenario");
+const QString kDrillRecording = QStringLiteral(LOOPSIM_TEST_DATA "/solenoid-drill.csv");
+// An hour of a session with one action at its start and one half way.
+const QByteArray kHourLog = "1 tap Image7\n1800 tap Image4\n3600 end\n";
+
+bool copyDrill(const QString& name) {
+    return QFile::copy(kDrillRecording, name + ".csv") &&
+           QFile::copy(kDrillLog, name + ".scenario");
+}
+
+QStringList column(const QTableWidget* table, int column, int role = Qt::DisplayRole) {
+    QStringList texts;
+    for (int row = 0; row < table->rowCount(); ++row)
+        texts.append(table->item(row, column)->data(role).toString());
+    return texts;
+}
+
+QString text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The row of the events list with that time and text.
+int eventRow(const DebriefPanel& panel, const QString& time, const QString& what) {
+    const QAbstractItemModel* model = panel.eventsView()->model();
+    for (int row = 0; row < model->rowCount(); ++row) {
+        if (model->index(row, EventListModel::TimeColumn).data().toString() == time &&
+            model->index(row, EventListModel::WhatColumn).data().toString() == what)
+            return row;
+    }
+    return -1;
+}
+
+void clickEvent(DebriefPanel& panel, int row) {
+    QTableView* view = panel.eventsView();
+    const QModelIndex index = view->model()->index(row, EventListModel::WhatColumn);
+    view->scrollTo(index);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualRect(index).center());
+}
+
+}  // namespace
+
+class ResultsDebriefTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        folders = std::make_unique<TestFolders>();
+        files = ScriptedFileChooser();
+        messages = CollectedMessages();
+    }
+    void cleanup() { folders.reset(); }
+
+    // The session's own recording is debriefed from its log beside it. Loaded, a recording
+    // is debriefed from NAME.scenario beside NAME.csv; alone, or beside a log that cannot be
+    // played, it is charted as before and the status line says why there is no debrief.
+    void aLogBesideTheRecordingIsFoundAndPlayed() {
+        QVERIFY(QFile::copy(kDrillRecording, kRecordingFileName));
+        QVERIFY(QFile::copy(kDrillLog, kSessionLogFileName));
+        QVERIFY(copyDrill("drill"));
+        QVERIFY(QFile::copy(kDrillRecording, "alone.csv"));
+        QVERIFY(QFile::copy(kDrillRecording, "broken.csv"));
+        QVERIFY(writeFile("broken.scenario", "1 tap Image7\n2 frobnicate Image7\n"));
+        QVERIFY(QFile::copy(kDrillRecording, "folder.csv"));
+        QVERIFY(QDir().mkdir("folder.scenario"));
+        ResultsViewer viewer(files, messages);
+        viewer.show();
+        QVERIFY(viewer.debrief() && viewer.debriefPanel()->isVisible());
+        QCOMPARE(viewer.debrief()->logPath, QStringLiteral("./TarvenLoopsimData.scenario"));
+
+        const QString length = QStringLiteral(": 357 rows (0:05:57).");
+        const struct {
+            const char* recording;
+            bool debriefed;
+            QString status;
+        } loads[] = {
+            {"drill.csv", true, "drill.csv" + length + "  Debrief from drill.scenario."},
+            {"alone.csv", false, "alone.csv" + length},
+            {"broken.csv", false,
+             "broken.csv" + length +
+                 "  No debrief: the session log broken.scenario cannot be played: line 2: "
+                 "unknown verb 'frobnicate'."},
+            {"drill.csv", true, "drill.csv" + length + "  Debrief from drill.scenario."},
+            {"folder.csv", false,
+             "folder.csv" + length +
+                 "  No debrief: the session log folder.scenario is not a file."},
+        };
+        for (const auto& load : loads) {
+            files.answers = {QString::fromLatin1(load.recording)};
+            viewer.findChild<QPushButton*>("Command3")->click();
+            QCOMPARE(viewer.statusLine()->text(), load.status);
+            QCOMPARE(viewer.debrief() != nullptr, load.debriefed);
+            QCOMPARE(viewer.debriefPanel()->isVisible(), load.debriefed);
+            QCOMPARE(viewer.chart()->debriefLayer() != nullptr, load.debriefed);
+            QCOMPARE(viewer.chart()->eventSeries()->isVisible(), !load.debriefed);
+            QCOMPARE(viewer.rowCount(), 357);
+        }
+        QVERIFY(messages.texts.isEmpty());
+    }
+
+    // The panel lists every metric of the drill's debrief with its mark and value as the
+    // debrief gives them; those worked out by hand for the drill among them.
+    void thePanelListsTheMetricsWithTheirMarks() {
+        QVERIFY(copyDrill("TarvenLoopsimData"));
+        ResultsViewer viewer(files, messages);
+        viewer.show();
+        QVERIFY(viewer.debrief());
+        const QTableWidget* table = viewer.debriefPanel()->metricsTable();
+        QStringList labels, values, marks;
+        for (const Metric& metric : viewer.debrief()->metrics) {
+            labels.append(text(metric.label));
+            values.append(text(metricValueText(metric)));
+            marks.append(text(std::string(gradeName(metric.grade))));
+        }
+        QCOMPARE(column(table, 0), labels);
+        QCOMPARE(column(table, 1), values);
+        QCOMPARE(column(table, 0, Qt::UserRole), marks);
+        const struct {
+            const char* label;
+            const char* value;
+            const char* mark;
+        } known[] = {
+            {"Response to \"Solenoid Stuck Open\"", "44.50 s", "good"},
+            {"Recovery from \"Solenoid Stuck Open\"", "99.50 s", "good"},
+            {"Time below 0.4 bar", "0 s", "good"},
+            {"Time breathing from the loop", "240 s", "note"},
+            {"Calibrated before breathing", "yes", "good"},
+            {"Setpoints checked before breathing", "no", "poor"},
+        };
+        for (const auto& row : known) {
+            const int at = labels.indexOf(QString::fromUtf8(row.label));
+            QVERIFY2(at >= 0, row.label);
+            QCOMPARE(values[at], QString::fromLatin1(row.value));
+            QCOMPARE(marks[at], QString::fromLatin1(row.mark));
+        }
+        const QAbstractItemModel* events = viewer.debriefPanel()->eventsView()->model();
+        QCOMPARE(events->rowCount(), static_cast<int>(viewer.debrief()->events.size()));
+        const int failure =
+            eventRow(*viewer.debriefPanel(), "03:20", "Solenoid Stuck Open in force");
+        QVERIFY(failure >= 0);
+        QCOMPARE(events->index(failure, EventListModel::KindColumn).data().toString(),
+                 QStringLiteral("failure"));
+        QVERIFY(eventRow(*viewer.debriefPanel(), "03:21", "High O2 for 60 s") >= 0);
+    }
+
+    // Choosing an event marks its time on the chart with a line across plot and strip, and
+    // brings it into view: a session of up to twenty minutes stays whole; in a longer one
+    // the stretch on show moves to have it in the middle, narrowed to ten minutes when it was
+    // wider than twenty, kept within the session.
+    void choosingAnEventSelectsItsTime() {
+        QVERIFY(copyDrill("drill"));
+        QVERIFY(writeFile("hour.csv", recordingFile(steadyLines(3600))));
+        QVERIFY(writeFile("hour.scenario", kHourLog));
+        ResultsViewer viewer(files, messages);
+        viewer.show();
+        RecordingChartView* chart = viewer.chart();
+        const struct {
+            const char* recording;
+            std::pair<double, double> zoomed;  // before choosing; none when both are 0
+            const char* time;
+            const char* what;
+            double selected;
+            std::pair<double, double> shown;
+        } choices[] = {
+            {"drill.csv", {}, "04:05", "tap oxygen cylinder valve", 245, {0, 360}},
+            {"hour.csv", {}, "30:00", "tap diluent cylinder valve", 1800, {1500, 2100}},
+            {"hour.csv", {}, "00:01", "tap oxygen cylinder valve", 1, {0, 600}},
+            {"hour.csv", {100, 200}, "30:00", "tap diluent cylinder valve", 1800, {1750, 1850}},
+            {"hour.csv", {1700, 1900}, "30:00", "Diluent Valve Opened", 1800, {1700, 1900}},
+            {"hour.csv", {2000, 3200}, "30:00", "tap diluent cylinder valve", 1800, {1200, 2400}},
+            {"hour.csv", {2000, 3201}, "30:00", "tap diluent cylinder valve", 1800, {1500, 2100}},
+        };
+        for (const auto& choice : choices) {
+            if (viewer.fileName() != QLatin1String(choice.recording)) {
+                files.answers = {QString::fromLatin1(choice.recording)};
+                viewer.findChild<QPushButton*>("Command3")->click();
+            }
+            if (choice.zoomed.second > 0)
+                chart->zoomToTimeRange(choice.zoomed.first, choice.zoomed.second);
+            const int row = eventRow(*viewer.debriefPanel(), choice.time, choice.what);
+            QVERIFY2(row >= 0, choice.what);
+            clickEvent(*viewer.debriefPanel(), row);
+            QCOMPARE(chart->debriefLayer()->selected(), std::optional(choice.selected));
+            const QList<QPointF> line = chart->debriefLayer()->selectionLine()->points();
+            QCOMPARE(line.size(), 2);
+            QCOMPARE(line[0], QPointF(choice.selected, 0));
+            QCOMPARE(line[1], QPointF(choice.selected, chart->po2Axis()->max()));
+            QCOMPARE(chart->timeAxis()->min(), choice.shown.first);
+            QCOMPARE(chart->timeAxis()->max(), choice.shown.second);
+        }
+    }
+
+    // With a debrief the chart reads as one: the rows at the session's time, time on a
+    // clock, depth down from 0 at the top, the PO2 scale's top at its grid with the strip of
+    // markers above it, the time above 1.6 bar shaded, the failure a marker in the strip, the
+    // cells hidden until switched on. Alone, the same recording is charted as before.
+    void theChartReadsAsADebrief() {
+        QVERIFY(copyDrill("TarvenLoopsimData"));
+        ResultsViewer viewer(files, messages);
+        viewer.show();
+        RecordingChartView* chart = viewer.chart();
+        const Debrief& debrief = viewer.debrief()->debrief;
+        // The drill's highest PO2 is 2.87 bar, its deepest depth 20 m.
+        const VerticalScales scales = verticalScales(2.87, 20);
+        const double strip = 0.95 * scales.po2Step();
+
+        QCOMPARE(chart->timeLabels()->categoriesLabels(),
+                 (QStringList{"00:00", "01:00", "02:00", "03:00", "04:00", "05:00", "06:00"}));
+        QCOMPARE(chart->po2Axis()->max(), scales.po2Top + strip);
+        QVERIFY(chart->depthAxis()->isReverse());
+        QCOMPARE(chart->depthAxis()->min(), -0.95 * scales.depthStep());
+        QCOMPARE(chart->depthAxis()->max(), scales.depthBottom);
+        // Row 199 was taken at 201.5 s: the handsets' turn-on clicks held the unit 2.5 s.
+        const QList<QPointF> real = chart->realPO2Series()->points();
+        QCOMPARE(debrief.timeline.seconds[198].time, 201500);
+        QVERIFY(real.contains(QPointF(201.5, debrief.timeline.seconds[198].loopPO2)));
+        QCOMPARE(chart->depthSeries()->points().last().y(), 20.0);
+
+        DebriefChartLayer* layer = chart->debriefLayer();
+        const Episode high = debrief.exposure.high.at(0);
+        const double from = high.start / 1000.0 - 1;
+        const double to = high.end / 1000.0;
+        QCOMPARE(layer->highBand()->upperSeries()->points(),
+                 (QList<QPointF>{{from, 0}, {from, scales.po2Top}, {to, scales.po2Top}, {to, 0}}));
+        QCOMPARE(layer->lowBand()->upperSeries()->count(), 0);
+        QCOMPARE(layer->markers(EventKind::Failure)->points(),
+                 (QList<QPointF>{{200.5, scales.po2Top + 0.58 * strip}}));
+        for (const QPointF& point : layer->warningBand()->upperSeries()->points())
+            QVERIFY(point.y() > scales.po2Top && point.y() < scales.po2Top + strip);
+
+        for (int cell = 0; cell < 3; ++cell)
+            QVERIFY(!layer->cellSeries(cell)->isVisible());
+        clickNearTheLeftEdge(viewer.debriefPanel()->findChild<QCheckBox*>("ShowCell2"));
+        QVERIFY(layer->cellSeries(1)->isVisible());
+        QVERIFY(!layer->cellSeries(0)->isVisible() && !layer->cellSeries(2)->isVisible());
+        // A cell's reading each second the master (the left handset) was on.
+        QCOMPARE(layer->cellSeries(1)->count(),
+                 std::count_if(debrief.timeline.seconds.begin(), debrief.timeline.seconds.end(),
+                               [](const SecondSample& second) { return second.leftOn; }));
+
+        chart->showDebrief(nullptr);
+        QVERIFY(!chart->debriefLayer());
+        QCOMPARE(chart->timeLabels()->categoriesLabels().first(), QStringLiteral("0"));
+        QCOMPARE(chart->timeAxis()->max(), 357.0);
+        QCOMPARE(chart->depthAxis()->max(), 0.0);
+        QCOMPARE(chart->realPO2Series()->at(198).x(), 199.0);
+        QCOMPARE(chart->po2Axis()->titleText(), QStringLiteral("PO 2"));
+    }
+
+    // The report in the format of the name chosen: the page, or a PDF of it, with the
+    // trainee's name and the recording's date in its heading; a file that cannot be written
+    // is said in a message.
+    void theReportIsSavedAsHtmlOrPdf() {
+        QVERIFY(copyDrill("TarvenLoopsimData"));
+        ResultsViewer viewer(files, messages);
+        viewer.show();
+        viewer.debriefPanel()->findChild<QLineEdit*>("TraineeName")->setText(" Alex Diver ");
+        files.answers = {"report.html", "report.PDF", "", "missing/report.pdf"};
+        for (int i = 0; i < 4; ++i)
+            viewer.debriefPanel()->findChild<QPushButton*>("SaveReport")->click();
+        QCOMPARE(files.requests.size(), std::size_t{4});
+        QCOMPARE(files.requests[0].filter, QString::fromLatin1(kReportFilter));
+        QCOMPARE(files.requests[0].kind, FileDialogKind::Save);
+
+        const QString written = recordingWrittenAt(kRecordingFileName);
+        QVERIFY(!written.isEmpty());
+        const QByteArray page = readFile("report.html");
+        QVERIFY(page.startsWith("<!DOCTYPE html>\n"));
+        QVERIFY(page.contains("<h1>Debrief: Alex Diver</h1>"));
+        QVERIFY(page.contains(("TarvenLoopsimData.scenario · " + written).toUtf8()));
+        QVERIFY(page.contains("<svg"));
+
+        const QByteArray pdf = readFile("report.PDF");
+        QVERIFY(pdf.startsWith("%PDF-1."));
+        QVERIFY(pdf.trimmed().endsWith("%%EOF"));
+        QVERIFY(pdf.count("/Type /Page\n") >= 2);
+        QCOMPARE(pdf.count("/Type /Pages"), 1);
+
+        QCOMPARE(QDir().entryList({"report*"}), (QStringList{"report.html", "report.PDF"}));
+        QCOMPARE(messages.texts.size(), 1);
+        QVERIFY(messages.texts[0].startsWith("Cannot save missing/report.pdf: "));
+    }
+
+    // loopsim --render-chart draws the debrief too when the log is beside the recording, and
+    // says why not when it cannot be played.
+    void theRenderChartCommandDrawsTheDebrief() {
+        QVERIFY(copyDrill("drill"));
+        QVERIFY(QFile::copy(kDrillRecording, "broken.csv"));
+        QVERIFY(writeFile("broken.scenario", "1 tap Image7\n2 frobnicate Image7\n"));
+        const struct {
+            const char* recording;
+            const char* error;
+        } runs[] = {
+            {"drill.csv", ""},
+            {"broken.csv",
+             "loopsim: broken.csv: No debrief: the session log broken.scenario cannot be played: "
+             "line 2: unknown verb 'frobnicate'.\n"},
+        };
+        for (const auto& run : runs) {
+            QProcess process;
+            process.start(QStringLiteral(LOOPSIM_PROGRAM),
+                          {"--render-chart", run.recording, "chart.png"});
+            QVERIFY(process.waitForFinished(60000));
+            QCOMPARE(process.exitCode(), 0);
+            const QByteArray error = process.readAllStandardError();
+            QCOMPARE(error.count("loopsim: "), *run.error ? 1 : 0);
+            QVERIFY2(error.endsWith(run.error), error.constData());
+            QVERIFY(QFile::remove("chart.png"));
+        }
+    }
+
+    // loopsim --render-viewer draws the whole viewer as it opens on a recording, its status
+    // line on standard output; no recording, or options it does not know, draw nothing.
+    void theRenderViewerCommand() {
+        QVERIFY(copyDrill("drill"));
+        const struct {
+            QStringList arguments;
+            int exitCode;
+            QByteArray output;
+        } runs[] = {
+            {{"drill.csv", "viewer.png", "--size", "1000x700", "--event-from", "245", "--trainee",
+              "J. Diver"},
+             0,
+             "drill.csv: 357 rows (0:05:57).  Debrief from drill.scenario.\n"},
+            {{"missing.csv", "missing.png"}, 1, ""},
+            {{"drill.csv", "sized.png", "--size", "1000"}, 2, ""},
+            {{"drill.csv", "odd.png", "--colour", "red"}, 2, ""},
+            {{"drill.csv"}, 2, ""},
+        };
+        for (const auto& run : runs) {
+            QProcess process;
+            process.start(QStringLiteral(LOOPSIM_PROGRAM),
+                          QStringList{"--render-viewer"} + run.arguments);
+            QVERIFY(process.waitForFinished(60000));
+            QCOMPARE(process.exitCode(), run.exitCode);
+            QCOMPARE(process.readAllStandardOutput(), run.output);
+        }
+        QCOMPARE(QImage(QStringLiteral("viewer.png")).size(), QSize(1000, 700));
+        QCOMPARE(QDir().entryList({"*.png"}), QStringList{"viewer.png"});
+    }
+
+    // Where a recording's log is, and which names ask for a PDF.
+    void theLogsPlaceAndTheReportsFormat() {
+        const struct {
+            QString recording;
+            QString log;
+        } places[] = {
+            {"TarvenLoopsimData.csv", "./TarvenLoopsimData.scenario"},
+            {"runs/drill.csv", "runs/drill.scenario"},
+            {"/data/a.b.csv", "/data/a.b.scenario"},
+            {"no-suffix", "./no-suffix.scenario"},
+        };
+        for (const auto& place : places)
+            QCOMPARE(sessionLogBeside(place.recording), place.log);
+
+        const struct {
+            QString name;
+            ReportFormat format;
+        } formats[] = {
+            {"report.pdf", ReportFormat::Pdf},   {"REPORT.PDF", ReportFormat::Pdf},
+            {"report.html", ReportFormat::Html}, {"report.htm", ReportFormat::Html},
+            {"report", ReportFormat::Html},      {"report.pdf.html", ReportFormat::Html},
+        };
+        for (const auto& format : formats)
+            QCOMPARE(reportFormatOf(format.name), format.format);
+    }
+
+    // The recording's rows move to the times of their samples; rows past the samples keep a
+    // second apart. Episodes become one outline, overlapping ones merged.
+    void theDebriefsTimesOnTheChart() {
+        std::vector<SecondSample> seconds(3);
+        seconds[0].time = 1000;
+        seconds[1].time = 3000;
+        seconds[2].time = 4500;
+        QCOMPARE(atSessionTime({{1, 0.5}, {2, 0.6}, {3, 0.7}, {5, 0.8}}, seconds),
+                 (QList<QPointF>{{1, 0.5}, {3, 0.6}, {4.5, 0.7}, {6.5, 0.8}}));
+        QCOMPARE(atSessionTime({{1, 0.5}}, {}), (QList<QPointF>{{1, 0.5}}));
+
+        const struct {
+            std::vector<Episode> episodes;
+            QList<QPointF> outline;
+        } outlines[] = {
+            {{}, {}},
+            {{{5000, 7000}}, {{4, 0}, {4, 1}, {7, 1}, {7, 0}}},
+            {{{20000, 30000}, {5000, 7000}, {6000, 9000}, {10000, 10000}},
+             {{4, 0}, {4, 1}, {10, 1}, {10, 0}, {19, 0}, {19, 1}, {30, 1}, {30, 0}}},
+        };
+        for (const auto& row : outlines)
+            QCOMPARE(episodeOutline(row.episodes), row.outline);
+    }
+
+    // The pointer shows the nearest sample's values and the master's cells, and the events
+    // within its reach, six of them, the rest counted.
+    void thePointerShowsEveryValue() {
+        SessionDebrief shown;
+        SecondSample sample;
+        sample.time = 62000;
+        sample.loopPO2 = 1.25;
+        sample.handsetPO2 = 1.2;
+        sample.setpoint = 1.3;
+        sample.depth = 18;
+        sample.rightOn = sample.rightIsMaster = true;
+        sample.rightCells = {1.21, 1.19, 1.2};
+        shown.debrief.timeline.seconds = {sample};
+        for (int i = 0; i < 8; ++i)
+            shown.events.push_back({61000 + i * 100, EventKind::Trainee, "tap dump valve"});
+        shown.events.push_back({70000, EventKind::Warning, "Low O2"});
+
+        QCOMPARE(debriefSecondSummary(shown, 61.7, 1),
+                 QStringLiteral("01:02\nTrue PO2 1.25   Handset PO2 1.2   Setpoint 1.3   Depth "
+                                "18 m\nCells 1.21  1.19  1.2 (right handset)\n01:01 trainee: tap "
+                                "dump valve\n01:01 trainee: tap dump valve\n01:01 trainee: tap "
+                                "dump valve\n01:01 trainee: tap dump valve\n01:01 trainee: tap "
+                                "dump valve\n01:01 trainee: tap dump valve\n… and 2 more"));
+        QCOMPARE(debriefSecondSummary(shown, 70, 1),
+                 QStringLiteral("01:10\n01:10 warning: Low O2"));
+    }
+
+    // With a debrief the panel takes the right part of the frame's place, lined up with
+    // Exit's right edge, and the status line runs under both; without one, nothing changes.
+    void thePanelSitsBesideTheChart() {
+        const QSize inner(19800, 10800);
+        const ViewerGeometry alone = viewerGeometry(inner);
+        const ViewerGeometry debriefed = viewerGeometry(inner, kViewerButtonSize, true);
+        QVERIFY(alone.panel.isEmpty());
+        QCOMPARE(debriefed.panel.right(), alone.frame.right());
+        QCOMPARE(debriefed.panel.right(), debriefed.exitButton.right());
+        QCOMPARE(debriefed.panel.top(), alone.frame.top());
+        QCOMPARE(debriefed.panel.height(), alone.frame.height());
+        QCOMPARE(debriefed.panel.width(), int(alone.frame.width() * kPanelShare));
+        QCOMPARE(debriefed.frame.right() + kViewerMargin + 1, debriefed.panel.left());
+        QCOMPARE(debriefed.statusLine.width(), alone.frame.width());
+        QCOMPARE(viewerGeometry({13500, 9000}, kViewerButtonSize, true).panel.width(),
+                 kLeastPanelWidth);
+        QCOMPARE(viewerGeometry({7200, 4800}, kViewerButtonSize, true).panel.width(),
+                 (7200 - 4 * kViewerMargin) / 2);
+    }
+
+  private:
+    std::unique_ptr<TestFolders> folders;
+    ScriptedFileChooser files;
+    CollectedMessages messages;
+};
+
+LOOPSIM_TEST_MAIN(ResultsDebriefTest)
+#include "ResultsDebriefTest.moc"

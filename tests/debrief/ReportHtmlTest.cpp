@@ -1,0 +1,84 @@
+// The report page in its two forms, for a browser and for a printed report, and the values
+// as the panel and the report show them.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+#include "debrief/Metrics.h"
+#include "debrief/ReportHtml.h"
+
+namespace loopsim::test {
+namespace {
+
+std::size_t count(const std::string& text, const std::string& part) {
+    std::size_t found = 0;
+    for (auto at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++found;
+    return found;
+}
+
+Debrief tenSecondsAtTheSetpoint() {
+    Timeline timeline;
+    for (int second = 1; second <= 10; ++second) {
+        SecondSample sample;
+        sample.time = second * 1000;
+        sample.loopPO2 = sample.setpoint = 0.7;
+        sample.mouthpieceOpen = sample.onLoop = true;
+        timeline.seconds.push_back(sample);
+    }
+    timeline.end = 10000;
+    return computeDebrief(std::move(timeline));
+}
+
+// The browser's page draws its chart as SVG and its marks as circles; the printed one has
+// the caller's chart markup in the chart's place and a coloured dot for each mark. Both
+// escape the trainee's name. Ten seconds at the setpoint mark 11 figures good: all but the
+// two notes and the pre-dive checks, which are notes without a first breath.
+TEST(ReportHtml, ThePrintedPageLeavesTheChartToItsCaller) {
+    const Debrief debrief = tenSecondsAtTheSetpoint();
+    const ReportHeading heading{"drill.scenario", "2024-05-01 10:00:00", "Ann <B>"};
+    const std::string page = debriefHtml(debrief, heading);
+    const std::string printed = debriefPrintHtml(debrief, heading, "<a name=\"chart\">*</a>");
+    const std::size_t metrics = debriefMetrics(debrief).size();
+
+    EXPECT_EQ(count(page, "<svg"), 1u);
+    EXPECT_EQ(count(page, "<span class=\"mark "), metrics);
+    EXPECT_EQ(count(page, "<span class=\"mark good\">"), 11u);
+    EXPECT_EQ(count(printed, "<svg"), 0u);
+    EXPECT_EQ(count(printed, "<p><a name=\"chart\">*</a></p>\n"), 1u);
+    EXPECT_EQ(count(printed, "<span class=\"mark "), 0u);
+    EXPECT_EQ(count(printed, "\u25CF</span>"), metrics);
+    EXPECT_EQ(count(printed, "<span style=\"color:#2a9d3a\">\u25CF</span>"), 11u);
+    for (const std::string* html : {&page, &printed}) {
+        EXPECT_EQ(count(*html, "<h1>Debrief: Ann &lt;B&gt;</h1>"), 1u);
+        EXPECT_EQ(count(*html, "drill.scenario · 2024-05-01 10:00:00 · 00:10 of simulated time"),
+                  1u);
+    }
+}
+
+TEST(Metrics, ValuesAsShown) {
+    const double kInf = std::numeric_limits<double>::infinity();
+    const struct {
+        const char* name;
+        std::optional<double> value;
+        const char* unit;
+        const char* shown;
+    } rows[] = {
+        {"hypoxia_seconds", 45, "s", "45 s"},
+        {"setpoint_rms_bar", 0.123, "bar", "0.12 bar"},
+        {"response_seconds.cell_drift", std::nullopt, "s", "none"},
+        {"predive.calibrated", 1, "", "yes"},
+        {"predive.calibrated", 0, "", "no"},
+        {"otu", kInf, "OTU", "—"},
+        {"cns_percent", 1e12, "%", "1000000000000.00 %"},
+        {"warning_raised.low_o2", 3, "", "3"},
+    };
+    for (const auto& row : rows) {
+        const Metric metric{row.name, "", row.value, row.unit, Grade::Note};
+        EXPECT_EQ(metricValueText(metric), row.shown) << row.name;
+    }
+}
+
+}  // namespace
+}  // namespace loopsim::test
