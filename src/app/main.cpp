@@ -11,6 +11,7 @@
 #include "app/dialogs/FileChooser.h"
 #include "app/dialogs/UserMessages.h"
 #include "app/results/ChartRender.h"
+#include "app/results/LogDebrief.h"
 #include "app/results/ResultsViewer.h"
 #include "app/session/AppSettings.h"
 #include "app/session/LostSessionOffer.h"
@@ -106,6 +107,15 @@ void offerLostRecording(loopsim::FileChooser& files, loopsim::UserMessages& mess
     settings.sync();
 }
 
+// A session the bail-out window's Exit ended left only its log: its debrief, before the new
+// session's log replaces it.
+void offerBailedOutDebrief(loopsim::FileChooser& files, loopsim::UserMessages& messages) {
+    loopsim::offerBailedOutDebrief(nullptr, messages, [&] {
+        loopsim::showDebriefOfLog(files, messages,
+                                  QString::fromLatin1(loopsim::kSessionLogFileName));
+    });
+}
+
 int runProgram(int argc, char** argv) {
     const bool renderOnly = rendersOnly(argc, argv);
     if (renderOnly && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -135,6 +145,7 @@ int runProgram(int argc, char** argv) {
         return 1;
     }
     offerLostRecording(files, messages);
+    offerBailedOutDebrief(files, messages);
     loopsim::MediaDeviceOutputs outputs;
     loopsim::ElapsedTimerClock wallClock;
     loopsim::ScenarioFileLog log(loopsim::kSessionLogFileName);

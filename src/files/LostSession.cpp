@@ -91,29 +91,54 @@ MemorySettingsStore settingsNotedInLog(std::string_view logText) {
     return settings;
 }
 
+namespace {
+
+// Plays the whole log from the settings it notes; why not, when it cannot be played.
+std::optional<std::string> playLog(std::string_view logText, Simulation& simulation) {
+    const Scenario scenario = parseScenario(completeLogLines(logText), &simulation.input());
+    if (scenario.error)
+        return "line " + std::to_string(scenario.error->lineNumber) + ": " +
+               scenario.error->message;
+    if (auto refused = playScenario(simulation, scenario, std::nullopt, [] {}))
+        return "line " + std::to_string(refused->lineNumber) + ": " + refused->message;
+    return std::nullopt;
+}
+
+RebuiltRecording writeRecordingOf(const Simulation& simulation,
+                                  const std::filesystem::path& recordingPath,
+                                  const CalendarTime& written) {
+    const int lastRow = simulation.state().RecordIndex;
+    if (auto error =
+            writeRecordingFile(recordingPath, simulation.recording().table(), lastRow, written))
+        return {*error, 0};
+    return {std::nullopt, std::min(lastRow, RecordTable::kLastRow)};
+}
+
+}  // namespace
+
 RebuiltRecording rebuildRecordingFromLog(std::string_view logText,
                                          const std::filesystem::path& recordingPath,
                                          SettingsStore* settingsToSave,
                                          const CalendarTime& written) {
     MemorySettingsStore startSettings = settingsNotedInLog(logText);
     Simulation simulation(&startSettings);
-    const Scenario scenario = parseScenario(completeLogLines(logText), &simulation.input());
-    if (scenario.error)
-        return {
-            "line " + std::to_string(scenario.error->lineNumber) + ": " + scenario.error->message,
-            0};
-    if (auto refused = playScenario(simulation, scenario, std::nullopt, [] {}))
-        return {"line " + std::to_string(refused->lineNumber) + ": " + refused->message, 0};
+    if (auto error = playLog(logText, simulation))
+        return {*error, 0};
     if (simulation.dialogs().ending() == Ending::WithoutSaving)
         return {"the session ended by the bail-out exit, which keeps no recording", 0};
-
     if (settingsToSave)
         simulation.saveSettings(*settingsToSave);
-    const int lastRow = simulation.state().RecordIndex;
-    if (auto error =
-            writeRecordingFile(recordingPath, simulation.recording().table(), lastRow, written))
+    return writeRecordingOf(simulation, recordingPath, written);
+}
+
+RebuiltRecording recordingForDebrief(std::string_view logText,
+                                     const std::filesystem::path& recordingPath,
+                                     const CalendarTime& written) {
+    MemorySettingsStore startSettings = settingsNotedInLog(logText);
+    Simulation simulation(&startSettings);
+    if (auto error = playLog(logText, simulation))
         return {*error, 0};
-    return {std::nullopt, std::min(lastRow, RecordTable::kLastRow)};
+    return writeRecordingOf(simulation, recordingPath, written);
 }
 
 RebuiltRecording rebuildLostSession(const std::filesystem::path& logPath,

@@ -52,6 +52,12 @@ RebuiltRecording rebuildRecordingFromLog(std::string_view logText,
                                          SettingsStore* settingsToSave,
                                          const CalendarTime& written);
 
+// The recording of a session whose bail-out exit kept none, played from its log to its end,
+// for its debrief: written to recordingPath, which is not where the unit keeps its own.
+RebuiltRecording recordingForDebrief(std::string_view logText,
+                                     const std::filesystem::path& recordingPath,
+                                     const CalendarTime& written);
+
 // The same for the log file; on success the log gets the rebuilt note, so it is not
 // offered again.
 RebuiltRecording rebuildLostSession(const std::filesystem::path& logPath,

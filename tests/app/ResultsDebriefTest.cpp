@@ -24,6 +24,7 @@
 #include "app/results/DebriefPanel.h"
 #include "app/results/DebriefReport.h"
 #include "app/results/EventListModel.h"
+#include "app/results/LogDebrief.h"
 #include "app/results/RecordingChartView.h"
 #include "app/results/RecordingStatus.h"
 #include "app/results/ResultsViewer.h"
@@ -136,6 +137,30 @@ class ResultsDebriefTest : public QObject {
 
     // The panel lists every metric of the drill's debrief with its mark and value as the
     // debrief gives them; those worked out by hand for the drill among them.
+    // A session the bail-out window's Exit ended left its log alone: played into a folder of
+    // its own, its recording opens in the viewer with the debrief; a log that cannot be
+    // played says why. The session's folder gets no recording.
+    void aBailedOutSessionIsDebriefedFromItsLogAlone() {
+        QVERIFY(writeFile(kSessionLogFileName,
+                          "1 tap Image7\n2 tap Image20\n4 tap Bailout.Exit\n"
+                          "# The session ended.\n"));
+        {
+            const LogDebriefFolder folder(kSessionLogFileName);
+            QVERIFY(!folder.error());
+            ResultsViewer viewer(files, messages);
+            viewer.open(folder.recordingPath());
+            QCOMPARE(viewer.rowCount(), 4);
+            QVERIFY(viewer.debrief());
+            QVERIFY(messages.texts.isEmpty());
+        }
+        QVERIFY(!QFile::exists(kRecordingFileName));
+        QVERIFY(writeFile("broken.scenario", "1 tap Image7\n2 frobnicate Image7\n"));
+        QCOMPARE(*LogDebriefFolder("broken.scenario").error(),
+                 QStringLiteral("line 2: unknown verb 'frobnicate'"));
+        QCOMPARE(*LogDebriefFolder("missing.scenario").error(),
+                 QStringLiteral("missing.scenario cannot be read"));
+    }
+
     void thePanelListsTheMetricsWithTheirMarks() {
         QVERIFY(copyDrill("TarvenLoopsimData"));
         ResultsViewer viewer(files, messages);
