@@ -161,6 +161,36 @@ class ResultsDebriefTest : public QObject {
                  QStringLiteral("missing.scenario cannot be read"));
     }
 
+    // Export… writes the session for a dive log in the format of the name chosen: from its
+    // debrief when its log is beside it, else the recording alone with its voted PO2 as the one
+    // sensor; a cancelled dialog writes nothing.
+    void exportWritesTheSessionForADiveLog() {
+        QVERIFY(copyDrill("drill"));
+        QVERIFY(QFile::copy(kDrillRecording, "alone.csv"));
+        const struct {
+            const char* recording;
+            const char* exportTo;
+            const char* holds;
+        } rows[] = {
+            {"drill.csv", "drill.ssrf", "no_o2sensors='3'"},
+            {"drill.csv", "drill.uddf", "<measuredpo2 ref="},
+            {"alone.csv", "alone.ssrf", "no_o2sensors='1'"},
+            {"alone.csv", "alone.csv.csv", "Sample time"},
+        };
+        for (const auto& row : rows) {
+            ResultsViewer viewer(files, messages);
+            viewer.open(QString::fromLatin1(row.recording));
+            files.answers = {QString::fromLatin1(row.exportTo)};
+            viewer.findChild<QPushButton*>("ExportSession")->click();
+            QVERIFY2(readFile(row.exportTo).contains(row.holds), row.exportTo);
+        }
+        ResultsViewer viewer(files, messages);
+        viewer.open(QStringLiteral("alone.csv"));
+        files.answers = {QString()};
+        viewer.findChild<QPushButton*>("ExportSession")->click();
+        QVERIFY(messages.texts.isEmpty());
+    }
+
     void thePanelListsTheMetricsWithTheirMarks() {
         QVERIFY(copyDrill("TarvenLoopsimData"));
         ResultsViewer viewer(files, messages);

@@ -15,6 +15,10 @@
 #include "app/results/RecordingStatus.h"
 #include "app/results/SessionDebrief.h"
 #include "app/results/ViewerLayout.h"
+#include "export/DiveFromRecording.h"
+#include "export/DiveFromSession.h"
+#include "export/ExportFormat.h"
+#include "files/FileText.h"
 #include "files/RecordingFile.h"
 
 namespace loopsim {
@@ -52,6 +56,9 @@ ResultsViewer::ResultsViewer(FileChooser& files, UserMessages& messages, QWidget
     chartImageButton_ = addButton(this, "SaveChartImage", QStringLiteral("Save chart as image"));
     resetZoomButton_ = addButton(this, "ResetZoom", QStringLiteral("&Reset zoom"));
     resetZoomButton_->setToolTip(QStringLiteral("Drag across the chart to zoom to a time range"));
+    exportButton_ = addButton(this, "ExportSession", QStringLiteral("&Export…"));
+    exportButton_->setToolTip(QStringLiteral(
+        "Save the session as a dive for a dive log: Subsurface (.ssrf), UDDF (.uddf) or CSV"));
     statusLine_ = new QLabel(this);
     statusLine_->setObjectName(QStringLiteral("StatusLine"));
 
@@ -63,6 +70,7 @@ ResultsViewer::ResultsViewer(FileChooser& files, UserMessages& messages, QWidget
     });
     connect(chartImageButton_, &QPushButton::clicked, this, &ResultsViewer::saveChartImage);
     connect(resetZoomButton_, &QPushButton::clicked, chart_, &RecordingChartView::resetZoom);
+    connect(exportButton_, &QPushButton::clicked, this, &ResultsViewer::exportSession);
 
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
@@ -203,6 +211,30 @@ void ResultsViewer::saveReport() {
         messages_.showMessage(this, QStringLiteral("Cannot save %1: %2").arg(*path, *error));
 }
 
+void ResultsViewer::exportSession() {
+    if (rowCount_ == 0)
+        return;
+    auto path = files_.chooseFile(
+        this, {FileDialogKind::Save, QString::fromLatin1(kExportFilter), QStringLiteral("ssrf")});
+    if (!path)
+        return;
+    // The dive started its length before the recording was written.
+    const auto text = readFileText(toPath(fileName_));
+    const CalendarTime written =
+        (text ? loopsim::recordingWrittenAt(std::string_view(*text)) : std::nullopt)
+            .value_or(localCalendarTime());
+    const ExportedDive dive =
+        debrief_
+            ? diveFromSession(
+                  debrief_->debrief,
+                  secondsBefore(written, static_cast<int>(debrief_->debrief.timeline.end / 1000)))
+            : diveFromRecording(data_, rowCount_, secondsBefore(written, rowCount_));
+    if (auto error = writeExport(toPath(*path), dive))
+        messages_.showMessage(
+            this,
+            QStringLiteral("Cannot export %1: %2").arg(*path, QString::fromStdString(*error)));
+}
+
 void ResultsViewer::placeParts() {
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
@@ -221,7 +253,8 @@ void ResultsViewer::placeParts() {
     exitButton_->setGeometry(layoutToPixels(g.exitButton, dpiX, dpiY));
     // The chart's own buttons fill the gap before Exit while they fit.
     for (auto [button, rect] : {std::pair{chartImageButton_, g.chartImageButton},
-                                std::pair{resetZoomButton_, g.resetZoomButton}}) {
+                                std::pair{resetZoomButton_, g.resetZoomButton},
+                                std::pair{exportButton_, g.exportButton}}) {
         button->setGeometry(layoutToPixels(rect, dpiX, dpiY));
         button->setVisible(rect.right() + kViewerMargin < g.exitButton.left());
     }

@@ -34,6 +34,8 @@ struct SessionDebrief;
 
 inline constexpr const char* kResultsViewerTitle = "Tarven Calvendrite Simulator  Results Viewer";
 inline constexpr const char* kDataFileFilter = "Data Files (comma seperated)(*.csv)";
+inline constexpr const char* kExportFilter =
+    "Subsurface dive log (*.ssrf);;UDDF dive log (*.uddf);;Dive samples, CSV (*.csv)";
 
 class ResultsViewer : public QDialog {
     Q_OBJECT
@@ -78,6 +80,9 @@ class ResultsViewer : public QDialog {
     void saveData();
     void saveChartImage();
     void saveReport();
+    // The session as a dive for dive-log programs: from its debrief when its log was played,
+    // else from the recording alone.
+    void exportSession();
     void showDebrief(std::shared_ptr<const SessionDebrief> debrief);
     void placeParts();
 
@@ -99,6 +104,7 @@ class ResultsViewer : public QDialog {
     QPushButton* exitButton_;
     QPushButton* chartImageButton_;
     QPushButton* resetZoomButton_;
+    QPushButton* exportButton_;
     QLabel* statusLine_;
     DebriefPanel* panel_ = nullptr;
 };

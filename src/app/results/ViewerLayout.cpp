@@ -22,6 +22,7 @@ ViewerGeometry viewerGeometry(QSize inner, QSize button, bool withPanel) {
     g.loadButton = QRect(bw + 2 * kViewerMargin, buttonTop, bw, bh);
     g.chartImageButton = g.loadButton.translated(bw + kViewerMargin, 0);
     g.resetZoomButton = g.chartImageButton.translated(bw + kViewerMargin, 0);
+    g.exportButton = g.resetZoomButton.translated(bw + kViewerMargin, 0);
     g.statusLine = QRect(kViewerMargin, buttonTop + bh + kViewerMargin, g.frame.width(),
                          kViewerBottomReserve - 2 * kViewerMargin);
 

@@ -27,6 +27,7 @@ struct ViewerGeometry {
     QRect exitButton;
     QRect chartImageButton;  // the extra buttons follow Load, each 60 units further on
     QRect resetZoomButton;
+    QRect exportButton;
     QRect statusLine;
     QRect panel;  // empty without a debrief
 };
