@@ -61,16 +61,18 @@ TEST(RunnerDebrief, RefusesWhatItCannotWrite) {
     }
 }
 
-// The bail-out window's exit writes none of the unit's files; the instructor's debrief of
-// what led to it is written all the same.
-TEST(RunnerDebrief, WrittenAlsoWhenTheBailOutExitEndsTheRun) {
+// The bail-out window's exit writes none of the unit's files, no dumps and no export, and
+// leaves no temporary; the instructor's debrief of what led to it is written all the same.
+TEST(RunnerDebrief, WrittenAloneWhenTheBailOutExitEndsTheRun) {
     const test::ScratchFolder folder;
     const test::RunResult result =
-        test::runInFolder(folder, "1 tap Image20\n3 tap Bailout.Exit\n",
-                          {"--out", "out.csv", "--debrief", "debrief.json"});
+        test::runInFolder(folder, "1 tap Image20\n2 dump\n3 tap Bailout.Exit\n",
+                          {"--out", "out.csv", "--dump", "d.jsonl", "--export", "d.ssrf",
+                           "--debrief", "debrief.json"});
     EXPECT_EQ(result.status, kRunPlayed) << result.err;
-    EXPECT_FALSE(fs::exists(folder / "out.csv"));
-    const std::string debrief = readTestFile((folder / "debrief.json").string());
+    const auto contents = test::folderContents(folder.path());
+    ASSERT_EQ(contents.size(), 2u);  // the scenario and the debrief
+    const std::string debrief = contents.at("debrief.json");
     EXPECT_NE(debrief.find(R"("t":1000,"at":"00:01","kind":"trainee","what":"tap bail-out")"),
               std::string::npos)
         << debrief;

@@ -1,7 +1,6 @@
 // loopsim-run --export: the session it played, written after its other files in the format
 // the file's name asks for and dated with the run's start; a target that is not a file to
-// write refused before the run, a failed write said with status 1, nothing written after the
-// bail-out window's exit.
+// write refused before the run, a failed write said with status 1.
 #include <gtest/gtest.h>
 
 #include <ctime>
@@ -108,15 +107,6 @@ TEST(RunnerExport, AskedForAFormatItDoesNotWrite) {
     EXPECT_FALSE(parseRunArguments({"a.scenario", "--export", "dive.xml"}, err));
     EXPECT_EQ(err.str(),
               "loopsim-run: --export writes FILE.ssrf, FILE.uddf or FILE.csv, not 'dive.xml'\n");
-}
-
-TEST(RunnerExport, NothingAfterTheBailOutWindowsExit) {
-    const ScratchFolder folder;
-    const test::RunResult run =
-        runInFolder(folder, "1 tap Image20\n3 tap Bailout.Exit\n4 tap Image18\n",
-                    {"--out", "o.csv", "--export", "d.ssrf"});
-    EXPECT_EQ(run.status, kRunPlayed) << run.err;
-    EXPECT_EQ(test::folderContents(folder.path()).size(), 1u);  // the scenario alone
 }
 
 }  // namespace
