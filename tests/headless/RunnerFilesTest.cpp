@@ -1,6 +1,6 @@
-// The runner's files: what it refuses before the run (status 2, nothing written), what a
-// failed write does (status 1, the other files still written, no temporary left), links
-// written through, full and read-only disks.
+// The runner's files (settings, recording, dumps, export and debrief): what it refuses before
+// the run (status 2, nothing written), what a failed write does (status 1, the other files
+// still written, no temporary left), links written through, full and read-only disks.
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
@@ -84,6 +84,10 @@ TEST(RunnerFiles, RefusesBadTargetsBeforeTheRunAndWritesNothing) {
         {"the dump file's folder is missing",
          nothing,
          {"--out", "o.csv", "--dump", "missing/d.jsonl"}},
+        {"a folder as the export", folderAt("d.ssrf"), {"--out", "o.csv", "--export", "d.ssrf"}},
+        {"the export is the recording", nothing, {"--out", "o.csv", "--export", "o.csv"}},
+        {"a folder as the debrief", folderAt("r.json"), {"--debrief", "r.json"}},
+        {"the debrief is the recording", nothing, {"--out", "r.json", "--debrief", "r.json"}},
     };
     std::string said;
     for (const RefusalRow& row : rows) {
@@ -158,6 +162,16 @@ TEST(RunnerFiles, AFailedWriteIsSaidAndTheOtherFilesAreStillWritten) {
          partialFolder("s.ini.partial"),
          {"--settings", "s.ini", "--out", "o.csv"},
          "loopsim-run: cannot write {}s.ini: {}s.ini.partial is in the way (a folder)\n",
+         {"o.csv"}},
+        {"the export's folder is missing",
+         nothing,
+         {"--out", "o.csv", "--export", "missing/d.uddf"},
+         "loopsim-run: cannot write {}missing/d.uddf: No such file or directory\n",
+         {"o.csv"}},
+        {"the debrief's folder is missing",
+         nothing,
+         {"--out", "o.csv", "--debrief", "missing/r.json"},
+         "loopsim-run: cannot write {}missing/r.json: No such file or directory\n",
          {"o.csv"}},
     };
     for (const WriteFailureRow& row : rows) {
