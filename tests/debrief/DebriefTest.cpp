@@ -164,6 +164,30 @@ TEST(Debrief, ResponseAndRecoveryOfAFailure) {
     }
 }
 
+// A minute answers a failure well and two fairly; two minutes bring it back in hand well
+// and five fairly.
+TEST(Debrief, ResponseAndRecoveryGradesAtTheEdgesOfTheirBands) {
+    struct Row {
+        double seconds;
+        Grade response, recovery;
+    };
+    for (const Row& row :
+         {Row{60, Grade::Good, Grade::Good}, Row{60.5, Grade::Fair, Grade::Good},
+          Row{120, Grade::Fair, Grade::Good}, Row{120.5, Grade::Poor, Grade::Fair},
+          Row{300, Grade::Poor, Grade::Fair}, Row{300.5, Grade::Poor, Grade::Poor}}) {
+        Debrief d;
+        const auto at = static_cast<Millis>(row.seconds * 1000);
+        d.failures.push_back({elements::kSolenoidStuckClosed, 0, at, {}, at, {}});
+        const auto metrics = debriefMetrics(d);
+        EXPECT_EQ(findMetric(metrics, "response_seconds.solenoid_stuck_closed")->grade,
+                  row.response)
+            << row.seconds;
+        EXPECT_EQ(findMetric(metrics, "recovery_seconds.solenoid_stuck_closed")->grade,
+                  row.recovery)
+            << row.seconds;
+    }
+}
+
 TEST(Debrief, HandsetMisleadsWhenMoreThanTwoTenthsOff) {
     Timeline timeline = breathing({0.7, 0.7, 0.7, 0.7, 0.7});
     const std::optional<double> handset[] = {0.7, 0.95, 0.85, std::nullopt, 1.0};

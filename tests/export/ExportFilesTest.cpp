@@ -1,7 +1,7 @@
-// The exports as files: the bail-out drill byte for byte against its golden files, and every
-// export of the drill and of the demonstration dive read by xmllint, the UDDF ones against
-// the published UDDF 3.2.3 schema (each check skipped, saying why, where xmllint or the
-// schema is missing).
+// The exports as files: the bail-out drill and the demonstration dive byte for byte against
+// their golden files (the samples, the leading handset's cells, the setpoint, the bail-out and
+// the named events), every XML export read by xmllint, the UDDF ones against the published
+// UDDF 3.2.3 schema (each check skipped, saying why, where xmllint or the schema is missing).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -20,11 +20,13 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(ExportFiles, TheBailOutDrillAsItsGoldenFiles) {
-    const ExportedDive dive = exportedSession("bail-out-drill");
-    for (const char* extension : {".ssrf", ".uddf", ".csv"}) {
-        const std::string name = std::string("bail-out-drill-export") + extension;
-        expectMatchesGoldenFile(exportText(dive, exportFormatOf(name).value()), name);
+TEST(ExportFiles, TheBailOutDrillAndTheDemonstrationAsTheirGoldenFiles) {
+    for (const std::string session : {"bail-out-drill", "demo"}) {
+        const ExportedDive dive = exportedSession(session);
+        for (const char* extension : {".ssrf", ".uddf", ".csv"}) {
+            const std::string name = session + "-export" + extension;
+            expectMatchesGoldenFile(exportText(dive, exportFormatOf(name).value()), name);
+        }
     }
 }
 

@@ -39,6 +39,14 @@ inline std::string inFolder(std::string message, const std::filesystem::path& fo
     return message;
 }
 
+// The text with the folder and a slash written as {}: inFolder undone.
+inline std::string outOfFolder(std::string text, const std::filesystem::path& folder) {
+    const std::string prefix = folder.string() + "/";
+    for (std::size_t at; (at = text.find(prefix)) != std::string::npos;)
+        text.replace(at, prefix.size(), "{}");
+    return text;
+}
+
 // Every name under a folder with what it is: a file's bytes, a link's target, or its kind.
 inline std::map<std::string, std::string> folderContents(const std::filesystem::path& folder) {
     namespace fs = std::filesystem;

@@ -1,11 +1,8 @@
 // loopsim-run --export: the session it played, written after its other files in the format
-// the file's name asks for and dated with the run's start; a target that is not a file to
-// write refused before the run, a failed write said with status 1, nothing written after the
-// bail-out window's exit.
+// the file's name asks for and dated with the run's start, and the formats it refuses.
 #include <gtest/gtest.h>
 
 #include <ctime>
-#include <functional>
 #include <sstream>
 
 #include "RunInFolder.h"
@@ -16,7 +13,6 @@ namespace loopsim {
 namespace {
 
 namespace fs = std::filesystem;
-using test::inFolder;
 using test::runInFolder;
 using test::ScratchFolder;
 
@@ -66,57 +62,19 @@ TEST(RunnerExport, WritesTheSessionItPlayedDatedWithTheRunsStart) {
     }
 }
 
-TEST(RunnerExport, RefusedOrFailedLikeTheRunsOtherFiles) {
-    struct Row {
-        const char* what;
-        std::function<void(const ScratchFolder&)> prepare;
-        std::vector<std::string> options;
-        int status;
-        std::string message;  // with {} for the folder
-    };
-    const auto nothing = [](const ScratchFolder&) {};
-    const Row rows[] = {
-        {"a folder named as the export",
-         [](const ScratchFolder& f) { fs::create_directories(f / "d.ssrf"); },
-         {"--out", "o.csv", "--export", "d.ssrf"},
-         kRunRefused,
-         "loopsim-run: --export {}d.ssrf is a folder, not a file to write\n"},
-        {"the export named as the recording",
-         nothing,
-         {"--out", "o.csv", "--export", "o.csv"},
-         kRunRefused,
-         "loopsim-run: --export {}o.csv names the same file as --out {}o.csv\n"},
-        {"the export's folder is missing",
-         nothing,
-         {"--out", "o.csv", "--export", "missing/d.uddf"},
-         kRunWriteFailed,
-         "loopsim-run: cannot write {}missing/d.uddf: No such file or directory\n"},
-    };
-    for (const Row& row : rows) {
-        const ScratchFolder folder;
-        row.prepare(folder);
-        const test::RunResult run = runInFolder(folder, "1 tap Image7\n2 end\n", row.options);
-        EXPECT_EQ(run.status, row.status) << row.what;
-        EXPECT_EQ(run.err, inFolder(row.message, folder.path())) << row.what;
-        EXPECT_EQ(fs::is_regular_file(folder / "o.csv"), row.status == kRunWriteFailed) << row.what;
-        EXPECT_FALSE(test::holdsAPartialFile(folder.path())) << row.what;
-    }
-}
-
+// An export or a debrief in a format the runner does not write is refused with the command
+// line; the other refusals and failed writes of these files are among the runner's files.
 TEST(RunnerExport, AskedForAFormatItDoesNotWrite) {
-    std::ostringstream err;
-    EXPECT_FALSE(parseRunArguments({"a.scenario", "--export", "dive.xml"}, err));
-    EXPECT_EQ(err.str(),
-              "loopsim-run: --export writes FILE.ssrf, FILE.uddf or FILE.csv, not 'dive.xml'\n");
-}
-
-TEST(RunnerExport, NothingAfterTheBailOutWindowsExit) {
-    const ScratchFolder folder;
-    const test::RunResult run =
-        runInFolder(folder, "1 tap Image20\n3 tap Bailout.Exit\n4 tap Image18\n",
-                    {"--out", "o.csv", "--export", "d.ssrf"});
-    EXPECT_EQ(run.status, kRunPlayed) << run.err;
-    EXPECT_EQ(test::folderContents(folder.path()).size(), 1u);  // the scenario alone
+    for (const auto& [option, file, message] :
+         {std::tuple{"--export", "dive.xml",
+                     "loopsim-run: --export writes FILE.ssrf, FILE.uddf or FILE.csv, not "
+                     "'dive.xml'\n"},
+          {"--debrief", "report.txt",
+           "loopsim-run: --debrief writes FILE.json or FILE.html, not 'report.txt'\n"}}) {
+        std::ostringstream err;
+        EXPECT_FALSE(parseRunArguments({"a.scenario", option, file}, err));
+        EXPECT_EQ(err.str(), message);
+    }
 }
 
 }  // namespace

@@ -52,15 +52,6 @@ TEST(RunnerOutput, EachDumpGoesOutAsItIsTaken) {
     }
 }
 
-// A run whose dumps go nowhere (bail-out's exit) leaves no dump file and no temporary.
-TEST(RunnerOutput, ARunThatSavesNothingLeavesNoDumpFile) {
-    const ScratchFolder folder;
-    const test::RunResult run = runInFolder(folder, "1 tap Image20\n2 dump\n3 tap Bailout.Exit\n",
-                                            {"--out", "o.csv", "--dump", "d.jsonl"});
-    EXPECT_EQ(run.status, kRunPlayed) << run.err;
-    EXPECT_EQ(test::folderContents(folder.path()).size(), 1u);  // the scenario alone
-}
-
 enum class StandardOutput { Closed, Full, ReaderGone };
 
 // The runner itself as a process, its standard output as the row has it, its standard error

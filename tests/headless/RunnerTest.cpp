@@ -33,8 +33,6 @@ struct RunnerFixture : ::testing::Test {
 TEST_F(RunnerFixture, RefusedScenariosWriteNothing) {
     const std::pair<std::string, const char*> rows[] = {
         {"0 dump\n3 fly ADVOn\n", "test.scenario:2: unknown verb 'fly'"},
-        {"0 dump\n\n1 tap Nowhere\n", "test.scenario:3: unknown element 'Nowhere'"},
-        {"5 dump\n4 dump\n", "test.scenario:2: the time 4 s goes back before 5 s"},
         {"1 answer 12\n", "test.scenario:1: there is no text prompt open to answer"},
         // held during the turn-on click, refused when it is applied
         {"0.5 tap LHOO\n1 tap Label8\n2 answer 12\n5 end\n",
@@ -93,8 +91,8 @@ TEST_F(RunnerFixture, RecordingIsDatedWithTheLocalTimeOfWriting) {
     EXPECT_TRUE(dated == before || dated == after) << dated;
 }
 
-// A settings file is read at the start and written back at the end; nonsense values in it
-// give sane ones, written back as numbers.
+// A settings file is read at the start and written back at the end, the defaults filled in
+// (what nonsense values give is the stored settings' own test).
 TEST_F(RunnerFixture, SettingsFileIsReadAndWrittenBack) {
     struct Row {
         std::string ini;
@@ -105,10 +103,6 @@ TEST_F(RunnerFixture, SettingsFileIsReadAndWrittenBack) {
         {"[Settings]\nCO2=20\nLeftTimer=61\n",
          {"\"ScrubberMinutes\":20,"},
          "[Settings]\nCO2=20\nLeftBattery=6.2\nLeftTimer=61\nRightBattery=6.2\n"},
-        {"[Settings]\nCO2=nan\nLeftTimer=1, 2\nLeftBattery=@Invalid()\nRightBattery=-7\n",
-         {"\"ScrubberMinutes\":14,", "\"OnMinutes\":14,", "\"BatteryVolts\":6.2}",
-          "\"BatteryVolts\":0}"},
-         "[Settings]\nCO2=14\nLeftBattery=6.2\nLeftTimer=14\nRightBattery=0\n"},
         {"",
          {"\"ScrubberMinutes\":14,"},
          "[Settings]\nCO2=14\nLeftBattery=6.2\nLeftTimer=14\nRightBattery=6.2\n"},
