@@ -22,12 +22,15 @@ std::optional<ScenarioRefusal> playScenario(Simulation& simulation, const Scenar
                                             const std::function<void()>& takeDump,
                                             const std::function<void(const Action&)>& played) {
     for (const ScenarioLine& line : scenario.lines) {
+        // A run that has ended (the bail-out window's exit) goes no further in time either.
+        if (simulation.dialogs().ending() != Ending::Running)
+            return std::nullopt;
         if (until && line.time > *until)
             break;
         if (auto refused = advance(simulation, line.time))
             return refused;
         if (simulation.dialogs().ending() != Ending::Running)
-            break;
+            return std::nullopt;
         if (line.action.verb == Verb::Dump) {
             // Taken once the lines before it have been applied, even inside a hold.
             simulation.atInputTime(takeDump);
@@ -40,6 +43,8 @@ std::optional<ScenarioRefusal> playScenario(Simulation& simulation, const Scenar
         if (line.action.verb == Verb::Exit || line.action.verb == Verb::End)
             break;
     }
+    if (simulation.dialogs().ending() != Ending::Running)
+        return std::nullopt;
     // The run ends at the last time given or after the last line; lines held back by a hold
     // that is still on are applied when it ends.
     Millis end = simulation.now();

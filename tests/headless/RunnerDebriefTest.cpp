@@ -32,11 +32,12 @@ TEST(RunnerDebrief, TheReportPageOfADrill) {
 }
 
 // The bail-out window's exit writes none of the unit's files, no dumps and no export, and
-// leaves no temporary; the instructor's debrief of what led to it is written all the same.
+// leaves no temporary; the instructor's debrief of what led to it is written all the same,
+// ending at the exit: a line after it is never reached.
 TEST(RunnerDebrief, WrittenAloneWhenTheBailOutExitEndsTheRun) {
     const test::ScratchFolder folder;
     const test::RunResult result =
-        test::runInFolder(folder, "1 tap Image20\n2 dump\n3 tap Bailout.Exit\n",
+        test::runInFolder(folder, "1 tap Image20\n2 dump\n3 tap Bailout.Exit\n5 tap Image7\n",
                           {"--out", "out.csv", "--dump", "d.jsonl", "--export", "d.ssrf",
                            "--debrief", "debrief.json"});
     EXPECT_EQ(result.status, kRunPlayed) << result.err;
