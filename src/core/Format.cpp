@@ -110,4 +110,11 @@ double roundHalfEven(double value) {
     return std::nearbyint(value);
 }
 
+std::string_view trimBlanks(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
+}
+
 }  // namespace loopsim

@@ -1,4 +1,4 @@
-// The number formats of the displays, panels and files.
+// The number formats of the displays, panels and files, and the blanks around their words.
 #pragma once
 
 #include <optional>
@@ -23,6 +23,9 @@ void appendRoundTrip(std::string& out, double value);
 
 // The whole text as a finite number (surrounding blanks allowed), or nothing.
 std::optional<double> parseNumber(std::string_view text);
+
+// The text without the spaces and tabs at either end.
+std::string_view trimBlanks(std::string_view text);
 
 // Rounds to the nearest whole number, halves to the even neighbour.
 double roundHalfEven(double value);

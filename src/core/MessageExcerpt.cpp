@@ -120,4 +120,8 @@ std::string messageExcerpt(std::string_view text) {
     return out;
 }
 
+std::string quotedExcerpt(std::string_view text) {
+    return "'" + messageExcerpt(text) + "'";
+}
+
 }  // namespace loopsim

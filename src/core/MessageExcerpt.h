@@ -17,5 +17,7 @@ inline constexpr std::size_t kMessageExcerptCharacters = 60;
 // direction-changing characters (a byte-order mark, a line separator) as \uXXXX. Valid
 // UTF-8 otherwise stays as it is.
 std::string messageExcerpt(std::string_view text);
+// The excerpt in single quotes, as messages quote the file's text: 'Label99'.
+std::string quotedExcerpt(std::string_view text);
 
 }  // namespace loopsim

@@ -34,18 +34,6 @@ constexpr std::array<SectionName, 7> kSections{{
 constexpr std::array<StoredSetting, 4> kDrillSettings{kScrubberSetting, kLeftTimerSetting,
                                                       kLeftBatterySetting, kRightBatterySetting};
 
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
-std::string inQuotes(std::string_view text) {
-    return "'" + messageExcerpt(text) + "'";
-}
-
 // Blank lines at either end of a text are no part of it.
 std::string withoutBlankEnds(std::string text) {
     const auto first = text.find_first_not_of('\n');
@@ -93,7 +81,7 @@ DrillRead DrillReader::read(std::string_view text) {
         text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
         if (!line.empty() && line.back() == '\r')
             line.remove_suffix(1);
-        if (section_ == Section::Start && trimmed(line).substr(0, 1) != "[")
+        if (section_ == Section::Start && trimBlanks(line).substr(0, 1) != "[")
             startText_ += line;
         startText_ += '\n';
         if (auto error = readLine(line))
@@ -117,7 +105,7 @@ DrillRead DrillReader::read(std::string_view text) {
 }
 
 std::optional<std::string> DrillReader::readLine(std::string_view line) {
-    const std::string_view text = trimmed(line);
+    const std::string_view text = trimBlanks(line);
     if (!text.empty() && text.front() == '#')
         return std::nullopt;
     if (!text.empty() && text.front() == '[')
@@ -138,7 +126,7 @@ std::optional<std::string> DrillReader::readLine(std::string_view line) {
         return std::nullopt;
     switch (section_) {
         case Section::None:
-            return "a drill starts with its [drill] section, not " + inQuotes(text);
+            return "a drill starts with its [drill] section, not " + quotedExcerpt(text);
         case Section::Drill:
             return readDrillKey(text);
         case Section::Settings:
@@ -162,17 +150,17 @@ std::optional<std::string> DrillReader::readLine(std::string_view line) {
 
 std::optional<std::string> DrillReader::readHeader(std::string_view line) {
     if (line.back() != ']')
-        return "a section's name is closed by ']': " + inQuotes(line);
-    const std::string_view name = trimmed(line.substr(1, line.size() - 2));
+        return "a section's name is closed by ']': " + quotedExcerpt(line);
+    const std::string_view name = trimBlanks(line.substr(1, line.size() - 2));
     const auto found =
         std::find_if(kSections.begin(), kSections.end(),
                      [name](const SectionName& entry) { return entry.name == name; });
     if (found == kSections.end())
-        return "unknown section " + inQuotes(line) +
+        return "unknown section " + quotedExcerpt(line) +
                ": the sections are [drill], [briefing], [notes], [settings], [start], "
                "[failures] and [pass marks]";
     if (!seenSections_.insert(found->section).second)
-        return "a second " + inQuotes(line) + " section";
+        return "a second " + quotedExcerpt(line) + " section";
     section_ = found->section;
     if (section_ == Section::Drill)
         drillHeaderLine_ = lineNumber_;
@@ -185,11 +173,12 @@ std::optional<std::string> DrillReader::readDrillKey(std::string_view line) {
     const std::size_t equals = line.find('=');
     if (equals == std::string_view::npos)
         return "a [drill] line is 'title = ...', 'takeover = ...' or 'length = ...', not " +
-               inQuotes(line);
-    const std::string key(trimmed(line.substr(0, equals)));
-    const std::string_view value = trimmed(line.substr(equals + 1));
+               quotedExcerpt(line);
+    const std::string key(trimBlanks(line.substr(0, equals)));
+    const std::string_view value = trimBlanks(line.substr(equals + 1));
     if (key != "title" && key != "takeover" && key != "length")
-        return "unknown key " + inQuotes(key) + ": a drill has a title, a takeover and a length";
+        return "unknown key " + quotedExcerpt(key) +
+               ": a drill has a title, a takeover and a length";
     if (!seenKeys_.insert(key).second)
         return "the drill's " + key + " is given twice";
     if (key == "title") {
@@ -203,7 +192,7 @@ std::optional<std::string> DrillReader::readDrillKey(std::string_view line) {
     if (time.error)
         return "the " + key + ": " + *time.error;
     if (!words.atEnd())
-        return "unexpected " + inQuotes(words.rest()) + " after the " + key;
+        return "unexpected " + quotedExcerpt(words.rest()) + " after the " + key;
     if (key == "takeover") {
         drill_.takeover = time.time;
         takeoverLine_ = lineNumber_;
@@ -218,18 +207,18 @@ std::optional<std::string> DrillReader::readDrillKey(std::string_view line) {
 
 std::optional<std::string> DrillReader::readSetting(std::string_view line) {
     const std::size_t equals = line.find('=');
-    const std::string key(trimmed(line.substr(0, equals)));
+    const std::string key(trimBlanks(line.substr(0, equals)));
     const auto setting =
         std::find_if(kDrillSettings.begin(), kDrillSettings.end(),
                      [&key](const StoredSetting& stored) { return key == stored.key; });
     if (equals == std::string_view::npos || setting == kDrillSettings.end())
         return "a setting is CO2, LeftTimer, LeftBattery or RightBattery = a number, not " +
-               inQuotes(line);
-    const std::string_view value = trimmed(line.substr(equals + 1));
+               quotedExcerpt(line);
+    const std::string_view value = trimBlanks(line.substr(equals + 1));
     const auto number = parseNumber(value);
     if (!number || *number < setting->lowest || *number > setting->highest)
         return key + " is a number from " + formatPlain(setting->lowest) + " to " +
-               formatPlain(setting->highest) + ", not " + inQuotes(value);
+               formatPlain(setting->highest) + ", not " + quotedExcerpt(value);
     if (!drill_.settings.emplace(key, std::string(value)).second)
         return key + " is set twice";
     return std::nullopt;

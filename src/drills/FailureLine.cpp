@@ -14,12 +14,8 @@ constexpr const char* kTriggers =
     "'at 2 min', 'at 20 m', 'after 1 min at 20 m', 'after calibration' or 'after cell_drift "
     "answered'";
 
-std::string inQuotes(std::string_view text) {
-    return "'" + messageExcerpt(text) + "'";
-}
-
 std::string unknownFailure(std::string_view key) {
-    return "unknown failure " + inQuotes(key) +
+    return "unknown failure " + quotedExcerpt(key) +
            ": failures go by their debrief names, as 'cell_drift' or 'solenoid_stuck_closed'";
 }
 
@@ -39,7 +35,7 @@ std::optional<std::string> readAfter(WordCursor& words, DrillTrigger& trigger) {
         return std::nullopt;
     }
     if (trigger.time != 0)
-        return "after " + inQuotes(words.rest()) +
+        return "after " + quotedExcerpt(words.rest()) +
                ": a wait goes before 'after calibration' or "
                "'after cell_drift answered'";
     const TimeRead time = readTime(words);
@@ -72,7 +68,7 @@ std::optional<std::string> readTrigger(WordCursor& words, DrillTrigger& trigger)
     const TimeRead wait = readTime(words);
     if (wait.error)
         return "a failure's trigger is " + std::string(kTriggers) + ", not " +
-               inQuotes(words.rest());
+               quotedExcerpt(words.rest());
     trigger.time = wait.time;
     if (!words.takeWord("after"))
         return formatDrillTime(wait.time) +
@@ -122,7 +118,7 @@ FailureLineRead readFailureLine(std::string_view text) {
     if (!read.error && read.failure.trigger.answered == read.failure.option)
         read.error = "a failure cannot wait for its own answer";
     if (!read.error && !words.atEnd())
-        read.error = "unexpected " + inQuotes(words.rest()) + " at the end of the line";
+        read.error = "unexpected " + quotedExcerpt(words.rest()) + " at the end of the line";
     return read;
 }
 

@@ -32,22 +32,6 @@ constexpr std::array<ComparisonName, 5> kComparisons{{
     {">", Comparison::Greater},
 }};
 
-bool startsWith(std::string_view text, std::string_view prefix) {
-    return text.substr(0, prefix.size()) == prefix;
-}
-
-std::string inQuotes(std::string_view text) {
-    return "'" + messageExcerpt(text) + "'";
-}
-
-std::string_view trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 bool isNameCharacter(char c) {
     return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_' || c == '.';
 }
@@ -81,7 +65,7 @@ std::string withUnit(double value, std::string_view unit) {
 
 // Why a figure the mark names has no value.
 std::string missingValue(std::string_view name) {
-    if (startsWith(name, kResponse))
+    if (name.starts_with(kResponse))
         return "not answered";
     return "never back in hand";
 }
@@ -94,11 +78,11 @@ bool knownMetric(std::string_view name) {
             return true;
     }
     for (std::string_view prefix : {kResponse, kRecovery}) {
-        if (startsWith(name, prefix))
+        if (name.starts_with(prefix))
             return failureKey(name.substr(prefix.size()));
     }
     for (std::string_view prefix : {kWarningRaised, kWarningSeconds}) {
-        if (startsWith(name, prefix))
+        if (name.starts_with(prefix))
             return std::find(kWarningKeys.begin(), kWarningKeys.end(),
                              name.substr(prefix.size())) != kWarningKeys.end();
     }
@@ -107,34 +91,34 @@ bool knownMetric(std::string_view name) {
 
 PassMarkRead readPassMark(std::string_view text) {
     PassMarkRead read;
-    text = trimmed(text);
+    text = trimBlanks(text);
     std::size_t nameEnd = 0;
     while (nameEnd < text.size() && isNameCharacter(text[nameEnd]))
         ++nameEnd;
     const std::string_view name = text.substr(0, nameEnd);
-    std::string_view rest = trimmed(text.substr(nameEnd));
+    std::string_view rest = trimBlanks(text.substr(nameEnd));
     if (name.empty()) {
         read.error = "a pass mark starts with a metric's name, as 'hypoxia_seconds = 0', not " +
-                     inQuotes(text);
+                     quotedExcerpt(text);
         return read;
     }
     if (!knownMetric(name)) {
-        read.error = "unknown metric " + inQuotes(name) +
+        read.error = "unknown metric " + quotedExcerpt(name) +
                      ": pass marks use the debrief's names (docs/debrief.md)";
         return read;
     }
     const auto found =
         std::find_if(kComparisons.begin(), kComparisons.end(),
-                     [rest](const ComparisonName& entry) { return startsWith(rest, entry.text); });
-    if (found == kComparisons.end() || startsWith(rest, "==")) {
-        read.error = "after " + inQuotes(name) + " comes one of = < <= > >= and a number, not " +
-                     inQuotes(rest);
+                     [rest](const ComparisonName& entry) { return rest.starts_with(entry.text); });
+    if (found == kComparisons.end() || rest.starts_with("==")) {
+        read.error = "after " + quotedExcerpt(name) +
+                     " comes one of = < <= > >= and a number, not " + quotedExcerpt(rest);
         return read;
     }
-    const std::string_view number = trimmed(rest.substr(found->text.size()));
+    const std::string_view number = trimBlanks(rest.substr(found->text.size()));
     const auto value = parseNumber(number);
     if (!value) {
-        read.error = "the mark " + inQuotes(number) +
+        read.error = "the mark " + quotedExcerpt(number) +
                      " is not a number (written alone, in the metric's own unit)";
         return read;
     }
@@ -156,10 +140,10 @@ std::vector<MarkResult> judgePassMarks(const std::vector<PassMark>& marks,
             result.value = withUnit(*metric->value, metric->unit);
         } else if (metric) {
             result.value = missingValue(mark.metric);
-        } else if (startsWith(mark.metric, kWarningRaised)) {
+        } else if (mark.metric.starts_with(kWarningRaised)) {
             result.passed = holds(0, mark.comparison, mark.value);
             result.value = withUnit(0, "times");
-        } else if (startsWith(mark.metric, kWarningSeconds)) {
+        } else if (mark.metric.starts_with(kWarningSeconds)) {
             result.passed = holds(0, mark.comparison, mark.value);
             result.value = withUnit(0, "s");
         } else {

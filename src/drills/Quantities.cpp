@@ -36,10 +36,6 @@ void addWord(std::string_view word, std::vector<std::string>& words) {
     }
 }
 
-std::string inQuotes(std::string_view text) {
-    return "'" + messageExcerpt(text) + "'";
-}
-
 // The number and unit ahead, as the line has them, for a message.
 std::string amountAhead(const WordCursor& words) {
     std::string text(words.peek());
@@ -52,7 +48,8 @@ std::string amountAhead(const WordCursor& words) {
 std::string notAn(const WordCursor& words, std::string_view what, std::string_view hint) {
     if (words.atEnd())
         return std::string(what) + " is missing: " + std::string(hint);
-    return inQuotes(amountAhead(words)) + " is not " + std::string(what) + ": " + std::string(hint);
+    return quotedExcerpt(amountAhead(words)) + " is not " + std::string(what) + ": " +
+           std::string(hint);
 }
 
 }  // namespace
@@ -109,10 +106,10 @@ TimeRead readTime(WordCursor& words) {
     words.take();
     const double millis = *number * (unit == "s" ? 1000 : 60000);
     if (*number < 0 || millis > static_cast<double>(kLatestScenarioTime))
-        return {0, "the time " + inQuotes(written) + " is not from 0 to " +
+        return {0, "the time " + quotedExcerpt(written) + " is not from 0 to " +
                        formatScenarioTime(kLatestScenarioTime) + " s"};
     if (std::fmod(millis, 1000) != 0)
-        return {0, "the time " + inQuotes(written) + " is not a whole number of seconds"};
+        return {0, "the time " + quotedExcerpt(written) + " is not a whole number of seconds"};
     return {static_cast<Millis>(millis), std::nullopt};
 }
 
@@ -127,7 +124,7 @@ DepthRead readDepth(WordCursor& words) {
     const double number = *parseNumber(words.take());
     words.take();
     if (number < 1 || number > kDeepestMetres || std::floor(number) != number)
-        return {0, "the depth " + inQuotes(written) +
+        return {0, "the depth " + quotedExcerpt(written) +
                        " is not a whole number of metres from 1 to " +
                        std::to_string(kDeepestMetres)};
     return {static_cast<int>(number), std::nullopt};

@@ -22,11 +22,7 @@ bool isOneVisibleWord(std::string_view word) {
 // The number word of a hold, set or speed line: blanks around it go, as the line's words
 // are split on them.
 std::optional<std::string> numberWord(const Action& action) {
-    std::string_view word = action.value;
-    const std::size_t first = word.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return std::nullopt;
-    word = word.substr(first, word.find_last_not_of(" \t") - first + 1);
+    const std::string_view word = trimBlanks(action.value);
     const auto number = parseNumber(word);
     if (!number)
         return std::nullopt;

@@ -30,23 +30,18 @@ std::string_view trim(std::string_view text) {
     return text;
 }
 
-// Text of the line as a message may quote it.
-std::string inQuotes(std::string_view text) {
-    return "'" + messageExcerpt(text) + "'";
-}
-
 std::optional<std::string> checkElement(const Action& action, const InputRouter* router) {
     if (!router)
         return std::nullopt;
     if (!router->accepts(action.element))
-        return "unknown element " + inQuotes(action.element);
+        return "unknown element " + quotedExcerpt(action.element);
     const ElementHandlers* handlers = router->find(action.element);
     const auto kind = handlers ? handlers->kind : ElementHandlers::Kind::Plain;
     if ((action.verb == Verb::Check || action.verb == Verb::Uncheck) &&
         kind != ElementHandlers::Kind::CheckBox)
-        return inQuotes(action.element) + " is not a check box";
+        return quotedExcerpt(action.element) + " is not a check box";
     if (action.verb == Verb::Set && kind != ElementHandlers::Kind::Slider)
-        return inQuotes(action.element) + " is not a slider";
+        return quotedExcerpt(action.element) + " is not a slider";
     return std::nullopt;
 }
 
@@ -57,10 +52,10 @@ std::optional<std::string> parseLine(std::string_view line, const InputRouter* r
     std::string_view timeWord = nextWord(rest);
     auto time = parseScenarioTime(timeWord);
     if (!time)
-        return "the time " + inQuotes(timeWord) +
+        return "the time " + quotedExcerpt(timeWord) +
                " is not a number of seconds with at most three decimals";
     if (*time > kLatestScenarioTime)
-        return "the time " + inQuotes(timeWord) + " is past " +
+        return "the time " + quotedExcerpt(timeWord) + " is past " +
                formatScenarioTime(kLatestScenarioTime) + " s, the latest a scenario may have";
     parsed.time = *time;
 
@@ -69,7 +64,7 @@ std::optional<std::string> parseLine(std::string_view line, const InputRouter* r
         return std::string("a verb is missing after the time");
     auto verb = verbFromName(verbWord);
     if (!verb)
-        return "unknown verb " + inQuotes(verbWord);
+        return "unknown verb " + quotedExcerpt(verbWord);
     parsed.action.verb = *verb;
 
     if (*verb == Verb::Answer) {
@@ -83,14 +78,14 @@ std::optional<std::string> parseLine(std::string_view line, const InputRouter* r
     if (verbTakesElement(*verb)) {
         std::string_view element = nextWord(rest);
         if (element.empty())
-            return inQuotes(verbWord) + " needs an element";
+            return quotedExcerpt(verbWord) + " needs an element";
         parsed.action.element = std::string(element);
     }
     if (*verb == Verb::Hold || *verb == Verb::Set) {
         std::string_view value = nextWord(rest);
         auto number = parseNumber(value);
         if (!number)
-            return "the value " + inQuotes(value) + " is not a number";
+            return "the value " + quotedExcerpt(value) + " is not a number";
         if (*verb == Verb::Hold && *number < 0)
             return std::string("a hold cannot last a negative time");
         parsed.action.value = std::string(value);
@@ -100,12 +95,12 @@ std::optional<std::string> parseLine(std::string_view line, const InputRouter* r
         auto number = parseNumber(value);
         if (!number || *number < 1 || *number > kFastestScenarioSpeed ||
             std::floor(*number) != *number)
-            return "the speed " + inQuotes(value) + " is not a whole number from 1 to " +
+            return "the speed " + quotedExcerpt(value) + " is not a whole number from 1 to " +
                    std::to_string(kFastestScenarioSpeed);
         parsed.action.value = std::string(value);
     }
     if (!trim(rest).empty())
-        return "unexpected " + inQuotes(trim(rest)) + " at the end of the line";
+        return "unexpected " + quotedExcerpt(trim(rest)) + " at the end of the line";
     if (verbTakesElement(*verb))
         return checkElement(parsed.action, router);
     return std::nullopt;

@@ -9,21 +9,14 @@
 #include <cstdio>
 #include <system_error>
 
+#include "core/Format.h"
 #include "core/SettingsStore.h"
 #include "files/OutputFile.h"
 
 namespace loopsim {
 namespace {
 
-constexpr std::string_view kBlanks = " \t";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-std::string_view trimmed(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
-}
 
 bool isStoredKey(std::string_view key) {
     constexpr StoredSetting kStored[] = {kScrubberSetting, kLeftTimerSetting, kLeftBatterySetting,
@@ -87,7 +80,7 @@ std::optional<std::string> unquoted(std::string_view quoted, std::string& why) {
         why = "a quoted value has no closing quote";
         return std::nullopt;
     }
-    if (!trimmed(quoted.substr(i + 1)).empty()) {
+    if (!trimBlanks(quoted.substr(i + 1)).empty()) {
         why = "text follows a quoted value";
         return std::nullopt;
     }
@@ -155,7 +148,7 @@ SettingsFileRead readSettingsText(std::string_view text) {
         if (line.find('\0') != std::string_view::npos)
             return refuse(lineNumber, "a NUL byte, so not a text file");
 
-        line = trimmed(line);
+        line = trimBlanks(line);
         if (line.empty() || line.front() == ';' || line.front() == '#')
             continue;
         if (line.front() == '[') {
@@ -168,13 +161,13 @@ SettingsFileRead readSettingsText(std::string_view text) {
         if (equals == std::string_view::npos)
             return refuse(lineNumber,
                           "neither a comment, nor the [Settings] group, nor a KEY=VALUE line");
-        const std::string key(trimmed(line.substr(0, equals)));
+        const std::string key(trimBlanks(line.substr(0, equals)));
         if (!isStoredKey(key))
             return refuse(lineNumber,
                           "a key other than CO2, LeftTimer, LeftBattery and RightBattery");
         if (!inGroup)
             return refuse(lineNumber, "a setting before the [Settings] group");
-        const std::string_view value = trimmed(line.substr(equals + 1));
+        const std::string_view value = trimBlanks(line.substr(equals + 1));
         if (!value.empty() && value.front() == '"') {
             std::string why;
             auto text = unquoted(value, why);

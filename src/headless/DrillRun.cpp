@@ -70,8 +70,8 @@ std::optional<std::string> RunDrill::play(Simulation& simulation, const Scenario
            ": " + refused->message;
 }
 
-bool RunDrill::judge(Timeline timeline, std::ostream& out) const {
-    const auto metrics = debriefMetrics(computeDebrief(std::move(timeline)));
+bool RunDrill::judge(const Debrief& debrief, std::ostream& out) const {
+    const auto metrics = debriefMetrics(debrief);
     bool allPassed = true;
     for (const MarkResult& result : judgePassMarks(drill_.marks, metrics)) {
         out << markLine(result) << "\n";

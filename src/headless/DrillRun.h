@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "core/SettingsStore.h"
-#include "debrief/Timeline.h"
+#include "debrief/Debrief.h"
 #include "drills/Drill.h"
 #include "files/Scenario.h"
 
@@ -42,7 +42,7 @@ class RunDrill {
                                     const std::function<void(const Action&)>& played) const;
 
     // Prints one line per pass mark; whether every mark passed.
-    bool judge(Timeline timeline, std::ostream& out) const;
+    bool judge(const Debrief& debrief, std::ostream& out) const;
 
   private:
     RunDrill(std::string name, Drill drill, std::string hash)

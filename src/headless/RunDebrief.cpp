@@ -40,8 +40,7 @@ std::optional<DebriefFormat> debriefFormatOf(const std::filesystem::path& path) 
 }
 
 int writeRunDebrief(const std::filesystem::path& path, const std::filesystem::path& scenario,
-                    Timeline timeline, std::ostream& err) {
-    const Debrief debrief = computeDebrief(std::move(timeline));
+                    const Debrief& debrief, std::ostream& err) {
     const std::string text =
         debriefFormatOf(path) == DebriefFormat::Json
             ? debriefJson(debrief)

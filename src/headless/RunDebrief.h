@@ -6,7 +6,7 @@
 #include <optional>
 #include <ostream>
 
-#include "debrief/Timeline.h"
+#include "debrief/Debrief.h"
 
 namespace loopsim {
 
@@ -19,6 +19,6 @@ std::optional<DebriefFormat> debriefFormatOf(const std::filesystem::path& path);
 // written (a session log is written as the session goes); returns the run's status for it,
 // having said why on err when the file could not be written.
 int writeRunDebrief(const std::filesystem::path& path, const std::filesystem::path& scenario,
-                    Timeline timeline, std::ostream& err);
+                    const Debrief& debrief, std::ostream& err);
 
 }  // namespace loopsim

@@ -7,9 +7,9 @@
 
 namespace loopsim {
 
-int writeRunExport(const std::filesystem::path& path, Timeline timeline,
+int writeRunExport(const std::filesystem::path& path, const Debrief& debrief,
                    const CalendarTime& started, std::ostream& err) {
-    const ExportedDive dive = diveFromSession(computeDebrief(std::move(timeline)), started);
+    const ExportedDive dive = diveFromSession(debrief, started);
     if (auto error = writeExport(path, dive)) {
         err << "loopsim-run: " << *error << "\n";
         return kRunWriteFailed;

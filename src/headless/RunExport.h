@@ -5,14 +5,14 @@
 #include <filesystem>
 #include <ostream>
 
-#include "debrief/Timeline.h"
+#include "debrief/Debrief.h"
 #include "files/RecordingFile.h"
 
 namespace loopsim {
 
 // Writes the export the file's name asks for; returns the run's status for it, having said
 // why on err when the file could not be written.
-int writeRunExport(const std::filesystem::path& path, Timeline timeline,
+int writeRunExport(const std::filesystem::path& path, const Debrief& debrief,
                    const CalendarTime& started, std::ostream& err);
 
 }  // namespace loopsim

@@ -4,6 +4,7 @@
 
 #include "core/Format.h"
 #include "core/MessageExcerpt.h"
+#include "debrief/Debrief.h"
 #include "debrief/SessionObserver.h"
 #include "export/ExportFormat.h"
 #include "files/FileText.h"
@@ -107,7 +108,7 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
                 err << "loopsim-run: " << argument << " writes "
                     << (argument == "--export" ? "FILE.ssrf, FILE.uddf or FILE.csv"
                                                : "FILE.json or FILE.html")
-                    << ", not '" << messageExcerpt(*value) << "'\n";
+                    << ", not " << quotedExcerpt(*value) << "\n";
                 return std::nullopt;
             }
         } else if (argument == "--out" || argument == "--dump" || argument == "--settings" ||
@@ -128,7 +129,7 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
             else {
                 err << "loopsim-run: --until takes seconds from 0 to "
                     << formatScenarioTime(kLatestScenarioTime)
-                    << " with at most three decimals, not '" << messageExcerpt(*value) << "'\n";
+                    << " with at most three decimals, not " << quotedExcerpt(*value) << "\n";
                 return std::nullopt;
             }
         } else if (!argument.empty() && argument[0] == '-') {
@@ -220,15 +221,14 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
     int status = writeRunFiles(simulation, files, settings ? &*settings : nullptr, dumps, err);
     bool markMissed = false;
     if (observer) {
-        Timeline timeline = observer->finish();
+        const Debrief debrief = computeDebrief(observer->finish());
         // The debrief is the instructor's, not the unit's: written however the run ended.
         if (files.debrief)
             status =
-                std::max(status, writeRunDebrief(*files.debrief, options.scenario, timeline, err));
-        markMissed = drill && !drill->judge(timeline, out);
+                std::max(status, writeRunDebrief(*files.debrief, options.scenario, debrief, err));
+        markMissed = drill && !drill->judge(debrief, out);
         if (files.exportTo && simulation.dialogs().ending() != Ending::WithoutSaving)
-            status = std::max(status,
-                              writeRunExport(*files.exportTo, std::move(timeline), started, err));
+            status = std::max(status, writeRunExport(*files.exportTo, debrief, started, err));
     }
     // A file not written says more than a mark missed.
     if (markMissed && status == kRunPlayed)
