@@ -53,25 +53,6 @@ ExportedDive diveFromRecording(const RecordTable& table, int rows, const Calenda
     return dive;
 }
 
-std::optional<CalendarTime> recordingWrittenAt(std::string_view fileText) {
-    const std::string firstLine(fileText.substr(0, fileText.find_first_of("\r\n")));
-    const std::size_t date = firstLine.find(",#");
-    CalendarTime t;
-    char end = 0;
-    if (date == std::string::npos ||
-        std::sscanf(firstLine.c_str() + date, ",#%4d-%2d-%2d#,#%2d:%2d:%2d%c", &t.year, &t.month,
-                    &t.day, &t.hour, &t.minute, &t.second, &end) != 7 ||
-        end != '#')
-        return std::nullopt;
-    using namespace std::chrono;
-    if (!year_month_day{year{t.year}, month{static_cast<unsigned>(t.month)},
-                        day{static_cast<unsigned>(t.day)}}
-             .ok() ||
-        t.hour > 23 || t.minute > 59 || t.second > 59 || t.hour < 0 || t.minute < 0 || t.second < 0)
-        return std::nullopt;
-    return t;
-}
-
 CalendarTime secondsBefore(const CalendarTime& time, int seconds) {
     using namespace std::chrono;
     const sys_days date = year{time.year} / month{static_cast<unsigned>(time.month)} /

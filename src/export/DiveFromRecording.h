@@ -14,9 +14,6 @@ namespace loopsim {
 
 ExportedDive diveFromRecording(const RecordTable& table, int rows, const CalendarTime& start);
 
-// The date and time on a recording file's first line (when it was written), or nothing.
-std::optional<CalendarTime> recordingWrittenAt(std::string_view fileText);
-
 // The calendar time so many seconds earlier (on the same clock: no time zones).
 CalendarTime secondsBefore(const CalendarTime& time, int seconds);
 

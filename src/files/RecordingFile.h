@@ -57,4 +57,7 @@ inline constexpr std::size_t kLargestRecordingFile = std::size_t{64} << 20;
 RecordingReadResult readRecordingText(std::string_view text, RecordTable& table);
 RecordingReadResult readRecordingFile(const std::filesystem::path& path, RecordTable& table);
 
+// The date and time on a recording file's first line (when it was written), or nothing.
+std::optional<CalendarTime> recordingWrittenAt(std::string_view fileText);
+
 }  // namespace loopsim

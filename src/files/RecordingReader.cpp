@@ -3,6 +3,8 @@
 // line and a row is always one line, however many fields it has.
 #include <algorithm>
 #include <array>
+#include <chrono>
+#include <cstdio>
 #include <fstream>
 #include <system_error>
 
@@ -298,6 +300,25 @@ RecordingReadResult readRecordingFile(const std::filesystem::path& path, RecordT
                             "the file is larger than a recording can be: only its first " +
                                 std::to_string(kLargestRecordingFile >> 20) + " MB were read");
     return result;
+}
+
+std::optional<CalendarTime> recordingWrittenAt(std::string_view fileText) {
+    const std::string firstLine(fileText.substr(0, fileText.find_first_of("\r\n")));
+    const std::size_t date = firstLine.find(",#");
+    CalendarTime t;
+    char end = 0;
+    if (date == std::string::npos ||
+        std::sscanf(firstLine.c_str() + date, ",#%4d-%2d-%2d#,#%2d:%2d:%2d%c", &t.year, &t.month,
+                    &t.day, &t.hour, &t.minute, &t.second, &end) != 7 ||
+        end != '#')
+        return std::nullopt;
+    using namespace std::chrono;
+    if (!year_month_day{year{t.year}, month{static_cast<unsigned>(t.month)},
+                        day{static_cast<unsigned>(t.day)}}
+             .ok() ||
+        t.hour > 23 || t.minute > 59 || t.second > 59 || t.hour < 0 || t.minute < 0 || t.second < 0)
+        return std::nullopt;
+    return t;
 }
 
 }  // namespace loopsim

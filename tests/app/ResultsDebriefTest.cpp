@@ -353,7 +353,7 @@ class ResultsDebriefTest : public QObject {
         QCOMPARE(files.requests[0].filter, QString::fromLatin1(kReportFilter));
         QCOMPARE(files.requests[0].kind, FileDialogKind::Save);
 
-        const QString written = recordingWrittenAt(kRecordingFileName);
+        const QString written = recordingWrittenText(kRecordingFileName);
         QVERIFY(!written.isEmpty());
         const QByteArray page = readFile("report.html");
         QVERIFY(page.startsWith("<!DOCTYPE html>\n"));

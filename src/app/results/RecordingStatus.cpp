@@ -1,7 +1,6 @@
 #include "app/results/RecordingStatus.h"
 
 #include <QFile>
-#include <QRegularExpression>
 
 namespace loopsim {
 namespace {
@@ -46,14 +45,21 @@ QString noRecordingStatus(const QString& fileName) {
     return QStringLiteral("No recording %1 in this folder.").arg(fileName);
 }
 
-QString recordingWrittenAt(const QString& path) {
+std::optional<CalendarTime> recordingWrittenTime(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return recordingWrittenAt(file.readLine(256).toStdString());
+}
+
+QString recordingWrittenText(const QString& path) {
+    const auto t = recordingWrittenTime(path);
+    if (!t)
         return {};
-    static const QRegularExpression kWritten(
-        QStringLiteral(R"(,#(\d{4}-\d{2}-\d{2})#,#(\d{2}:\d{2}:\d{2})#)"));
-    const QRegularExpressionMatch match = kWritten.match(QString::fromLatin1(file.readLine(256)));
-    return match.hasMatch() ? match.captured(1) + QLatin1Char(' ') + match.captured(2) : QString();
+    auto two = [](int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); };
+    return QStringLiteral("%1-%2-%3 %4:%5:%6")
+        .arg(t->year, 4, 10, QLatin1Char('0'))
+        .arg(two(t->month), two(t->day), two(t->hour), two(t->minute), two(t->second));
 }
 
 }  // namespace loopsim

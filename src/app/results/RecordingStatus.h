@@ -19,8 +19,9 @@ QString recordingStatus(const QString& fileName, int rows, const QStringList& no
 // What the status line says when the viewer opens in a folder without a recording.
 QString noRecordingStatus(const QString& fileName);
 
-// When the recording file was written, as its first line says: "2024-05-01 10:00:00";
-// empty when the file's first line does not say.
-QString recordingWrittenAt(const QString& path);
+// When the recording file was written, as its first line says; nothing when it does not say.
+std::optional<CalendarTime> recordingWrittenTime(const QString& path);
+// The same as text: "2024-05-01 10:00:00", empty when the first line does not say.
+QString recordingWrittenText(const QString& path);
 
 }  // namespace loopsim

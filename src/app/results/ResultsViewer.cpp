@@ -18,7 +18,6 @@
 #include "export/DiveFromRecording.h"
 #include "export/DiveFromSession.h"
 #include "export/ExportFormat.h"
-#include "files/FileText.h"
 #include "files/RecordingFile.h"
 
 namespace loopsim {
@@ -120,7 +119,7 @@ std::optional<QString> ResultsViewer::drawGraph() {
     if (!read.ok)
         return QString::fromStdString(read.error);
     rowCount_ = read.rows;
-    writtenAt_ = recordingWrittenAt(fileName_);
+    writtenAt_ = recordingWrittenText(fileName_);
     const QString shownName = QFileInfo(fileName_).fileName();
     chart_->showRecording(data_, rowCount_, shownName);
     QStringList notes = recordingNotes(read, chart_->drawsAnyValue());
@@ -219,10 +218,7 @@ void ResultsViewer::exportSession() {
     if (!path)
         return;
     // The dive started its length before the recording was written.
-    const auto text = readFileText(toPath(fileName_));
-    const CalendarTime written =
-        (text ? loopsim::recordingWrittenAt(std::string_view(*text)) : std::nullopt)
-            .value_or(localCalendarTime());
+    const CalendarTime written = recordingWrittenTime(fileName_).value_or(localCalendarTime());
     const ExportedDive dive =
         debrief_
             ? diveFromSession(
