@@ -399,28 +399,18 @@ class ResultsDebriefTest : public ViewerTestCase {
 
     // Where a recording's log is, and which names ask for a PDF.
     void theLogsPlaceAndTheReportsFormat() {
-        const struct {
-            QString recording;
-            QString log;
-        } places[] = {
+        const QMap<QString, QString> places = {
             {"TarvenLoopsimData.csv", "./TarvenLoopsimData.scenario"},
             {"runs/drill.csv", "runs/drill.scenario"},
             {"/data/a.b.csv", "/data/a.b.scenario"},
             {"no-suffix", "./no-suffix.scenario"},
         };
-        for (const auto& place : places)
-            QCOMPARE(sessionLogBeside(place.recording), place.log);
-
-        const struct {
-            QString name;
-            ReportFormat format;
-        } formats[] = {
-            {"report.pdf", ReportFormat::Pdf},   {"REPORT.PDF", ReportFormat::Pdf},
-            {"report.html", ReportFormat::Html}, {"report.htm", ReportFormat::Html},
-            {"report", ReportFormat::Html},      {"report.pdf.html", ReportFormat::Html},
-        };
-        for (const auto& format : formats)
-            QCOMPARE(reportFormatOf(format.name), format.format);
+        for (auto place = places.begin(); place != places.end(); ++place)
+            QCOMPARE(sessionLogBeside(place.key()), place.value());
+        for (const char* name : {"report.pdf", "REPORT.PDF"})
+            QCOMPARE(reportFormatOf(name), ReportFormat::Pdf);
+        for (const char* name : {"report.html", "report.htm", "report", "report.pdf.html"})
+            QCOMPARE(reportFormatOf(name), ReportFormat::Html);
     }
 
     // The recording's rows move to the times of their samples; rows past the samples keep a
