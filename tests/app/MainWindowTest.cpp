@@ -225,11 +225,9 @@ class MainWindowTest : public QObject {
         form.findChild<QPushButton*>("Command1")->click();
         QVERIFY(!form.isVisible());
         QCOMPARE(mails.last().toEncoded(),
-                 "mailto:support@example.org?subject=TarvenLoopSIm%20Bug%20Report&body=support%"
-                 "40example."
-                 "org%20%7C%7C%20Stuck%20%26%20open%0D%0A%231%20%C3%BC%20%7C%7C%204%20Major.%"
-                 "20Program%20"
-                 "difficult%20to%20use");
+                 "mailto:support@example.org?subject=TarvenLoopSIm%20Bug%20Report&body=support%40"
+                 "example.org%20%7C%7C%20Stuck%20%26%20open%0D%0A%231%20%C3%BC%20%7C%7C%204%20"
+                 "Major.%20Program%20difficult%20to%20use");
 
         form.show();
         form.findChild<QPushButton*>("Command2")->click();

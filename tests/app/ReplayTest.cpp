@@ -195,57 +195,47 @@ class ReplayTest : public QObject {
     }
 
     // A session the bail-out window's Exit ended: its debrief is offered, shown when taken;
-    // a lost or an ended session's log is not offered this way.
-    void aSessionEndedAtTheBailOutOffersItsDebrief() {
+    // a lost or an ended session's log is not offered this way. A lost session's rebuild
+    // refused, or accepted for a log that cannot be played, writes nothing and leaves the log
+    // a lost session's, to be offered again.
+    void offersThatRebuildNothing() {
         const std::string bailedOut = "1 tap Image20\n2 tap Bailout.Exit\n# " +
                                       std::string(kSessionBailedOutNote) +
                                       "\n# The session ended.\n";
+        const QString lost = lostSessionQuestion();
         const struct {
+            bool rebuild;  // the lost session's offer, else the bailed-out session's
             std::string log;
             bool answer;
             QStringList said;
             int shown;
         } rows[] = {
-            {bailedOut, true, {bailedOutDebriefQuestion()}, 1},
-            {bailedOut, false, {bailedOutDebriefQuestion()}, 0},
-            {"1 exit\n# The session ended.\n", true, {}, 0},
-            {"1 tap Image20\n", true, {}, 0},
+            {false, bailedOut, true, {bailedOutDebriefQuestion()}, 1},
+            {false, bailedOut, false, {bailedOutDebriefQuestion()}, 0},
+            {false, "1 exit\n# The session ended.\n", true, {}, 0},
+            {false, "1 tap Image20\n", true, {}, 0},
+            {true, "# [Settings]\n0.5 click LHOO\n3 click Image7\n", false, {lost}, 0},
+            {true,
+             "0.5 click LHOO\n3 click Nothing\n",
+             true,
+             {lost, lostSessionFailure("line 2: unknown element 'Nothing'")},
+             0},
         };
         for (const auto& row : rows) {
             TestFolders folders;
             QVERIFY(writeFile(kSessionLogFileName, QByteArray::fromStdString(row.log)));
             CollectedMessages messages;
             messages.answers = {row.answer};
+            QtSettingsStore settings;
             int shown = 0;
-            QCOMPARE(offerBailedOutDebrief(nullptr, messages, [&] { ++shown; }), row.shown == 1);
+            const auto show = [&] { ++shown; };
+            QCOMPARE(row.rebuild ? offerToRebuildLostSession(nullptr, messages, settings, show)
+                                 : offerBailedOutDebrief(nullptr, messages, show),
+                     row.shown == 1);
             QCOMPARE(messages.texts, row.said);
             QCOMPARE(shown, row.shown);
-        }
-    }
-
-    // Refused, or accepted for a log that cannot be played: nothing is written and the log
-    // stays a lost session's, to be offered again.
-    void anOfferThatRebuildsNothingLeavesTheLogAsItWas() {
-        const struct {
-            const char* log;
-            bool answer;
-            QStringList said;
-        } rows[] = {
-            {"# [Settings]\n0.5 click LHOO\n3 click Image7\n", false, {lostSessionQuestion()}},
-            {"0.5 click LHOO\n3 click Nothing\n",
-             true,
-             {lostSessionQuestion(), lostSessionFailure("line 2: unknown element 'Nothing'")}},
-        };
-        for (const auto& row : rows) {
-            TestFolders folders;
-            QVERIFY(writeFile(kSessionLogFileName, row.log));
-            CollectedMessages messages;
-            messages.answers = {row.answer};
-            QtSettingsStore settings;
-            QVERIFY(!offerToRebuildLostSession(nullptr, messages, settings, [] {}));
-            QCOMPARE(messages.texts, row.said);
             QVERIFY(!QFile::exists(kRecordingFileName));
-            QVERIFY(isLostSessionLog(kSessionLogFileName));
+            QVERIFY(!row.rebuild || isLostSessionLog(kSessionLogFileName));
         }
     }
 };

@@ -15,10 +15,10 @@
 #include <QTableWidget>
 #include <QValueAxis>
 #include <QtTest>
-#include <memory>
 
 #include "TestMain.h"
 #include "WindowFixtures.h"
+#include "app/results/ChartRender.h"
 #include "app/results/DebriefChartData.h"
 #include "app/results/DebriefChartLayer.h"
 #include "app/results/DebriefPanel.h"
@@ -46,15 +46,17 @@ bool copyDrill(const QString& name) {
            QFile::copy(kDrillLog, name + ".scenario");
 }
 
-QStringList column(const QTableWidget* table, int column, int role = Qt::DisplayRole) {
-    QStringList texts;
-    for (int row = 0; row < table->rowCount(); ++row)
-        texts.append(table->item(row, column)->data(role).toString());
-    return texts;
-}
-
-QString text(const std::string& text) {
-    return QString::fromStdString(text);
+// A line a row: the cells joined, after the first cell's mark where it has one.
+QStringList rowLines(const QAbstractItemModel& model) {
+    QStringList lines;
+    for (int row = 0; row < model.rowCount(); ++row) {
+        QStringList cells{model.index(row, 0).data(Qt::UserRole).toString()};
+        cells.removeAll(QString());
+        for (int column = 0; column < model.columnCount(); ++column)
+            cells << model.index(row, column).data().toString();
+        lines << cells.join(" | ");
+    }
+    return lines;
 }
 
 // The row of the events list with that time and text.
@@ -77,17 +79,10 @@ void clickEvent(DebriefPanel& panel, int row) {
 
 }  // namespace
 
-class ResultsDebriefTest : public QObject {
+class ResultsDebriefTest : public ViewerTestCase {
     Q_OBJECT
 
   private slots:
-    void init() {
-        folders = std::make_unique<TestFolders>();
-        files = ScriptedFileChooser();
-        messages = CollectedMessages();
-    }
-    void cleanup() { folders.reset(); }
-
     // The session's own recording is debriefed from its log beside it. Loaded, a recording
     // is debriefed from NAME.scenario beside NAME.csv; alone, or beside a log that cannot be
     // played, it is charted as before and the status line says why there is no debrief.
@@ -135,8 +130,6 @@ class ResultsDebriefTest : public QObject {
         QVERIFY(messages.texts.isEmpty());
     }
 
-    // The panel lists every metric of the drill's debrief with its mark and value as the
-    // debrief gives them; those worked out by hand for the drill among them.
     // A session the bail-out window's Exit ended left its log alone: played into a folder of
     // its own, its recording opens in the viewer with the debrief; a log that cannot be
     // played says why. The session's folder gets no recording.
@@ -191,47 +184,16 @@ class ResultsDebriefTest : public QObject {
         QVERIFY(messages.texts.isEmpty());
     }
 
-    void thePanelListsTheMetricsWithTheirMarks() {
+    // The panel lists every metric of the drill's debrief with its mark and value, and every
+    // event with its time and kind. Those worked out by hand for the drill are among them:
+    // the response to the stuck solenoid 44.50 s and its recovery 99.50 s, both good.
+    void thePanelListsTheMetricsAndTheEvents() {
         QVERIFY(copyDrill("TarvenLoopsimData"));
         ResultsViewer viewer(files, messages);
         viewer.show();
-        QVERIFY(viewer.debrief());
-        const QTableWidget* table = viewer.debriefPanel()->metricsTable();
-        QStringList labels, values, marks;
-        for (const Metric& metric : viewer.debrief()->metrics) {
-            labels.append(text(metric.label));
-            values.append(text(metricValueText(metric)));
-            marks.append(text(std::string(gradeName(metric.grade))));
-        }
-        QCOMPARE(column(table, 0), labels);
-        QCOMPARE(column(table, 1), values);
-        QCOMPARE(column(table, 0, Qt::UserRole), marks);
-        const struct {
-            const char* label;
-            const char* value;
-            const char* mark;
-        } known[] = {
-            {"Response to \"Solenoid Stuck Open\"", "44.50 s", "good"},
-            {"Recovery from \"Solenoid Stuck Open\"", "99.50 s", "good"},
-            {"Time below 0.4 bar", "0 s", "good"},
-            {"Time breathing from the loop", "240 s", "note"},
-            {"Calibrated before breathing", "yes", "good"},
-            {"Setpoints checked before breathing", "no", "poor"},
-        };
-        for (const auto& row : known) {
-            const int at = labels.indexOf(QString::fromUtf8(row.label));
-            QVERIFY2(at >= 0, row.label);
-            QCOMPARE(values[at], QString::fromLatin1(row.value));
-            QCOMPARE(marks[at], QString::fromLatin1(row.mark));
-        }
-        const QAbstractItemModel* events = viewer.debriefPanel()->eventsView()->model();
-        QCOMPARE(events->rowCount(), static_cast<int>(viewer.debrief()->events.size()));
-        const int failure =
-            eventRow(*viewer.debriefPanel(), "03:20", "Solenoid Stuck Open in force");
-        QVERIFY(failure >= 0);
-        QCOMPARE(events->index(failure, EventListModel::KindColumn).data().toString(),
-                 QStringLiteral("failure"));
-        QVERIFY(eventRow(*viewer.debriefPanel(), "03:21", "High O2 for 60 s") >= 0);
+        const QStringList lines = rowLines(*viewer.debriefPanel()->metricsTable()->model()) +
+                                  rowLines(*viewer.debriefPanel()->eventsView()->model());
+        LOOPSIM_COMPARE_GOLDEN(lines.join('\n').toUtf8() + '\n', "solenoid-drill-panel.txt");
     }
 
     // Choosing an event marks its time on the chart with a line across plot and strip, and
@@ -272,10 +234,9 @@ class ResultsDebriefTest : public QObject {
             QVERIFY2(row >= 0, choice.what);
             clickEvent(*viewer.debriefPanel(), row);
             QCOMPARE(chart->debriefLayer()->selected(), std::optional(choice.selected));
-            const QList<QPointF> line = chart->debriefLayer()->selectionLine()->points();
-            QCOMPARE(line.size(), 2);
-            QCOMPARE(line[0], QPointF(choice.selected, 0));
-            QCOMPARE(line[1], QPointF(choice.selected, chart->po2Axis()->max()));
+            QCOMPARE(
+                chart->debriefLayer()->selectionLine()->points(),
+                (QList<QPointF>{{choice.selected, 0}, {choice.selected, chart->po2Axis()->max()}}));
             QCOMPARE(chart->timeAxis()->min(), choice.shown.first);
             QCOMPARE(chart->timeAxis()->max(), choice.shown.second);
         }
@@ -372,88 +333,84 @@ class ResultsDebriefTest : public QObject {
         QVERIFY(messages.texts[0].startsWith("Cannot save missing/report.pdf: "));
     }
 
-    // loopsim --render-chart draws the debrief too when the log is beside the recording, and
-    // says why not when it cannot be played.
-    void theRenderChartCommandDrawsTheDebrief() {
+    // loopsim --render-chart draws a recording as a PNG of the chart's size with the real PO2
+    // line's blue in it, and its debrief too when the log is beside it; --render-viewer draws
+    // the whole viewer as it opens, its status line on standard output. What is odd about a
+    // recording, or a log that cannot be played, is said; a file that is no recording, or
+    // wrong arguments, draw nothing.
+    void theRenderCommands() {
         QVERIFY(copyDrill("drill"));
+        QList<QByteArray> lines = steadyLines(30);
+        lines[9] += "\"ADV Manually operated\"";
+        QVERIFY(writeFile("run.csv", recordingFile(lines)));
+        QVERIFY(writeFile("notes.csv", "just,some,numbers\r\n1,2,3\r\n"));
+        QVERIFY(writeFile("short.csv", recordingFile({"1,0.5", "2,0.5,0.5,3,1.3,16,"})));
+        QVERIFY(QDir().mkdir("a-folder.csv"));
         QVERIFY(QFile::copy(kDrillRecording, "broken.csv"));
         QVERIFY(writeFile("broken.scenario", "1 tap Image7\n2 frobnicate Image7\n"));
         const struct {
-            const char* recording;
-            const char* error;
-        } runs[] = {
-            {"drill.csv", ""},
-            {"broken.csv",
-             "loopsim: broken.csv: No debrief: the session log broken.scenario cannot be played: "
-             "line 2: unknown verb 'frobnicate'.\n"},
-        };
-        for (const auto& run : runs) {
-            QProcess process;
-            process.start(QStringLiteral(LOOPSIM_PROGRAM),
-                          {"--render-chart", run.recording, "chart.png"});
-            QVERIFY(process.waitForFinished(60000));
-            QCOMPARE(process.exitCode(), 0);
-            const QByteArray error = process.readAllStandardError();
-            QCOMPARE(error.count("loopsim: "), *run.error ? 1 : 0);
-            QVERIFY2(error.endsWith(run.error), error.constData());
-            QVERIFY(QFile::remove("chart.png"));
-        }
-    }
-
-    // loopsim --render-viewer draws the whole viewer as it opens on a recording, its status
-    // line on standard output; no recording, or options it does not know, draw nothing.
-    void theRenderViewerCommand() {
-        QVERIFY(copyDrill("drill"));
-        const struct {
-            QStringList arguments;
+            const char* arguments;
             int exitCode;
+            const char* error;  // in what it says on standard error; "": no complaint
             QByteArray output;
         } runs[] = {
-            {{"drill.csv", "viewer.png", "--size", "1000x700", "--event-from", "245", "--trainee",
-              "J. Diver"},
-             0,
-             "drill.csv: 357 rows (0:05:57).  Debrief from drill.scenario.\n"},
-            {{"missing.csv", "missing.png"}, 1, ""},
-            {{"drill.csv", "sized.png", "--size", "1000"}, 2, ""},
-            {{"drill.csv", "odd.png", "--colour", "red"}, 2, ""},
-            {{"drill.csv"}, 2, ""},
+            {"--render-chart run.csv run.png", 0, "", ""},
+            {"--render-chart short.csv short.png", 0,
+             "loopsim: short.csv: Line 5 has 2 fields instead of 7: the values such a line lacks "
+             "are left empty.\n",
+             ""},
+            {"--render-chart notes.csv notes.png", 1, "not a recording file", ""},
+            {"--render-chart a-folder.csv folder.png", 1, "loopsim: a-folder.csv is a folder\n",
+             ""},
+            {"--render-chart only-one.csv", 2, "usage: loopsim", ""},
+            {"--render-chart drill.csv drill.png", 0, "", ""},
+            {"--render-chart broken.csv broken.png", 0,
+             "loopsim: broken.csv: No debrief: the session log broken.scenario cannot be played: "
+             "line 2: unknown verb 'frobnicate'.\n",
+             ""},
+            {"--render-viewer drill.csv viewer.png --size 1000x700 --event-from 245 --trainee Jo",
+             0, "", "drill.csv: 357 rows (0:05:57).  Debrief from drill.scenario.\n"},
+            {"--render-viewer missing.csv missing.png", 1, "no recording file missing.csv", ""},
+            {"--render-viewer drill.csv sized.png --size 1000", 2, "usage: loopsim", ""},
+            {"--render-viewer drill.csv odd.png --colour red", 2, "usage: loopsim", ""},
+            {"--render-viewer drill.csv", 2, "usage: loopsim", ""},
         };
         for (const auto& run : runs) {
             QProcess process;
-            process.start(QStringLiteral(LOOPSIM_PROGRAM),
-                          QStringList{"--render-viewer"} + run.arguments);
+            process.start(QStringLiteral(LOOPSIM_PROGRAM), QString(run.arguments).split(' '));
             QVERIFY(process.waitForFinished(60000));
             QCOMPARE(process.exitCode(), run.exitCode);
+            const QByteArray error = process.readAllStandardError();
+            QVERIFY2(*run.error ? error.count(run.error) == 1 : !error.contains("loopsim: "),
+                     error);
             QCOMPARE(process.readAllStandardOutput(), run.output);
         }
+        QCOMPARE(QDir().entryList({"*.png"}),
+                 (QStringList{"broken.png", "drill.png", "run.png", "short.png", "viewer.png"}));
         QCOMPARE(QImage(QStringLiteral("viewer.png")).size(), QSize(1000, 700));
-        QCOMPARE(QDir().entryList({"*.png"}), QStringList{"viewer.png"});
+        const QImage png(QStringLiteral("run.png"));
+        QCOMPARE(png.size(), kRenderedChartSize);
+        bool blue = false;
+        for (int y = 0; y < png.height() && !blue; ++y)
+            for (int x = 0; x < png.width() && !blue; ++x)
+                blue = png.pixelColor(x, y) == QColor(0x1f, 0x5f, 0xbf);
+        QVERIFY(blue);
     }
 
     // Where a recording's log is, and which names ask for a PDF.
     void theLogsPlaceAndTheReportsFormat() {
-        const struct {
-            QString recording;
-            QString log;
-        } places[] = {
+        const QMap<QString, QString> places = {
             {"TarvenLoopsimData.csv", "./TarvenLoopsimData.scenario"},
             {"runs/drill.csv", "runs/drill.scenario"},
             {"/data/a.b.csv", "/data/a.b.scenario"},
             {"no-suffix", "./no-suffix.scenario"},
         };
-        for (const auto& place : places)
-            QCOMPARE(sessionLogBeside(place.recording), place.log);
-
-        const struct {
-            QString name;
-            ReportFormat format;
-        } formats[] = {
-            {"report.pdf", ReportFormat::Pdf},   {"REPORT.PDF", ReportFormat::Pdf},
-            {"report.html", ReportFormat::Html}, {"report.htm", ReportFormat::Html},
-            {"report", ReportFormat::Html},      {"report.pdf.html", ReportFormat::Html},
-        };
-        for (const auto& format : formats)
-            QCOMPARE(reportFormatOf(format.name), format.format);
+        for (auto place = places.begin(); place != places.end(); ++place)
+            QCOMPARE(sessionLogBeside(place.key()), place.value());
+        for (const char* name : {"report.pdf", "REPORT.PDF"})
+            QCOMPARE(reportFormatOf(name), ReportFormat::Pdf);
+        for (const char* name : {"report.html", "report.htm", "report", "report.pdf.html"})
+            QCOMPARE(reportFormatOf(name), ReportFormat::Html);
     }
 
     // The recording's rows move to the times of their samples; rows past the samples keep a
@@ -481,30 +438,24 @@ class ResultsDebriefTest : public QObject {
     }
 
     // The pointer shows the nearest sample's values and the master's cells, and the events
-    // within its reach, six of them, the rest counted.
+    // within its reach, six of them, the rest counted (see debrief-pointer.txt).
     void thePointerShowsEveryValue() {
         SessionDebrief shown;
-        SecondSample sample;
-        sample.time = 62000;
-        sample.loopPO2 = 1.25;
-        sample.handsetPO2 = 1.2;
-        sample.setpoint = 1.3;
-        sample.depth = 18;
-        sample.rightOn = sample.rightIsMaster = true;
-        sample.rightCells = {1.21, 1.19, 1.2};
-        shown.debrief.timeline.seconds = {sample};
+        shown.debrief.timeline.seconds = {{.time = 62000,
+                                           .loopPO2 = 1.25,
+                                           .handsetPO2 = 1.2,
+                                           .rightCells = {1.21, 1.19, 1.2},
+                                           .rightOn = true,
+                                           .rightIsMaster = true,
+                                           .setpoint = 1.3,
+                                           .depth = 18}};
         for (int i = 0; i < 8; ++i)
             shown.events.push_back({61000 + i * 100, EventKind::Trainee, "tap dump valve"});
         shown.events.push_back({70000, EventKind::Warning, "Low O2"});
 
-        QCOMPARE(debriefSecondSummary(shown, 61.7, 1),
-                 QStringLiteral("01:02\nTrue PO2 1.25   Handset PO2 1.2   Setpoint 1.3   Depth "
-                                "18 m\nCells 1.21  1.19  1.2 (right handset)\n01:01 trainee: tap "
-                                "dump valve\n01:01 trainee: tap dump valve\n01:01 trainee: tap "
-                                "dump valve\n01:01 trainee: tap dump valve\n01:01 trainee: tap "
-                                "dump valve\n01:01 trainee: tap dump valve\n… and 2 more"));
-        QCOMPARE(debriefSecondSummary(shown, 70, 1),
-                 QStringLiteral("01:10\n01:10 warning: Low O2"));
+        const QString summaries =
+            debriefSecondSummary(shown, 61.7, 1) + "\n\n" + debriefSecondSummary(shown, 70, 1);
+        LOOPSIM_COMPARE_GOLDEN(summaries.toUtf8() + '\n', "debrief-pointer.txt");
     }
 
     // With a debrief the panel takes the right part of the frame's place, lined up with
@@ -526,11 +477,6 @@ class ResultsDebriefTest : public QObject {
         QCOMPARE(viewerGeometry({7200, 4800}, kViewerButtonSize, true).panel.width(),
                  (7200 - 4 * kViewerMargin) / 2);
     }
-
-  private:
-    std::unique_ptr<TestFolders> folders;
-    ScriptedFileChooser files;
-    CollectedMessages messages;
 };
 
 LOOPSIM_TEST_MAIN(ResultsDebriefTest)

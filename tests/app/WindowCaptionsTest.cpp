@@ -143,12 +143,7 @@ class WindowCaptionsTest : public QObject {
         // At 96 dots per inch, a pixel is fifteen twips.
         walk(lines, viewer, &viewer, 15);
 
-        const QString path = QStringLiteral(LOOPSIM_TEST_DATA "/windows.txt");
-        const QByteArray walked = lines.join('\n').toUtf8() + '\n';
-        if (walked != readFile(path)) {
-            writeFile(path + ".actual", walked);
-            QFAIL("the windows differ from windows.txt; what they show is in windows.txt.actual");
-        }
+        LOOPSIM_COMPARE_GOLDEN(lines.join('\n').toUtf8() + '\n', "windows.txt");
     }
 };
 

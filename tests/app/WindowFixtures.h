@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -82,6 +83,18 @@ inline QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// Whether the text is the expected file NAME of the test data; if not, it is written beside
+// it as NAME.actual, for a person to look at and promote.
+inline bool matchesGoldenFile(const QByteArray& text, const QString& name) {
+    const QString path = QStringLiteral(LOOPSIM_TEST_DATA "/") + name;
+    if (text == readFile(path))
+        return true;
+    writeFile(path + ".actual", text);
+    return false;
+}
+#define LOOPSIM_COMPARE_GOLDEN(text, name) \
+    QVERIFY2(matchesGoldenFile(text, name), name " differs; what was shown is in " name ".actual")
 
 // A recording file as the simulator writes it: the header (unless left out), the data
 // lines, the empty line and the end notice.
@@ -168,6 +181,27 @@ inline void answerStartupWarning(const char* button) {
 inline void clickNearTheLeftEdge(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
 }
+
+// The results viewer tests' base: each case in folders of its own, its file dialogs
+// answered from a script, its messages collected.
+class ViewerTestCase : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        folders_ = std::make_unique<TestFolders>();
+        files = ScriptedFileChooser();
+        messages = CollectedMessages();
+    }
+    void cleanup() { folders_.reset(); }
+
+  protected:
+    ScriptedFileChooser files;
+    CollectedMessages messages;
+
+  private:
+    std::unique_ptr<TestFolders> folders_;
+};
 
 // A session of the simulator window from start-up to its end in folders of its own, its
 // log in the current folder. The results viewer is only noted.
