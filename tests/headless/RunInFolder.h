@@ -1,6 +1,7 @@
 // Runner tests that play a scenario in a folder of their own, naming its files relative to it.
 #pragma once
 
+#include <ctime>
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -61,6 +62,16 @@ inline std::map<std::string, std::string> folderContents(const std::filesystem::
             contents[name] = "kind " + std::to_string(static_cast<int>(entry.status().type()));
     }
     return contents;
+}
+
+// The local date and time now, as the runner dates its files.
+inline std::string localNow(const char* format) {
+    const std::time_t seconds = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    char text[64];
+    std::strftime(text, sizeof text, format, &local);
+    return text;
 }
 
 inline bool holdsAPartialFile(const std::filesystem::path& folder) {
