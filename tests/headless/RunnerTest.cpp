@@ -1,11 +1,13 @@
-// The runner's command line, its refusals and its files; what it plays is pinned by the
-// golden replays, and the settings it reads and writes back by the runner's files.
+// The runner's command line, its refusals, odd input and its files; what it plays is pinned
+// by the golden replays, and the settings it reads and writes back by the runner's files. The
+// scenario's own refusals and how their messages quote a line are the parser's (ScenarioTest).
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 
 #include "RunInFolder.h"
+#include "files/Scenario.h"
 
 namespace loopsim {
 namespace {
@@ -60,7 +62,7 @@ TEST_F(RunnerFixture, BadCommandLinesAreRefused) {
              {"a.scenario", "--colour", "red"},
              {"a.scenario", "--export", "dive.xml"},
              {"a.scenario", "--debrief", "report.txt"},
-             // --until takes at most a week, a scenario's latest time
+             // --until takes at most a week, the latest time a scenario may have
              {"a.scenario", "--until", "604800.001"},
              {"a.scenario", "--until", "9999999999"},
              {"a.scenario", "--until", "99999999999999999999999"},
@@ -77,6 +79,8 @@ TEST_F(RunnerFixture, BadCommandLinesAreRefused) {
         said += "\n    " + err.str();
     }
     expectMatchesGoldenFile(said, "runner-command-lines.txt");
+    EXPECT_EQ(parseRunArguments({"a.scenario", "--until", "604800"}, err)->until,
+              kLatestScenarioTime);
     RunOptions missing;
     missing.scenario = folder / "missing.scenario";
     EXPECT_EQ(runScenario(missing, out, err), kRunRefused);
@@ -91,6 +95,17 @@ TEST_F(RunnerFixture, UntilCutsTheRunAndDumpsGoToTheOutputWithoutADumpFile) {
     const std::vector<std::string> arguments{folder.write("test.scenario", "0 dump\n").string()};
     ASSERT_EQ(runScenario(*parseRunArguments(arguments, err), out, err), kRunPlayed);
     EXPECT_EQ(out.str().rfind("{\"t\":0,", 0), 0u);
+}
+
+// An editor's byte-order mark before the first line, and the readouts a dump shows, which
+// the window shows without handling them.
+TEST_F(RunnerFixture, PlaysAByteOrderMarkAndElementsWithoutHandlers) {
+    ASSERT_EQ(run("\xEF\xBB\xBF"
+                  "0.5 click Label16\n1 tap Label17\n2 dblclick Frame1\n3 end\n"),
+              kRunPlayed)
+        << err.str();
+    EXPECT_EQ(err.str(), "");
+    EXPECT_NE(file("out.csv").find("\r\n3,0.21,"), std::string::npos);
 }
 
 // The recording file is dated with the local time of writing: the moment of one of two
