@@ -20,18 +20,17 @@ namespace {
 struct Row {
     int seconds = 0;
     int depth = 0;
-    std::optional<std::array<int, 3>> cells;  // what the leading handset showed
     int setpoint = 0;
+    std::vector<int> cells;  // what the leading handset showed; none while it showed nothing
     bool bailedOut = false;
 };
 
 std::string text(const Row& row) {
-    std::string cells = "-";
-    if (row.cells)
-        cells = std::to_string((*row.cells)[0]) + "," + std::to_string((*row.cells)[1]) + "," +
-                std::to_string((*row.cells)[2]);
-    return std::to_string(row.seconds) + " " + std::to_string(row.depth) + " " + cells + " " +
-           std::to_string(row.setpoint) + (row.bailedOut ? " bailed out\n" : "\n");
+    std::string line = std::to_string(row.seconds) + " " + std::to_string(row.depth) + " " +
+                       std::to_string(row.setpoint);
+    for (int cell : row.cells)
+        line += " " + std::to_string(cell);
+    return line + (row.bailedOut ? " bailed out\n" : "\n");
 }
 
 int hundredths(double bar) {
@@ -41,8 +40,8 @@ int hundredths(double bar) {
 std::vector<Row> replayedRows(const Timeline& timeline) {
     std::vector<Row> rows;
     for (const SecondSample& s : timeline.seconds) {
-        const Row row{static_cast<int>(s.time / 1000), s.depth * 10, std::nullopt,
-                      hundredths(s.setpoint), s.bailedOut};
+        const Row row{
+            static_cast<int>(s.time / 1000), s.depth * 10, hundredths(s.setpoint), {}, s.bailedOut};
         if (!rows.empty() && row.seconds == rows.back().seconds)
             continue;
         rows.push_back(row);
@@ -79,14 +78,6 @@ int secondsIn(const std::string& minutes) {  // "2:05"
     return std::stoi(minutes) * 60 + std::stoi(minutes.substr(minutes.find(':') + 1));
 }
 
-void setCell(Row& row, int cell, std::optional<std::string> value, double scale = 1) {
-    if (!value)
-        return;
-    if (!row.cells)
-        row.cells.emplace();
-    (*row.cells)[static_cast<std::size_t>(cell)] = hundredthsIn(*value, scale);
-}
-
 // Subsurface's samples give a value only when it changes; a gas switch is an event.
 std::vector<Row> subsurfaceRows(const ExportedDive& dive) {
     const std::string xml = subsurfaceXml(dive);
@@ -97,8 +88,11 @@ std::vector<Row> subsurfaceRows(const ExportedDive& dive) {
         row.depth = hundredthsIn(between(line, "depth='", ' ').value()) / 10;
         if (auto po2 = between(line, " po2='", ' '))
             row.setpoint = hundredthsIn(*po2);
-        for (int cell = 0; cell < 3; ++cell)
-            setCell(row, cell, between(line, "sensor" + std::to_string(cell + 1) + "='", ' '));
+        for (std::size_t cell = 0; cell < 3; ++cell)
+            if (auto value = between(line, "sensor" + std::to_string(cell + 1) + "='", ' ')) {
+                row.cells.resize(3);  // each cell only when its reading changes
+                row.cells[cell] = hundredthsIn(*value);
+            }
         for (const std::string& event : linesHolding(xml, "name='gaschange'"))
             if (secondsIn(between(event, "time='", ' ').value()) <= row.seconds)
                 row.bailedOut = between(event, "cylinder='", '\'') == "2";
@@ -118,10 +112,10 @@ std::vector<Row> uddfRows(const ExportedDive& dive) {
             row.setpoint = hundredthsIn(*setpoint, 1e5);
         if (auto gas = between(line, "<switchmix ref=\"", '"'))
             row.bailedOut = *gas == "bailout";
-        row.cells.reset();
-        for (int cell = 0; cell < 3; ++cell)
-            setCell(row, cell, between(line, "sensor" + std::to_string(cell + 1) + "\">", '<'),
-                    1e5);
+        row.cells.clear();
+        for (int cell = 1; cell <= 3; ++cell)
+            if (auto value = between(line, "sensor" + std::to_string(cell) + "\">", '<'))
+                row.cells.push_back(hundredthsIn(*value, 1e5));
         rows.push_back(row);
     }
     return rows;
@@ -135,11 +129,14 @@ std::vector<Row> csvRows(const ExportedDive& dive) {
         std::istringstream in(line + ",");
         for (std::string field; std::getline(in, field, ',');)
             fields.push_back(field);
-        Row row{std::stoi(fields.at(0)), hundredthsIn(fields.at(1)) / 10, std::nullopt,
-                hundredthsIn(fields.at(5))};
-        for (int cell = 0; cell < 3; ++cell)
-            if (!fields.at(static_cast<std::size_t>(2 + cell)).empty())
-                setCell(row, cell, fields[static_cast<std::size_t>(2 + cell)]);
+        Row row{std::stoi(fields.at(0)),
+                hundredthsIn(fields.at(1)) / 10,
+                hundredthsIn(fields.at(5)),
+                {},
+                false};
+        for (std::size_t cell = 2; cell < 5; ++cell)
+            if (!fields.at(cell).empty())
+                row.cells.push_back(hundredthsIn(fields[cell]));
         rows.push_back(row);
     }
     return rows;
@@ -163,7 +160,7 @@ TEST(ExportValues, EveryFormatGivesTheReplayedSamples) {
             ASSERT_EQ(read.size(), expected.size()) << session << " " << format.name;
             std::string readText, expectedText;
             for (std::size_t i = 0; i < read.size(); ++i) {
-                if (format.carriesCells && !expected[i].cells)
+                if (format.carriesCells && expected[i].cells.empty())
                     expected[i].cells = read[i].cells;
                 expected[i].bailedOut &= format.givesGas;
                 readText += text(read[i]);
