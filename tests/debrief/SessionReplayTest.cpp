@@ -66,6 +66,19 @@ TEST(SessionReplay, FiguresOfShortSessionsWorkedOutByHand) {
     }
 }
 
+// A failure the options' delay held back is said with when it was set, from the first moment
+// of the session on: set at 0 s with a minute's delay, in force at the check of 61 s.
+TEST(SessionReplay, ADelayedFailureSaysWhenItWasSet) {
+    const ReplayedSession replayed = replaySessionLog(
+        "0 check Options.Check4\n0 set Options.Slider1 1\n0 tap Options.Command1\n70 end\n");
+    ASSERT_FALSE(replayed.error) << *replayed.error;
+    std::vector<std::string> failures;
+    for (const TimelineEvent& event : replayed.timeline.events)
+        if (event.kind == EventKind::Failure)
+            failures.push_back(std::to_string(event.time) + " " + event.what);
+    EXPECT_EQ(failures, std::vector<std::string>{"61000 Cell Drift in force (set at 00:00)"});
+}
+
 TEST(SessionReplay, ALogThatCannotBePlayedSaysWhere) {
     EXPECT_EQ(replaySessionLog("1 tap Image7\n2 frobnicate Image7\n").error,
               "line 2: unknown verb 'frobnicate'");

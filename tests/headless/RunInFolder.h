@@ -33,14 +33,7 @@ inline RunResult runInFolder(const ScratchFolder& folder, const std::string& sce
     return {result.status, out.str(), err.str()};
 }
 
-// The message with each {} standing for the folder and a slash.
-inline std::string inFolder(std::string message, const std::filesystem::path& folder) {
-    for (std::size_t at; (at = message.find("{}")) != std::string::npos;)
-        message.replace(at, 2, folder.string() + "/");
-    return message;
-}
-
-// The text with the folder and a slash written as {}: inFolder undone.
+// The text with the folder and a slash written as {}.
 inline std::string outOfFolder(std::string text, const std::filesystem::path& folder) {
     const std::string prefix = folder.string() + "/";
     for (std::size_t at; (at = text.find(prefix)) != std::string::npos;)
@@ -72,13 +65,6 @@ inline std::string localNow(const char* format) {
     char text[64];
     std::strftime(text, sizeof text, format, &local);
     return text;
-}
-
-inline bool holdsAPartialFile(const std::filesystem::path& folder) {
-    for (const auto& [name, contents] : folderContents(folder))
-        if (name.ends_with(".partial") && contents.rfind("kind ", 0) != 0)
-            return true;
-    return false;
 }
 
 }  // namespace loopsim::test
