@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iomanip>
 #include <limits>
+#include <sstream>
 
+#include "GoldenFile.h"
 #include "debrief/ChartScale.h"
 
 namespace loopsim::test {
@@ -13,38 +16,77 @@ namespace {
 constexpr double kInf = std::numeric_limits<double>::infinity();
 const double kNaN = std::nan("");
 
+// Every scale of the chart for values of a dive and runaway ones, against chart-scales.txt:
 // PO2 in steps of 0.2 up to ten intervals, then 0.5, then 1, never above 6 bar; depth in the
-// same number of round steps with room below the deepest point, never much past 100 m.
-TEST(ChartScale, VerticalScalesStayWithinAFewTicks) {
-    struct Row {
-        const char* what;
-        double highestPO2, deepest;
-        VerticalScales scales;
-    };
-    for (const Row& row : {
-             Row{"nothing recorded", 0, 0, {5, 1.0, 10}},
-             Row{"at the surface", 0.5, 5, {5, 1.0, 10}},
-             Row{"a short dive", 1.3, 21, {7, 1.4, 35}},
-             Row{"a value on a grid line", 1.8, 40, {10, 2.0, 50}},
-             Row{"past ten steps of 0.2", 2.0, 0, {5, 2.5, 10}},
-             Row{"the five-hour dive", 3.99, 30, {8, 4.0, 40}},
-             Row{"pure oxygen at 40 m", 5.0, 40, {6, 6.0, 60}},
-             Row{"a PO2 of 1000", 1000, 40, {6, 6.0, 60}},
-             Row{"readings of 3.4e12", 3.4e12, 3.4e12, {6, 6.0, 120}},
-             Row{"the largest numbers", 1.7e308, 1.7e308, {6, 6.0, 120}},
-             Row{"infinite", kInf, kInf, {5, 1.0, 10}},
-             Row{"not numbers", kNaN, kNaN, {5, 1.0, 10}},
-             Row{"negative", -2, -10, {5, 1.0, 10}},
-             Row{"tiny", 1e-300, 1e-300, {5, 1.0, 10}},
-         }) {
-        const VerticalScales scales = verticalScales(row.highestPO2, row.deepest);
-        EXPECT_EQ(scales.intervals, row.scales.intervals) << row.what;
-        EXPECT_DOUBLE_EQ(scales.po2Top, row.scales.po2Top) << row.what;
-        EXPECT_DOUBLE_EQ(scales.depthBottom, row.scales.depthBottom) << row.what;
+// same number of round steps with room below the deepest point; round steps of 1, 2 or 5 times
+// a power of ten, also for spans that are no span; steps a clock reads well, the fewest ticks
+// within the most allowed; the report's time axis in steps of at least ten seconds.
+TEST(ChartScale, ScalesOfDivesAndRunawayValues) {
+    std::ostringstream said;
+    said << std::setprecision(12);
+    // Nothing, the surface, a short dive, a value on a grid line, past ten steps of 0.2, the
+    // five-hour dive, pure oxygen at 40 m, a PO2 of 1000, runaway readings, the largest
+    // numbers, and values that are not numbers, negative or tiny.
+    for (const auto& [po2, depth] :
+         std::initializer_list<std::pair<double, double>>{{0, 0},
+                                                          {0.5, 5},
+                                                          {1.3, 21},
+                                                          {1.8, 40},
+                                                          {2.0, 0},
+                                                          {3.99, 30},
+                                                          {5.0, 40},
+                                                          {1000, 40},
+                                                          {3.4e12, 3.4e12},
+                                                          {1.7e308, 1.7e308},
+                                                          {kInf, kInf},
+                                                          {kNaN, kNaN},
+                                                          {-2, -10},
+                                                          {1e-300, 1e-300}}) {
+        const VerticalScales scales = verticalScales(po2, depth);
+        said << "vertical scales of " << po2 << " bar and " << depth << " m: " << scales.intervals
+             << " intervals of " << scales.po2Step() << " bar to " << scales.po2Top << " and of "
+             << scales.depthStep() << " m to " << scales.depthBottom << "\n";
     }
-    EXPECT_EQ(verticalScales(0, 0), VerticalScales{});
-    EXPECT_DOUBLE_EQ(verticalScales(1.3, 21).po2Step(), 0.2);
-    EXPECT_DOUBLE_EQ(verticalScales(1.3, 21).depthStep(), 5);
+    for (const auto& [span, ticks] : std::initializer_list<std::pair<double, int>>{{10, 5},
+                                                                                   {18000, 8},
+                                                                                   {1000, 8},
+                                                                                   {1, 8},
+                                                                                   {0, 8},
+                                                                                   {-5, 8},
+                                                                                   {kNaN, 8},
+                                                                                   {kInf, 8},
+                                                                                   {1e308, 1},
+                                                                                   {1e-300, 1},
+                                                                                   {7, 0}})
+        said << "nice step over " << span << " in " << ticks << ": " << niceStep(span, ticks)
+             << "\n";
+    for (const auto& [span, ticks] :
+         std::initializer_list<std::pair<double, int>>{{0, 8},
+                                                       {kNaN, 8},
+                                                       {8, 8},
+                                                       {9, 8},
+                                                       {50, 8},
+                                                       {100, 8},
+                                                       {600, 8},
+                                                       {3600, 8},
+                                                       {18000, 8},
+                                                       {43200 * 8 + 1, 8},
+                                                       {kInf, 8},
+                                                       {1e300, 8},
+                                                       {100, 0}})
+        said << "clock step over " << span << " s in at most " << ticks << ": "
+             << clockStep(span, ticks) << "\n";
+    for (Millis end : {0, 45000, 630000, 18000000, 604800000}) {
+        const AxisScale time = timeScale(end);
+        said << "time axis to " << end << " ms, up to " << time.highest << " s:";
+        for (double tick : time.ticks)
+            said << " " << tick;
+        said << "\n";
+    }
+    expectMatchesGoldenFile(said.str(), "chart-scales.txt");
+}
+
+TEST(ChartScale, VerticalScalesStayWithinAFewTicks) {
     for (double value = 1e-12; value < 1e308; value *= 1.7) {
         for (double sign : {1.0, -1.0}) {
             const VerticalScales scales = verticalScales(sign * value, sign * value);
@@ -53,70 +95,6 @@ TEST(ChartScale, VerticalScalesStayWithinAFewTicks) {
             EXPECT_TRUE(scales.depthBottom <= 250 &&
                         scales.depthBottom >= std::min(sign * value, 100.0) * 1.05);
         }
-    }
-}
-
-// Round steps of 1, 2 or 5 times a power of ten, also for spans that are no span.
-TEST(ChartScale, NiceStepsAreRound) {
-    struct Row {
-        double span;
-        int ticks;
-        double step;
-    };
-    for (const Row& row : {
-             Row{10, 5, 2},
-             Row{18000, 8, 5000},
-             Row{1000, 8, 200},
-             Row{1, 8, 0.2},
-             Row{0, 8, 0.2},
-             Row{-5, 8, 0.2},
-             Row{kNaN, 8, 0.2},
-             Row{kInf, 8, 0.2},
-             Row{1e308, 1, 1e300},
-             Row{1e-300, 1, 1e-9},
-             Row{7, 0, 10},
-         })
-        EXPECT_DOUBLE_EQ(niceStep(row.span, row.ticks), row.step) << row.span << " " << row.ticks;
-}
-
-// Steps a clock reads well, the fewest ticks within the most allowed; the report's time
-// axis takes at least ten seconds.
-TEST(ChartScale, TimeStepsAreWholeClockUnits) {
-    struct Row {
-        double span;
-        int mostTicks;
-        double step;
-    };
-    for (const Row& row : {
-             Row{0, 8, 1},
-             Row{kNaN, 8, 1},
-             Row{8, 8, 1},
-             Row{9, 8, 2},
-             Row{100, 8, 15},
-             Row{600, 8, 120},
-             Row{3600, 8, 600},
-             Row{18000, 8, 3600},
-             Row{43200 * 8 + 1, 8, 13 * 3600},
-             Row{kInf, 8, 1},
-             Row{1e300, 8, std::ceil(1e12 / 8 / 3600) * 3600},
-             Row{100, 0, 120},
-         })
-        EXPECT_DOUBLE_EQ(clockStep(row.span, row.mostTicks), row.step)
-            << row.span << " " << row.mostTicks;
-
-    struct TimeRow {
-        Millis end;
-        double step;
-        double top;
-    };
-    for (const TimeRow& row :
-         {TimeRow{0, 10, 10}, TimeRow{45000, 10, 45}, TimeRow{630000, 120, 630},
-          TimeRow{18000000, 1800, 18000}, TimeRow{604800000, 17 * 3600, 604800}}) {
-        const AxisScale time = timeScale(row.end);
-        ASSERT_GE(time.ticks.size(), 2u) << row.end;
-        EXPECT_EQ(time.ticks[1], row.step) << row.end;
-        EXPECT_EQ(time.highest, row.top) << row.end;
-        EXPECT_LE(time.ticks.size(), 11u) << row.end;
     }
 }
 

@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <ctime>
 #include <string>
 
 #include "GoldenFile.h"
@@ -15,20 +14,6 @@
 namespace loopsim::test {
 
 inline constexpr CalendarTime kExportStart{2024, 5, 1, 10, 0, 0};
-
-// kExportStart in a strftime format.
-inline std::string exportStartText(const char* format) {
-    std::tm start{};
-    start.tm_year = kExportStart.year - 1900;
-    start.tm_mon = kExportStart.month - 1;
-    start.tm_mday = kExportStart.day;
-    start.tm_hour = kExportStart.hour;
-    start.tm_min = kExportStart.minute;
-    start.tm_sec = kExportStart.second;
-    char text[64];
-    std::strftime(text, sizeof text, format, &start);
-    return text;
-}
 
 inline std::string scenarioPath(const std::string& name) {
     const std::string data = testDataPath(name + ".scenario");

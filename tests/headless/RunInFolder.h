@@ -1,6 +1,7 @@
 // Runner tests that play a scenario in a folder of their own, naming its files relative to it.
 #pragma once
 
+#include <ctime>
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -32,14 +33,7 @@ inline RunResult runInFolder(const ScratchFolder& folder, const std::string& sce
     return {result.status, out.str(), err.str()};
 }
 
-// The message with each {} standing for the folder and a slash.
-inline std::string inFolder(std::string message, const std::filesystem::path& folder) {
-    for (std::size_t at; (at = message.find("{}")) != std::string::npos;)
-        message.replace(at, 2, folder.string() + "/");
-    return message;
-}
-
-// The text with the folder and a slash written as {}: inFolder undone.
+// The text with the folder and a slash written as {}.
 inline std::string outOfFolder(std::string text, const std::filesystem::path& folder) {
     const std::string prefix = folder.string() + "/";
     for (std::size_t at; (at = text.find(prefix)) != std::string::npos;)
@@ -63,11 +57,14 @@ inline std::map<std::string, std::string> folderContents(const std::filesystem::
     return contents;
 }
 
-inline bool holdsAPartialFile(const std::filesystem::path& folder) {
-    for (const auto& [name, contents] : folderContents(folder))
-        if (name.ends_with(".partial") && contents.rfind("kind ", 0) != 0)
-            return true;
-    return false;
+// The local date and time now, as the runner dates its files.
+inline std::string localNow(const char* format) {
+    const std::time_t seconds = std::time(nullptr);
+    std::tm local{};
+    localtime_r(&seconds, &local);
+    char text[64];
+    std::strftime(text, sizeof text, format, &local);
+    return text;
 }
 
 }  // namespace loopsim::test

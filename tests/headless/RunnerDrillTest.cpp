@@ -76,13 +76,9 @@ TEST(RunnerDrill, TheDrillsSettingsGoOverTheRunsOwn) {
     const test::ScratchFolder folder;
     folder.write("d.drill", kDrill);
     folder.write("s.ini", "[Settings]\nCO2=176\nLeftBattery=6.1\n");
-    std::ostringstream out, err;
-    const auto options =
-        parseRunArguments({"--drill", (folder / "d.drill").string(), "--settings",
-                           (folder / "s.ini").string(), "--out", (folder / "out.csv").string()},
-                          err);
-    ASSERT_TRUE(options);
-    EXPECT_EQ(runScenario(*options, out, err), kRunMarkMissed) << err.str();
+    const test::RunResult run = test::runInFolder(
+        folder, "", {"--drill", "d.drill", "--settings", "s.ini", "--out", "out.csv"});
+    EXPECT_EQ(run.status, kRunMarkMissed) << run.err;
     EXPECT_EQ(readTestFile((folder / "s.ini").string()),
               "[Settings]\nCO2=176\nLeftBattery=5.9\nLeftTimer=14\nRightBattery=6.2\n");
 }
@@ -123,11 +119,10 @@ TEST(RunnerDrill, ADrilledSessionsLogReplaysToTheSameRecordingAndMarks) {
               marks);
 
     folder.write("d.drill", std::string(kDrill) + "# changed\n");
-    EXPECT_EQ(run({"--drill", drill, log}, kRunRefused),
-              test::inFolder("{}log.scenario: a log of the drill d.drill with content " +
-                                 drillContentHash(kDrill) + ", not of {}d.drill (content " +
-                                 drillContentHash(std::string(kDrill) + "# changed\n") + ")\n",
-                             folder.path()));
+    EXPECT_EQ(test::outOfFolder(run({"--drill", drill, log}, kRunRefused), folder.path()),
+              "{}log.scenario: a log of the drill d.drill with content " +
+                  drillContentHash(kDrill) + ", not of {}d.drill (content " +
+                  drillContentHash(std::string(kDrill) + "# changed\n") + ")\n");
 }
 
 }  // namespace

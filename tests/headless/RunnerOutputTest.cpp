@@ -130,6 +130,10 @@ TEST(RunnerOutput, ARunPastTheLastRowSaysTheRestWasNotRecorded) {
         {"18001.5 end\n",
          "loopsim-run: the recording stopped at its last row, second 18000; the run went on to "
          "18001.5 s, and the rest of it is not recorded\n"},
+        // the latest time a scenario may have: a week of simulated time
+        {"604800 end\n",
+         "loopsim-run: the recording stopped at its last row, second 18000; the run went on to "
+         "604800 s, and the rest of it is not recorded\n"},
     };
     for (const auto& [scenario, note] : rows) {
         const test::RunResult run = runInFolder(folder, scenario, {"--out", "o.csv"});

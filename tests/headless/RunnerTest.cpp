@@ -1,13 +1,13 @@
-// The runner's command line, its refusals and its files; what it plays is pinned by the
-// golden replays.
+// The runner's command line, its refusals, odd input and its files; what it plays is pinned
+// by the golden replays, and the settings it reads and writes back by the runner's files. The
+// scenario's own refusals and how their messages quote a line are the parser's (ScenarioTest).
 #include <gtest/gtest.h>
 
-#include <ctime>
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "RunInFolder.h"
+#include "files/Scenario.h"
 
 namespace loopsim {
 namespace {
@@ -44,18 +44,43 @@ TEST_F(RunnerFixture, RefusedScenariosWriteNothing) {
         EXPECT_EQ(run(scenario), kRunRefused) << scenario;
         EXPECT_NE(err.str().find(message), std::string::npos) << err.str();
         EXPECT_EQ(file("out.csv"), "keep me");
-        EXPECT_FALSE(fs::exists(folder / "out.jsonl"));
-        EXPECT_FALSE(test::holdsAPartialFile(folder.path()));
+        // the recording and the scenario alone: no dumps, no temporary file
+        EXPECT_EQ(test::folderContents(folder.path()).size(), 2u);
     }
 }
 
+// Command lines the runner refuses, with what it says of each, against
+// runner-command-lines.txt; a scenario that is not there is refused when it is played.
 TEST_F(RunnerFixture, BadCommandLinesAreRefused) {
-    for (std::vector<std::string> arguments : {std::vector<std::string>{},
-                                               {"a.scenario", "--until", "soon"},
-                                               {"a", "b"},
-                                               {"a.scenario", "--out"},
-                                               {"a.scenario", "--colour", "red"}})
+    std::string said;
+    for (const std::vector<std::string>& arguments :
+         std::initializer_list<std::vector<std::string>>{
+             {},
+             {"a.scenario", "--until", "soon"},
+             {"a", "b"},
+             {"a.scenario", "--out"},
+             {"a.scenario", "--colour", "red"},
+             {"a.scenario", "--export", "dive.xml"},
+             {"a.scenario", "--debrief", "report.txt"},
+             // --until takes at most a week, the latest time a scenario may have
+             {"a.scenario", "--until", "604800.001"},
+             {"a.scenario", "--until", "9999999999"},
+             {"a.scenario", "--until", "99999999999999999999999"},
+             {"a.scenario", "--until", "1\r\x1b[2J"},
+         }) {
+        err.str("");
         EXPECT_FALSE(parseRunArguments(arguments, err));
+        said += "loopsim-run";
+        for (std::string argument : arguments) {
+            std::replace_if(
+                argument.begin(), argument.end(), [](char c) { return c < ' '; }, '?');
+            said += " " + argument;
+        }
+        said += "\n    " + err.str();
+    }
+    expectMatchesGoldenFile(said, "runner-command-lines.txt");
+    EXPECT_EQ(parseRunArguments({"a.scenario", "--until", "604800"}, err)->until,
+              kLatestScenarioTime);
     RunOptions missing;
     missing.scenario = folder / "missing.scenario";
     EXPECT_EQ(runScenario(missing, out, err), kRunRefused);
@@ -72,49 +97,27 @@ TEST_F(RunnerFixture, UntilCutsTheRunAndDumpsGoToTheOutputWithoutADumpFile) {
     EXPECT_EQ(out.str().rfind("{\"t\":0,", 0), 0u);
 }
 
+// An editor's byte-order mark before the first line, and the readouts a dump shows, which
+// the window shows without handling them.
+TEST_F(RunnerFixture, PlaysAByteOrderMarkAndElementsWithoutHandlers) {
+    ASSERT_EQ(run("\xEF\xBB\xBF"
+                  "0.5 click Label16\n1 tap Label17\n2 dblclick Frame1\n3 end\n"),
+              kRunPlayed)
+        << err.str();
+    EXPECT_EQ(err.str(), "");
+    EXPECT_NE(file("out.csv").find("\r\n3,0.21,"), std::string::npos);
+}
+
 // The recording file is dated with the local time of writing: the moment of one of two
 // readings of the clock taken around the run, whichever second the writing fell in.
 TEST_F(RunnerFixture, RecordingIsDatedWithTheLocalTimeOfWriting) {
-    const auto now = [] {
-        const std::time_t seconds = std::time(nullptr);
-        std::tm local{};
-        localtime_r(&seconds, &local);
-        char text[32];
-        std::strftime(text, sizeof text, ",#%Y-%m-%d#,#%H:%M:%S#\r\n", &local);
-        return std::string(text);
-    };
-    const std::string before = now();
+    const char* format = ",#%Y-%m-%d#,#%H:%M:%S#\r\n";
+    const std::string before = test::localNow(format);
     ASSERT_EQ(run("1 end\n"), kRunPlayed);
-    const std::string after = now();
+    const std::string after = test::localNow(format);
     const std::string header = file("out.csv");
     const std::string dated = header.substr(header.find(','), before.size());
     EXPECT_TRUE(dated == before || dated == after) << dated;
-}
-
-// A settings file is read at the start and written back at the end, the defaults filled in
-// (what nonsense values give is the stored settings' own test).
-TEST_F(RunnerFixture, SettingsFileIsReadAndWrittenBack) {
-    struct Row {
-        std::string ini;
-        std::vector<const char*> dumped;
-        std::string written;
-    };
-    const Row rows[] = {
-        {"[Settings]\nCO2=20\nLeftTimer=61\n",
-         {"\"ScrubberMinutes\":20,"},
-         "[Settings]\nCO2=20\nLeftBattery=6.2\nLeftTimer=61\nRightBattery=6.2\n"},
-        {"",
-         {"\"ScrubberMinutes\":14,"},
-         "[Settings]\nCO2=14\nLeftBattery=6.2\nLeftTimer=14\nRightBattery=6.2\n"},
-    };
-    for (const Row& row : rows) {
-        const fs::path settings = folder.write("loopsim.ini", row.ini);
-        ASSERT_EQ(run("0 dump\n1 end\n", {"--settings", settings.string()}), kRunPlayed);
-        for (const char* field : row.dumped)
-            EXPECT_NE(file("out.jsonl").find(field), std::string::npos) << field;
-        EXPECT_EQ(file("loopsim.ini"), row.written);
-    }
-    EXPECT_EQ(err.str(), "");
 }
 
 }  // namespace
