@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/results/EventListModel.h"
+#include "app/results/PassMarksPanel.h"
 #include "app/results/SessionDebrief.h"
 
 namespace loopsim {
@@ -113,6 +114,8 @@ DebriefPanel::DebriefPanel(QWidget* parent) : QGroupBox(QStringLiteral("Debrief"
 
     auto* lists = new QSplitter(Qt::Vertical, this);
     lists->addWidget(metrics_);
+    passMarks_ = new PassMarksPanel(this);
+    lists->addWidget(passMarks_);
     lists->addWidget(events_);
     lists->setChildrenCollapsible(false);
 
@@ -136,6 +139,7 @@ void DebriefPanel::showDebrief(const SessionDebrief& debrief) {
         metrics_->setItem(row, 1, value);
         ++row;
     }
+    passMarks_->showMarks(debrief.drill);
     eventModel_->showEvents(&debrief.events);
     for (QCheckBox* cell : cells_)
         cell->setChecked(false);

@@ -15,6 +15,7 @@ class QTableWidget;
 namespace loopsim {
 
 class EventListModel;
+class PassMarksPanel;
 struct SessionDebrief;
 
 class DebriefPanel : public QGroupBox {
@@ -32,6 +33,7 @@ class DebriefPanel : public QGroupBox {
 
     QTableWidget* metricsTable() const { return metrics_; }
     QTableView* eventsView() const { return events_; }
+    PassMarksPanel* passMarks() const { return passMarks_; }
 
   signals:
     void timeSelected(double second);
@@ -43,6 +45,7 @@ class DebriefPanel : public QGroupBox {
 
     QLineEdit* trainee_;
     QTableWidget* metrics_;
+    PassMarksPanel* passMarks_;
     QTableView* events_;
     EventListModel* eventModel_;
     std::array<QCheckBox*, 3> cells_{};

@@ -50,6 +50,7 @@ SessionDebriefLoad sessionDebrief(std::string_view logText, const QString& logPa
     shown->debrief = computeDebrief(std::move(replayed.timeline));
     shown->metrics = debriefMetrics(shown->debrief);
     shown->events = listedEvents(shown->debrief);
+    shown->drill = drillMarksOfLog(logText, shown->metrics, programDrillFolders());
     return {std::move(shown), {}};
 }
 

@@ -6,8 +6,10 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 #include <vector>
 
+#include "app/results/DrillMarks.h"
 #include "debrief/Debrief.h"
 #include "debrief/EventList.h"
 #include "debrief/Metrics.h"
@@ -19,6 +21,7 @@ struct SessionDebrief {
     Debrief debrief;
     std::vector<Metric> metrics;
     std::vector<ListedEvent> events;  // in time order
+    std::optional<DrillMarks> drill;  // when the log names a drill
 };
 
 struct SessionDebriefLoad {

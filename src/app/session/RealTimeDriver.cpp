@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/session/DrillPace.h"
 #include "files/LoggableAction.h"
 #include "files/Scenario.h"
 
@@ -28,6 +29,11 @@ void RealTimeDriver::start() {
     schedule();
 }
 
+void RealTimeDriver::followDrill(DrillPace& drill) {
+    drill_ = &drill;
+    drill.playStart([this](const Action& action) { applyAndLog(action); });
+}
+
 void RealTimeDriver::stop() {
     running_ = false;
     wake_.stop();
@@ -43,7 +49,7 @@ Millis RealTimeDriver::virtualNow() const {
 void RealTimeDriver::pause() {
     if (!running_ || paused_)
         return;
-    simulation_.advanceTo(virtualNow());
+    advanceTo(virtualNow());
     baseVirtual_ = simulation_.now();
     paused_ = true;
     wake_.stop();
@@ -65,7 +71,7 @@ void RealTimeDriver::setSpeed(int speed) {
     if (speed < 1 || speed > kFastestScenarioSpeed || speed == speed_)
         return;
     if (running_)
-        simulation_.advanceTo(virtualNow());
+        advanceTo(virtualNow());
     baseVirtual_ = simulation_.now();
     baseWall_ = wallClock_.elapsedMilliseconds();
     speed_ = speed;
@@ -80,7 +86,13 @@ std::optional<std::string> RealTimeDriver::apply(const Action& action) {
     if (!loggable)
         return "the action cannot be written to the session log";
     if (running_)
-        simulation_.advanceTo(virtualNow());
+        advanceTo(virtualNow());
+    if (drill_ && drill_->over()) {
+        emit advanced();
+        return "the drill is over";
+    }
+    if (drill_)
+        drill_->traineeAction(*loggable);
     const Millis time = simulation_.now();
     auto refused = simulation_.apply(*loggable);
     if (!refused)
@@ -93,7 +105,7 @@ std::optional<std::string> RealTimeDriver::apply(const Action& action) {
 void RealTimeDriver::catchUp() {
     if (!running_)
         return;
-    simulation_.advanceTo(virtualNow());
+    advanceTo(virtualNow());
     schedule();
     emit advanced();
 }
@@ -109,7 +121,8 @@ void RealTimeDriver::schedule() {
         wake_.stop();
         return;
     }
-    const Millis due = simulation_.clock().nextDue();
+    const Millis due =
+        std::min(simulation_.clock().nextDue(), drill_ ? drill_->nextDue() : kNever);
     if (due == kNever) {
         wake_.stop();
         return;
@@ -117,6 +130,19 @@ void RealTimeDriver::schedule() {
     const Millis ahead = std::clamp<Millis>(due - virtualNow(), 0, kLongestSleep * speed_);
     // Round up: waking a little late runs the tick; waking early only sleeps again.
     wake_.start(static_cast<int>((ahead + speed_ - 1) / speed_));
+}
+
+void RealTimeDriver::advanceTo(Millis time) {
+    if (drill_)
+        drill_->advanceTo(time, [this](const Action& action) { applyAndLog(action); });
+    else
+        simulation_.advanceTo(time);
+}
+
+void RealTimeDriver::applyAndLog(const Action& action) {
+    const Millis time = simulation_.now();
+    if (!simulation_.apply(action))
+        log_.record(time, action);
 }
 
 void RealTimeDriver::logClockChange(Verb verb, std::string value) {

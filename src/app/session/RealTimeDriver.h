@@ -3,6 +3,7 @@
 // core's next due time on a single-shot precise timer, advances to the present, and asks
 // the window to redraw; input is applied at the present virtual time the same way. Every
 // action it applies, and every pause, resume and speed change, goes to the session log.
+// A drilled session's driver advances through the drill, which runs its checks on the way.
 #pragma once
 
 #include <QObject>
@@ -17,6 +18,8 @@
 
 namespace loopsim {
 
+class DrillPace;
+
 class RealTimeDriver : public QObject {
     Q_OBJECT
 
@@ -28,6 +31,9 @@ class RealTimeDriver : public QObject {
 
     // Virtual time runs on from the simulation's present, starting now on the wall clock.
     void start();
+    // Plays the drill's start and follows the drill from its takeover; before start(). The
+    // drill must outlive the driver.
+    void followDrill(DrillPace& drill);
     // Stops for good: nothing is advanced any more (the exit path).
     void stop();
 
@@ -58,12 +64,15 @@ class RealTimeDriver : public QObject {
     void advanced();
 
   private:
+    void advanceTo(Millis time);
+    void applyAndLog(const Action& action);
     void schedule();
     void logClockChange(Verb verb, std::string value = {});
 
     Simulation& simulation_;
     const MonotonicClock& wallClock_;
     SessionLog& log_;
+    DrillPace* drill_ = nullptr;
     QTimer wake_;
     bool running_ = false;
     bool paused_ = false;

@@ -40,6 +40,14 @@ void ScenarioFileLog::finish() {
     out_.close();
 }
 
+void ScenarioFileLog::reopen() {
+    out_.close();
+    out_.clear();
+    opened_ = false;
+    finished_ = false;
+    error_.reset();
+}
+
 bool ScenarioFileLog::ensureOpen() {
     if (opened_)
         return out_.good();

@@ -23,6 +23,7 @@ class ScenarioFileLog : public SessionLog {
     void note(const std::string& text) override;
     void record(Millis time, const Action& action) override;
     void finish() override;
+    void reopen() override;
 
     const std::filesystem::path& path() const { return path_; }
     // Why the file could not be written, in words for the user (a folder in its place, a

@@ -20,6 +20,8 @@ class SessionLog {
     virtual void record(Millis time, const Action& action) = 0;
     // The session has ended, by its exit path or without saving: nothing more comes.
     virtual void finish() {}
+    // A new session of the same program run writes its log afresh, in the same place.
+    virtual void reopen() {}
     // Why the log could not be written, once it could not: the session then runs without
     // the log that would rebuild its recording after a crash.
     virtual std::optional<std::string> error() const { return std::nullopt; }

@@ -4,11 +4,13 @@
 
 #include "app/dialogs/BugReport.h"
 #include "app/dialogs/BugReportForm.h"
+#include "app/dialogs/DrillsDialog.h"
 #include "app/dialogs/SessionDialogs.h"
 #include "app/dialogs/StartupWarning.h"
 #include "app/dialogs/UserMessages.h"
 #include "app/results/ResultsViewer.h"
 #include "app/session/AppSettings.h"
+#include "app/session/DrillPace.h"
 #include "app/session/QtSettingsStore.h"
 #include "app/session/QtSoundBackend.h"
 #include "app/session/RealTimeDriver.h"
@@ -18,6 +20,8 @@
 #include "app/window/PictureFiles.h"
 #include "core/Format.h"
 #include "core/SettingsStore.h"
+#include "core/SoundChannels.h"
+#include "drills/DrillNote.h"
 #include "files/LostSession.h"
 #include "files/RecordingFile.h"
 #include "simulation/Simulation.h"
@@ -35,11 +39,15 @@ SimulatorSession::~SimulatorSession() = default;
 bool SimulatorSession::start() {
     window_ = std::make_unique<MainWindow>(*pictures_);
     settings_ = std::make_unique<QtSettingsStore>();
-    simulation_ = std::make_unique<Simulation>(settings_.get());
+    const MemorySettingsStore drilled =
+        drill_ ? drillStartSettings(*settings_, drill_->drill) : MemorySettingsStore();
+    const SettingsStore& startFrom =
+        drill_ ? static_cast<const SettingsStore&>(drilled) : *settings_;
+    simulation_ = std::make_unique<Simulation>(&startFrom);
     simulation_->sound().setBackend(sound_.get());
 
     simulation_->state().DisclaimerAccepted = 0;
-    {
+    if (!drill_) {
         StartupWarning warning(*pictures_, *sound_);
         sound_->setMessageParent(&warning);
         if (warning.exec() != QDialog::Accepted)
@@ -60,7 +68,13 @@ bool SimulatorSession::start() {
     window_->attach(*simulation_, *driver_);
     connect(window_.get(), &MainWindow::endingRequested, this, &SimulatorSession::end,
             Qt::QueuedConnection);
-    noteStoredSettings();
+    connect(window_.get(), &MainWindow::drillsRequested, this, &SimulatorSession::chooseDrill,
+            Qt::QueuedConnection);
+    noteStoredSettings(startFrom);
+    if (drill_) {
+        pace_ = std::make_unique<DrillPace>(drill_->drill, *simulation_);
+        driver_->followDrill(*pace_);
+    }
     window_->show();
     if (auto why = services_.log.error())
         services_.messages.showMessage(window_.get(),
@@ -80,14 +94,16 @@ void SimulatorSession::act(const Action& action) {
 // The runner starts from the same stored values when given them as its settings file. They
 // are noted as the numbers the simulation starts from, never as the stored text, which a
 // user may have edited into anything (a line break would make it a line of the log).
-void SimulatorSession::noteStoredSettings() {
+void SimulatorSession::noteStoredSettings(const SettingsStore& startFrom) {
+    if (drill_)
+        services_.log.note(drillNote(drill_->fileName, drill_->text));
     services_.log.note("A session of the simulator window. Its stored settings at start, for");
     services_.log.note("loopsim-run --settings FILE.ini:");
     services_.log.note("[Settings]");
     for (const StoredSetting& setting :
          {kScrubberSetting, kLeftTimerSetting, kLeftBatterySetting, kRightBatterySetting}) {
         services_.log.note(std::string(setting.key) + "=" +
-                           formatRoundTrip(readStoredNumber(*settings_, setting)));
+                           formatRoundTrip(readStoredNumber(startFrom, setting)));
     }
 }
 
@@ -106,6 +122,10 @@ void SimulatorSession::end(Ending ending) {
             services_.messages.showMessage(
                 nullptr, recordingFailureMessage(QString::fromStdString(*error),
                                                  !services_.log.error().has_value()));
+        if (nextDrill_) {
+            startNextDrill();
+            return;
+        }
         showResultsViewer();
     } else {
         services_.log.note(kSessionBailedOutNote);
@@ -113,6 +133,37 @@ void SimulatorSession::end(Ending ending) {
         window_->hide();
     }
     emit finished();
+}
+
+void SimulatorSession::chooseDrill() {
+    if (simulation_->dialogs().ending() != Ending::Running)
+        return;
+    DrillsDialog dialog(readDrillFiles(drillFolders(services_.programFolder)), window_.get());
+    if (dialog.exec() == QDialog::Accepted && dialog.chosen())
+        startDrill(*dialog.chosen());
+}
+
+void SimulatorSession::startDrill(DrillFile drill) {
+    if (!simulation_ || simulation_->dialogs().ending() != Ending::Running)
+        return;
+    nextDrill_ = std::move(drill);
+    act(Action{Verb::Exit, {}, {}});
+}
+
+// The session's parts go, the window before the simulation it shows, and the session starts
+// again with the drill.
+void SimulatorSession::startNextDrill() {
+    drill_ = std::exchange(nextDrill_, std::nullopt);
+    for (int channel = 1; channel <= SoundChannels::kChannelCount; ++channel)
+        sound_->stop(channel);
+    sound_->setMessageParent(nullptr);
+    driver_.reset();
+    dialogs_.reset();
+    window_.reset();
+    pace_.reset();
+    simulation_.reset();
+    services_.log.reopen();
+    start();
 }
 
 void SimulatorSession::showResultsViewer() {

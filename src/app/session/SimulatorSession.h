@@ -9,13 +9,20 @@
 // into the current folder, the main window hides and the results viewer is shown; then
 // the session is finished. An ending without saving (the bail-out dialog's exit) only
 // hides the window and finishes.
+//
+// A drill (the Drills… button) ends the session by the exit path, without the results
+// viewer, and the session starts again on a fresh simulation with the drill: the start-up
+// warning, accepted already, is not shown again; the log, written afresh, names the drill
+// and holds its start and injections among the trainee's actions.
 #pragma once
 
 #include <QObject>
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 
+#include "app/session/DrillFiles.h"
 #include "core/Action.h"
 #include "core/Dialogs.h"
 
@@ -24,6 +31,7 @@ class QWidget;
 namespace loopsim {
 
 class AudioOutputs;
+class DrillPace;
 class FileChooser;
 class MainWindow;
 class MonotonicClock;
@@ -33,6 +41,7 @@ class QtSoundBackend;
 class RealTimeDriver;
 class SessionDialogs;
 class SessionLog;
+class SettingsStore;
 class Simulation;
 class UserMessages;
 
@@ -63,6 +72,11 @@ class SimulatorSession : public QObject {
     RealTimeDriver* driver() const { return driver_.get(); }
     QtSoundBackend& sound() const { return *sound_; }
     SessionDialogs* dialogs() const { return dialogs_.get(); }
+    // The drill the session plays, if any.
+    const DrillFile* drill() const { return drill_ ? &*drill_ : nullptr; }
+
+    // Ends the session as Exit does, then plays the drill on a fresh simulation.
+    void startDrill(DrillFile drill);
 
   signals:
     void finished();
@@ -70,8 +84,10 @@ class SimulatorSession : public QObject {
   private:
     void end(Ending ending);
     void act(const Action& action);
-    void noteStoredSettings();
+    void noteStoredSettings(const SettingsStore& startFrom);
     void showResultsViewer();
+    void chooseDrill();
+    void startNextDrill();
 
     SessionServices services_;
     std::unique_ptr<PictureFiles> pictures_;
@@ -79,6 +95,9 @@ class SimulatorSession : public QObject {
     std::unique_ptr<MainWindow> window_;
     std::unique_ptr<QtSettingsStore> settings_;
     std::unique_ptr<Simulation> simulation_;
+    std::optional<DrillFile> drill_;
+    std::optional<DrillFile> nextDrill_;
+    std::unique_ptr<DrillPace> pace_;
     std::unique_ptr<RealTimeDriver> driver_;
     std::unique_ptr<SessionDialogs> dialogs_;
 };

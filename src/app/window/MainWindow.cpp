@@ -87,6 +87,12 @@ void MainWindow::buildClockControls() {
             driver_->resume();
     });
 
+    auto* drills = new QPushButton(QStringLiteral("Drills\u2026"));
+    drills->setObjectName(QStringLiteral("DrillsButton"));
+    drills->setToolTip(QStringLiteral("Start a prepared drill on a fresh simulation"));
+    unit_->place(drills, kDrillsButton, kControlTwips);
+    connect(drills, &QPushButton::clicked, this, &MainWindow::drillsRequested);
+
     speeds_ = new QButtonGroup(this);
     speeds_->setExclusive(true);
     TwipRect place = kFirstSpeedButton;

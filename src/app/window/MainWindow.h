@@ -51,6 +51,8 @@ class MainWindow : public QMainWindow {
   signals:
     // The simulation asked to end: by the exit path, or at once with nothing saved.
     void endingRequested(Ending ending);
+    // The Drills… button was pressed: the list of drills to start.
+    void drillsRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;

@@ -1,0 +1,70 @@
+#include "app/results/PassMarksPanel.h"
+
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace loopsim {
+namespace {
+
+const QColor kPassColour(0x2a, 0x9d, 0x3a);
+const QColor kFailColour(0xc0, 0x20, 0x20);
+
+QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignLeft) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment | Qt::AlignVCenter);
+    return item;
+}
+
+}  // namespace
+
+PassMarksPanel::PassMarksPanel(QWidget* parent) : QGroupBox(QStringLiteral("Pass marks"), parent) {
+    setObjectName(QStringLiteral("PassMarksPanel"));
+    table_ = new QTableWidget(0, 3, this);
+    table_->setObjectName(QStringLiteral("PassMarks"));
+    table_->setHorizontalHeaderLabels(
+        {QStringLiteral("Mark"), QStringLiteral("Value"), QStringLiteral("Result")});
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 6);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->setSelectionMode(QAbstractItemView::NoSelection);
+    table_->setWordWrap(false);
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    note_ = new QLabel(this);
+    note_->setObjectName(QStringLiteral("PassMarksNote"));
+    note_->setWordWrap(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(note_);
+    layout->addWidget(table_, 1);
+    hide();
+}
+
+void PassMarksPanel::showMarks(const std::optional<DrillMarks>& marks) {
+    setVisible(marks.has_value());
+    if (!marks)
+        return;
+    setTitle(marks->title.isEmpty() ? QStringLiteral("Pass marks: %1").arg(marks->fileName)
+                                    : QStringLiteral("Pass marks: %1").arg(marks->title));
+    note_->setText(marks->note);
+    note_->setVisible(!marks->note.isEmpty());
+    table_->setVisible(marks->note.isEmpty());
+    table_->setRowCount(static_cast<int>(marks->results.size()));
+    int row = 0;
+    for (const MarkResult& result : marks->results) {
+        table_->setItem(row, 0, cell(QString::fromStdString(result.mark.text)));
+        table_->setItem(row, 1, cell(QString::fromStdString(result.value), Qt::AlignRight));
+        QTableWidgetItem* judged =
+            cell(result.passed ? QStringLiteral("pass") : QStringLiteral("fail"), Qt::AlignCenter);
+        judged->setForeground(result.passed ? kPassColour : kFailColour);
+        QFont bold = judged->font();
+        bold.setBold(true);
+        judged->setFont(bold);
+        table_->setItem(row, 2, judged);
+        ++row;
+    }
+}
+
+}  // namespace loopsim
