@@ -34,13 +34,14 @@ std::optional<DrillMarks> drillMarksOfLog(std::string_view logText,
         marks.results = judgePassMarks(file.drill.marks, metrics);
         return marks;
     }
-    marks.note =
-        found ? QStringLiteral("No pass marks: the drill file %1 has changed since this session "
-                               "(its content is no longer %2).")
-                    .arg(marks.fileName, QString::fromStdString(noted->hash))
-              : QStringLiteral("No pass marks: the drill file %1 of this session is not in the "
-                               "drill folders.")
-                    .arg(marks.fileName);
+    marks.note = found ? QStringLiteral(
+                             "No pass marks: the drill file %1 has changed since this session "
+                             "(its content is no longer %2).")
+                             .arg(marks.fileName, QString::fromStdString(noted->hash))
+                       : QStringLiteral(
+                             "No pass marks: the drill file %1 of this session is not in the "
+                             "drill folders.")
+                             .arg(marks.fileName);
     return marks;
 }
 

@@ -121,8 +121,7 @@ void RealTimeDriver::schedule() {
         wake_.stop();
         return;
     }
-    const Millis due =
-        std::min(simulation_.clock().nextDue(), drill_ ? drill_->nextDue() : kNever);
+    const Millis due = std::min(simulation_.clock().nextDue(), drill_ ? drill_->nextDue() : kNever);
     if (due == kNever) {
         wake_.stop();
         return;
