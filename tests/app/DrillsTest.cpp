@@ -123,7 +123,11 @@ void DrillsTest::listsTheShippedAndTheUsersDrills() {
     QVERIFY(writeFile("mine/notes.txt", "not a drill"));
     setUserDrillFolder(QDir::current().filePath("mine"));
 
-    DrillsDialog dialog(readDrillFiles(drillFolders(runtimeFolder())));
+    const auto drillsIn = drillFolders(runtimeFolder());
+    DrillsDialog dialog(readDrillFiles(drillsIn), drillsIn);
+    QCOMPARE(dialog.findChild<QLabel*>("DrillFolders")->text(),
+             "Drill files (NAME.drill) from: " + kShippedDrills + "; " +
+                 QDir::current().filePath("mine"));
     QStringList titles;
     for (int row = 0; row < dialog.list()->count(); ++row)
         titles << dialog.list()->item(row)->text();
@@ -186,6 +190,10 @@ void DrillsTest::drilledSessionReplaysHeadless_data() {
         << "master-battery.drill" << shipped("master-battery.drill")
         << "Master battery low and exhausted" << trainee("master-battery.pass.scenario")
         << kRunPlayed;
+    QTest::newRow("scrubber, the drill's settings")
+        << "scrubber-breakthrough.drill" << shipped("scrubber-breakthrough.drill")
+        << "Scrubber breakthrough after a long dive"
+        << trainee("scrubber-breakthrough.fail.scenario") << kRunMarkMissed;
     // The answer comes at the very millisecond of a check, which runs first and so finds
     // the drift not yet answered: the second failure is injected at the next check.
     QTest::newRow("an answer at a check")

@@ -26,7 +26,8 @@ QString briefingText(const DrillFile& file) {
 
 }  // namespace
 
-DrillsDialog::DrillsDialog(std::vector<DrillFile> files, QWidget* parent)
+DrillsDialog::DrillsDialog(std::vector<DrillFile> files,
+                           const std::vector<std::filesystem::path>& folders, QWidget* parent)
     : QDialog(parent), files_(std::move(files)) {
     setObjectName(QStringLiteral("DrillsDialog"));
     setWindowTitle(QString::fromLatin1(kDrillsTitle));
@@ -48,6 +49,15 @@ DrillsDialog::DrillsDialog(std::vector<DrillFile> files, QWidget* parent)
     briefing_->setObjectName(QStringLiteral("DrillBriefing"));
     briefing_->setReadOnly(true);
 
+    QStringList folderNames;
+    for (const std::filesystem::path& folder : folders)
+        folderNames << QString::fromStdString(folder.string());
+    auto* found = new QLabel(QStringLiteral("Drill files (NAME.drill) from: %1")
+                                 .arg(folderNames.join(QStringLiteral("; "))),
+                             this);
+    found->setObjectName(QStringLiteral("DrillFolders"));
+    found->setWordWrap(true);
+    found->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* note = new QLabel(QStringLiteral("Starting a drill ends this session as Exit does (its "
                                            "recording file is written) and starts the drill on "
                                            "a fresh simulation."),
@@ -70,6 +80,7 @@ DrillsDialog::DrillsDialog(std::vector<DrillFile> files, QWidget* parent)
     layout->addWidget(list_, 2);
     layout->addWidget(title_);
     layout->addWidget(briefing_, 3);
+    layout->addWidget(found);
     layout->addWidget(note);
     layout->addWidget(buttons);
     resize(560, 520);

@@ -23,7 +23,9 @@ class DrillsDialog : public QDialog {
     Q_OBJECT
 
   public:
-    explicit DrillsDialog(std::vector<DrillFile> files, QWidget* parent = nullptr);
+    // The files found in the folders, which the dialog names for the user's own drills.
+    DrillsDialog(std::vector<DrillFile> files, const std::vector<std::filesystem::path>& folders,
+                 QWidget* parent = nullptr);
 
     // The drill chosen, when it can start.
     const DrillFile* chosen() const;

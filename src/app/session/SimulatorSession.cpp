@@ -138,7 +138,8 @@ void SimulatorSession::end(Ending ending) {
 void SimulatorSession::chooseDrill() {
     if (simulation_->dialogs().ending() != Ending::Running)
         return;
-    DrillsDialog dialog(readDrillFiles(drillFolders(services_.programFolder)), window_.get());
+    const auto folders = drillFolders(services_.programFolder);
+    DrillsDialog dialog(readDrillFiles(folders), folders, window_.get());
     if (dialog.exec() == QDialog::Accepted && dialog.chosen())
         startDrill(*dialog.chosen());
 }
