@@ -34,6 +34,10 @@ DrillsDialog::DrillsDialog(std::vector<DrillFile> files,
 
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("DrillList"));
+    // A refused file's error is read whole, on as many lines as it takes.
+    list_->setWordWrap(true);
+    list_->setResizeMode(QListView::Adjust);
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     for (const DrillFile& file : files_) {
         auto* item = new QListWidgetItem(
             file.error ? QString::fromStdString(*file.error) : file.title(), list_);
@@ -77,13 +81,13 @@ DrillsDialog::DrillsDialog(std::vector<DrillFile> files,
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Drills"), this));
-    layout->addWidget(list_, 2);
+    layout->addWidget(list_, 3);
     layout->addWidget(title_);
     layout->addWidget(briefing_, 3);
     layout->addWidget(found);
     layout->addWidget(note);
     layout->addWidget(buttons);
-    resize(560, 520);
+    resize(640, 620);
     if (!files_.empty())
         list_->setCurrentRow(0);
 }

@@ -3,22 +3,30 @@
 // README's screenshots are made with it; it also shows that a whole dive can be driven by
 // the pointer alone. With --log and --out it keeps the window's session log and writes the
 // recording file at the end, so a session driven through the window can be replayed headless
-// and the two recordings compared.
+// and the two recordings compared. With --drill the scenario is the trainee's in that drill,
+// played as a drilled session of the window plays it; --drill-list saves the list of drills
+// with that drill chosen.
 //
 //   loopsim-window-play SCENARIO [--size WxH] [--warning FILE.png] [--shot SECONDS FILE.png]...
 //                       [--log FILE.scenario] [--out FILE.csv]
+//                       [--drill FILE.drill [--drill-list FILE.png]]
 #include <QApplication>
 #include <QCheckBox>
 #include <QFile>
+#include <QListWidget>
 #include <QTest>
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <optional>
 
 #include "app/ProgramEnd.h"
+#include "app/dialogs/DrillsDialog.h"
 #include "app/dialogs/StartupWarning.h"
 #include "app/dialogs/UserMessages.h"
 #include "app/session/AppSettings.h"
+#include "app/session/DrillFiles.h"
+#include "app/session/DrillPace.h"
 #include "app/session/MonotonicClock.h"
 #include "app/session/QtSoundBackend.h"
 #include "app/session/RealTimeDriver.h"
@@ -27,6 +35,8 @@
 #include "app/window/MainWindow.h"
 #include "app/window/PictureFiles.h"
 #include "app/window/UnitView.h"
+#include "core/Format.h"
+#include "drills/DrillNote.h"
 #include "files/RecordingFile.h"
 #include "files/Scenario.h"
 #include "simulation/Simulation.h"
@@ -95,13 +105,41 @@ bool save(QWidget& window, const QString& file) {
     return true;
 }
 
+// The drills dialog as the Drills… button opens it, with the drill of that file chosen.
+bool saveDrillList(const DrillFile& drill, const QString& shot) {
+    const auto folders = drillFolders(QApplication::applicationDirPath().toStdString());
+    std::vector<DrillFile> files = readDrillFiles(folders);
+    const auto chosen = std::find_if(files.begin(), files.end(), [&](const DrillFile& file) {
+        return file.fileName == drill.fileName;
+    });
+    const int row = static_cast<int>(chosen - files.begin());
+    DrillsDialog dialog(std::move(files), folders);
+    dialog.list()->setCurrentRow(row);
+    dialog.show();
+    QApplication::processEvents();
+    return save(dialog, shot);
+}
+
+// A drilled session's log starts with the drill and the settings it starts from.
+void noteDrill(SessionLog& log, const DrillFile& drill, const SettingsStore& startFrom) {
+    log.note(drillNote(drill.fileName, drill.text));
+    log.note("[Settings]");
+    for (const StoredSetting& setting :
+         {kScrubberSetting, kLeftTimerSetting, kLeftBatterySetting, kRightBatterySetting})
+        log.note(std::string(setting.key) + "=" +
+                 formatRoundTrip(readStoredNumber(startFrom, setting)));
+}
+
 int play(int argc, char** argv) {
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(QString::fromLatin1(kSettingsOrganization));
+    QApplication::setApplicationName(QString::fromLatin1(kSettingsApplication));
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() < 2) {
         std::fputs(
             "usage: loopsim-window-play SCENARIO [--size WxH] [--warning FILE.png] "
-            "[--shot SECONDS FILE.png]... [--log FILE.scenario] [--out FILE.csv]\n",
+            "[--shot SECONDS FILE.png]... [--log FILE.scenario] [--out FILE.csv]\n"
+            "                           [--drill FILE.drill [--drill-list FILE.png]]\n",
             stderr);
         return 2;
     }
@@ -109,6 +147,8 @@ int play(int argc, char** argv) {
     QString warningShot;
     QString logFile;
     QString recordingFile;
+    QString drillFile;
+    QString drillListShot;
     std::multimap<Millis, QString> shots;
     for (int i = 2; i + 1 < arguments.size(); i += 2) {
         if (arguments[i] == QLatin1String("--size")) {
@@ -120,6 +160,10 @@ int play(int argc, char** argv) {
             logFile = arguments[i + 1];
         } else if (arguments[i] == QLatin1String("--out")) {
             recordingFile = arguments[i + 1];
+        } else if (arguments[i] == QLatin1String("--drill")) {
+            drillFile = arguments[i + 1];
+        } else if (arguments[i] == QLatin1String("--drill-list")) {
+            drillListShot = arguments[i + 1];
         } else if (arguments[i] == QLatin1String("--shot") && i + 2 < arguments.size()) {
             shots.emplace(parseScenarioTime(arguments[i + 1].toStdString()).value_or(0),
                           arguments[i + 2]);
@@ -133,7 +177,19 @@ int play(int argc, char** argv) {
         return 2;
     }
     const PictureFiles pictures(QApplication::applicationDirPath().toStdString());
-    Simulation simulation;
+    std::optional<DrillFile> drill;
+    if (!drillFile.isEmpty()) {
+        drill = readDrillFile(drillFile.toStdString());
+        if (drill->error) {
+            std::fprintf(stderr, "%s\n", drill->error->c_str());
+            return 2;
+        }
+        if (!drillListShot.isEmpty() && !saveDrillList(*drill, drillListShot))
+            return 1;
+    }
+    const MemorySettingsStore startFrom =
+        drill ? drillStartSettings(MemorySettingsStore(), drill->drill) : MemorySettingsStore();
+    Simulation simulation(&startFrom);
     const Scenario scenario = parseScenario(file.readAll().toStdString(), &simulation.input());
     if (scenario.error) {
         std::fprintf(stderr, "%s:%d: %s\n", qPrintable(arguments[1]), scenario.error->lineNumber,
@@ -158,28 +214,37 @@ int play(int argc, char** argv) {
     if (!logFile.isEmpty())
         fileLog.emplace(logFile.toStdString());
     SessionLog& log = fileLog ? static_cast<SessionLog&>(*fileLog) : noLog;
+    std::optional<DrillPace> pace;
     MainWindow window(pictures);
     RealTimeDriver driver(simulation, wall, log);
     window.resize(size);
     window.attach(simulation, driver);
+    if (drill) {
+        noteDrill(log, *drill, startFrom);
+        driver.followDrill(pace.emplace(drill->drill, simulation));
+    }
     window.show();
     driver.start();
 
+    // The wall clock starts with the session's clock, at the takeover in a drill.
+    const Millis started = simulation.now();
     auto runTo = [&](Millis time) {
         for (auto shot = shots.begin(); shot != shots.end() && shot->first <= time;) {
-            wall.now = shot->first;
+            wall.now = shot->first - started;
             driver.catchUp();
             QApplication::processEvents();
             if (!save(window, shot->second))
                 return false;
             shot = shots.erase(shot);
         }
-        wall.now = std::max<std::int64_t>(wall.now, time);
+        wall.now = std::max<std::int64_t>(wall.now, time - started);
         driver.catchUp();
         return true;
     };
     bool ended = false;
     for (const ScenarioLine& line : scenario.lines) {
+        if (drill && line.time > drill->drill.end)
+            break;
         if (line.action.verb == Verb::End || line.action.verb == Verb::Exit) {
             if (!runTo(line.time))
                 return 1;
@@ -193,7 +258,9 @@ int play(int argc, char** argv) {
             driver.apply(line.action);
         QApplication::processEvents();
     }
-    const Millis last = shots.empty() ? simulation.now() : shots.rbegin()->first;
+    Millis last = shots.empty() ? simulation.now() : shots.rbegin()->first;
+    if (drill)
+        last = std::max(last, drill->drill.end + 1);
     if (!runTo(last))
         return 1;
     if (!ended)

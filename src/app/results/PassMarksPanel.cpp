@@ -39,6 +39,7 @@ PassMarksPanel::PassMarksPanel(QWidget* parent) : QGroupBox(QStringLiteral("Pass
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(note_);
     layout->addWidget(table_, 1);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
     hide();
 }
 
@@ -65,6 +66,9 @@ void PassMarksPanel::showMarks(const std::optional<DrillMarks>& marks) {
         table_->setItem(row, 2, judged);
         ++row;
     }
+    // As tall as its marks, so the events below keep the room.
+    table_->setMaximumHeight(table_->horizontalHeader()->sizeHint().height() +
+                             table_->verticalHeader()->length() + 2 * table_->frameWidth());
 }
 
 }  // namespace loopsim
