@@ -111,7 +111,7 @@ void SimulatorSession::end(Ending ending) {
     driver_->stop();
     dialogs_->hideAll();
     if (ending == Ending::ExitPath) {
-        simulation_->saveSettings(*settings_);
+        saveSettings();
         settings_->sync();
         const auto error =
             writeRecordingFile(kRecordingFileName, simulation_->recording().table(),
@@ -133,6 +133,17 @@ void SimulatorSession::end(Ending ending) {
         window_->hide();
     }
     emit finished();
+}
+
+// The values a drill set are the drill's, not the unit's: the stored ones they stood in for
+// stay as they were.
+void SimulatorSession::saveSettings() {
+    MemorySettingsStore saved;
+    simulation_->saveSettings(saved);
+    for (const auto& [key, value] : saved.values) {
+        if (!drill_ || !drill_->drill.settings.contains(key))
+            settings_->write(key, value);
+    }
 }
 
 void SimulatorSession::chooseDrill() {

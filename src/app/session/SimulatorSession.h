@@ -85,6 +85,7 @@ class SimulatorSession : public QObject {
     void end(Ending ending);
     void act(const Action& action);
     void noteStoredSettings(const SettingsStore& startFrom);
+    void saveSettings();
     void showResultsViewer();
     void chooseDrill();
     void startNextDrill();
