@@ -1,7 +1,5 @@
 #include "app/results/DrillMarks.h"
 
-#include <QCoreApplication>
-
 #include "app/session/DrillFiles.h"
 #include "drills/DrillNote.h"
 
@@ -45,8 +43,12 @@ std::optional<DrillMarks> drillMarksOfLog(std::string_view logText,
     return marks;
 }
 
+// The debrief is worked out on a thread of its own: the program's folder is read from the
+// process, not from the application object, which belongs to the window's thread.
 std::vector<std::filesystem::path> programDrillFolders() {
-    return drillFolders(QCoreApplication::applicationDirPath().toStdString());
+    std::error_code failed;
+    const std::filesystem::path program = std::filesystem::read_symlink("/proc/self/exe", failed);
+    return drillFolders(failed ? std::filesystem::path(".") : program.parent_path());
 }
 
 }  // namespace loopsim
