@@ -11,6 +11,7 @@
 #include "app/dialogs/DialogPresenter.h"
 #include "app/dialogs/StartupWarning.h"
 #include "app/session/RealTimeDriver.h"
+#include "app/window/PauseBanner.h"
 #include "app/window/UnitView.h"
 #include "core/Elements.h"
 #include "simulation/Simulation.h"
@@ -77,6 +78,7 @@ void MainWindow::buildClockControls() {
     pause_->setCheckable(true);
     pause_->setToolTip(QStringLiteral("Stop and restart the simulator's clock"));
     unit_->place(pause_, kPauseButton, kControlTwips);
+    pauseBanner_ = new PauseBanner(*unit_);
     connect(pause_, &QPushButton::toggled, this, [this](bool paused) {
         pause_->setText(paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
         if (!driver_)
@@ -125,11 +127,12 @@ QSize MainWindow::preferredSize() const {
 void MainWindow::attach(Simulation& simulation, RealTimeDriver& driver) {
     simulation_ = &simulation;
     driver_ = &driver;
-    unit_->connectInput(simulation.input(), [this](const Action& action) { act(action); });
+    unit_->connectInput(simulation.input(), [this](const Action& action) { actOnUnit(action); });
     // The one way to the exit path: the close box presses this button too.
     connect(unit_->element<QPushButton>(elements::kExitButton), &QPushButton::clicked, this,
             [this] {
-                act(Action{Verb::Exit, {}, {}});
+                if (!ending_ && (!confirmExit_ || confirmExit_()))
+                    act(Action{Verb::Exit, {}, {}});
             });
     for (const char* button : {elements::kOptionsButton, elements::kBugReportButton})
         connect(unit_->element<QPushButton>(button), &QPushButton::clicked, this, [this, button] {
@@ -145,11 +148,20 @@ void MainWindow::act(const Action& action) {
     driver_->apply(action);
 }
 
+void MainWindow::actOnUnit(const Action& action) {
+    if (driver_ && driver_->paused()) {
+        pauseBanner_->noteIgnoredClick();
+        return;
+    }
+    act(action);
+}
+
 void MainWindow::redraw() {
     if (!simulation_)
         return;
     lastRedrawCount_ = sync_.sync(simulation_->view());
     showClock();
+    pauseBanner_->setPaused(driver_->paused());
     if (dialogs_ && !ending_)
         dialogs_->update(*simulation_);
     const Ending ending = simulation_->dialogs().ending();
