@@ -52,10 +52,18 @@ std::string pendingText(const OptionsDialog& options, Millis now) {
         return "Pending: none";
     const Millis secondsLeft = (std::max<Millis>(0, *strikes - now) + 999) / 1000;
     const std::string seconds = std::to_string(secondsLeft % 60);
-    const std::string names = namesOf([&options](int number) { return options.isTicked(number); });
+    const std::uint32_t applied = options.appliedBoxes();
+    auto inForce = [applied](int number) { return (applied & (1u << number)) != 0; };
+    const std::string added =
+        namesOf([&](int number) { return options.isTicked(number) && !inForce(number); });
+    const std::string cleared =
+        namesOf([&](int number) { return !options.isTicked(number) && inForce(number); });
+    std::string changes = added;
+    if (!cleared.empty())
+        changes += (changes.empty() ? "clears " : "; clears ") + cleared;
     return "Pending, in " + std::to_string(secondsLeft / 60) + ":" +
            (seconds.size() < 2 ? "0" : "") + seconds + ": " +
-           (names.empty() ? std::string("every failure cleared") : names);
+           (changes.empty() ? std::string("no change") : changes);
 }
 
 }  // namespace loopsim

@@ -17,8 +17,8 @@ std::string optionName(int number);
 // "In force: Cell Drift, ADV Failed", or "In force: none".
 std::string inForceText(const OptionsDialog& options);
 
-// "Pending: none", or "Pending, in 4:59: Solenoid Stuck Open" (minutes and seconds left,
-// rounded up), or "Pending, in 0:01: every failure cleared" when no box is ticked.
+// "Pending: none", or the changes the option tick will make and when, in minutes and seconds
+// rounded up: "Pending, in 4:59: Solenoid Stuck Open; clears Cell Drift", or "no change".
 std::string pendingText(const OptionsDialog& options, Millis now);
 
 }  // namespace loopsim

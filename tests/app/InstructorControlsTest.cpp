@@ -87,20 +87,30 @@ class InstructorControlsTest : public QObject {
         QVERIFY(s.state().CellDrift[1] + s.state().CellDrift[2] + s.state().CellDrift[3] > 0);
 
         s.at(301'000);
+        clickNearTheLeftEdge(options.box(elements::kAdvFailed));
+        clickNearTheLeftEdge(options.box(elements::kCellDrift));
+        options.slider()->setValue(0);
+        clickNearTheLeftEdge(options.button(1));
+        s.click("Command2");
+        QCOMPARE(options.pendingLabel()->text(),
+                 QStringLiteral("Pending, in 0:01: ADV Failed; clears Cell Drift"));
         clickNearTheLeftEdge(options.clearAllButton());
         QVERIFY(!options.isVisible());
         s.at(301'010);
         QCOMPARE(s.simulation().optionsDialog().appliedBoxes(), 0u);
         QCOMPARE(s.state().CellDrift[1] + s.state().CellDrift[2] + s.state().CellDrift[3], 0.0);
-        QCOMPARE(
-            s.actions(),
-            (QStringList{
-                "0 click Command2", "0 check Options.Check4", "0 set Options.Slider1 5",
-                "0 click Options.Command1", "1 click Command2", "1 check Options.Check5",
-                "1 check Options.Check12", "1 set Options.Slider1 9", "1 uncheck Options.Check5",
-                "1 uncheck Options.Check12", "1 check Options.Check4", "1 set Options.Slider1 5",
-                "1 click Options.Close", "300.01 click Command2", "301 uncheck Options.Check4",
-                "301 set Options.Slider1 0", "301 click Options.Command1"}));
+        QCOMPARE(s.actions(),
+                 (QStringList{"0 click Command2",          "0 check Options.Check4",
+                              "0 set Options.Slider1 5",   "0 click Options.Command1",
+                              "1 click Command2",          "1 check Options.Check5",
+                              "1 check Options.Check12",   "1 set Options.Slider1 9",
+                              "1 uncheck Options.Check5",  "1 uncheck Options.Check12",
+                              "1 check Options.Check4",    "1 set Options.Slider1 5",
+                              "1 click Options.Close",     "300.01 click Command2",
+                              "301 check Options.Check12", "301 uncheck Options.Check4",
+                              "301 set Options.Slider1 0", "301 click Options.Command1",
+                              "301 click Command2",        "301 uncheck Options.Check12",
+                              "301 click Options.Command1"}));
         QVERIFY(replaysAsRun(s));
     }
 

@@ -3,9 +3,13 @@
 // README's screenshots are made with it; it also shows that a whole dive can be driven by
 // the pointer alone. With --log and --out it keeps the window's session log and writes the
 // recording file at the end, so a session driven through the window can be replayed headless
-// and the two recordings compared.
+// and the two recordings compared. The simulation's dialogs open as in the program, and
+// --window-shot saves the one of the given name ("Options", "Bailout") instead of the main
+// window. A pause line pauses the window's clock as its Pause button does, and resume
+// restarts it, so the scenario's later times come that much later on the wall clock.
 //
 //   loopsim-window-play SCENARIO [--size WxH] [--warning FILE.png] [--shot SECONDS FILE.png]...
+//                       [--window-shot SECONDS NAME FILE.png]...
 //                       [--log FILE.scenario] [--out FILE.csv]
 #include <QApplication>
 #include <QCheckBox>
@@ -16,6 +20,7 @@
 #include <optional>
 
 #include "app/ProgramEnd.h"
+#include "app/dialogs/SessionDialogs.h"
 #include "app/dialogs/StartupWarning.h"
 #include "app/dialogs/UserMessages.h"
 #include "app/session/AppSettings.h"
@@ -101,7 +106,8 @@ int play(int argc, char** argv) {
     if (arguments.size() < 2) {
         std::fputs(
             "usage: loopsim-window-play SCENARIO [--size WxH] [--warning FILE.png] "
-            "[--shot SECONDS FILE.png]... [--log FILE.scenario] [--out FILE.csv]\n",
+            "[--shot SECONDS FILE.png]... [--window-shot SECONDS NAME FILE.png]... "
+            "[--log FILE.scenario] [--out FILE.csv]\n",
             stderr);
         return 2;
     }
@@ -109,7 +115,8 @@ int play(int argc, char** argv) {
     QString warningShot;
     QString logFile;
     QString recordingFile;
-    std::multimap<Millis, QString> shots;
+    // Each shot's file, after the name of the window it takes when not the main window.
+    std::multimap<Millis, QStringList> shots;
     for (int i = 2; i + 1 < arguments.size(); i += 2) {
         if (arguments[i] == QLatin1String("--size")) {
             const QStringList parts = arguments[i + 1].split('x');
@@ -122,8 +129,12 @@ int play(int argc, char** argv) {
             recordingFile = arguments[i + 1];
         } else if (arguments[i] == QLatin1String("--shot") && i + 2 < arguments.size()) {
             shots.emplace(parseScenarioTime(arguments[i + 1].toStdString()).value_or(0),
-                          arguments[i + 2]);
+                          QStringList{arguments[i + 2]});
             ++i;
+        } else if (arguments[i] == QLatin1String("--window-shot") && i + 3 < arguments.size()) {
+            shots.emplace(parseScenarioTime(arguments[i + 1].toStdString()).value_or(0),
+                          QStringList{arguments[i + 2], arguments[i + 3]});
+            i += 2;
         }
     }
 
@@ -160,6 +171,8 @@ int play(int argc, char** argv) {
     SessionLog& log = fileLog ? static_cast<SessionLog&>(*fileLog) : noLog;
     MainWindow window(pictures);
     RealTimeDriver driver(simulation, wall, log);
+    SessionDialogs dialogs(&window, [&driver](const Action& action) { driver.apply(action); }, {});
+    window.setDialogPresenter(&dialogs);
     window.resize(size);
     window.attach(simulation, driver);
     window.show();
@@ -170,7 +183,11 @@ int play(int argc, char** argv) {
             wall.now = shot->first;
             driver.catchUp();
             QApplication::processEvents();
-            if (!save(window, shot->second))
+            QWidget* shown = &window;
+            if (shot->second.size() > 1)
+                shown =
+                    window.findChild<QWidget*>(shot->second.first(), Qt::FindDirectChildrenOnly);
+            if (!shown || !save(*shown, shot->second.last()))
                 return false;
             shot = shots.erase(shot);
         }
@@ -189,7 +206,11 @@ int play(int argc, char** argv) {
         }
         if (!runTo(line.time))
             return 1;
-        if (!pointerDoes(window.unit(), line.action) && line.action.verb != Verb::Dump)
+        if (line.action.verb == Verb::Pause)
+            driver.pause();
+        else if (line.action.verb == Verb::Resume)
+            driver.resume();
+        else if (!pointerDoes(window.unit(), line.action) && line.action.verb != Verb::Dump)
             driver.apply(line.action);
         QApplication::processEvents();
     }

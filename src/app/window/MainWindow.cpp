@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 
 #include "app/BuildInfo.h"
@@ -80,7 +81,7 @@ void MainWindow::buildClockControls() {
     unit_->place(pause_, kPauseButton, kControlTwips);
     pauseBanner_ = new PauseBanner(*unit_);
     connect(pause_, &QPushButton::toggled, this, [this](bool paused) {
-        pause_->setText(paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+        showPause(paused);
         if (!driver_)
             return;
         if (paused)
@@ -161,7 +162,7 @@ void MainWindow::redraw() {
         return;
     lastRedrawCount_ = sync_.sync(simulation_->view());
     showClock();
-    pauseBanner_->setPaused(driver_->paused());
+    showPause(driver_->paused());
     if (dialogs_ && !ending_)
         dialogs_->update(*simulation_);
     const Ending ending = simulation_->dialogs().ending();
@@ -169,6 +170,16 @@ void MainWindow::redraw() {
         ending_ = true;
         emit endingRequested(ending);
     }
+}
+
+// The button and the banner, however the clock was paused.
+void MainWindow::showPause(bool paused) {
+    if (pause_->isChecked() != paused) {
+        const QSignalBlocker blocker(pause_);
+        pause_->setChecked(paused);
+    }
+    pause_->setText(paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    pauseBanner_->setPaused(paused);
 }
 
 void MainWindow::showClock() {

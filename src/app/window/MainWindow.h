@@ -66,6 +66,7 @@ class MainWindow : public QMainWindow {
     void redraw();
     void buildClockControls();
     void showClock();
+    void showPause(bool paused);
 
     UnitView* unit_;
     Simulation* simulation_ = nullptr;
