@@ -159,6 +159,22 @@ RebuiltRecording rebuildLostSession(const std::filesystem::path& logPath,
     return rebuilt;
 }
 
+std::optional<std::filesystem::path> setLogAside(const std::filesystem::path& logPath) {
+    constexpr int kMostKept = 1000;
+    std::error_code error;
+    for (int n = 1; n <= kMostKept; ++n) {
+        std::filesystem::path aside = logPath;
+        aside.replace_filename(logPath.stem().string() + "-kept-" + std::to_string(n) +
+                               logPath.extension().string());
+        if (std::filesystem::symlink_status(aside, error).type() !=
+            std::filesystem::file_type::not_found)
+            continue;
+        std::filesystem::rename(logPath, aside, error);
+        return error ? std::nullopt : std::optional(aside);
+    }
+    return std::nullopt;
+}
+
 bool isLostSessionLog(const std::filesystem::path& logPath) {
     const auto logText = readFileText(logPath);
     return logText && sessionLogIsUnfinished(*logText);

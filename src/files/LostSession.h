@@ -64,6 +64,11 @@ RebuiltRecording rebuildLostSession(const std::filesystem::path& logPath,
                                     const std::filesystem::path& recordingPath,
                                     SettingsStore* settingsToSave);
 
+// Moves the log of a session whose recording could not be rebuilt out of the way of the
+// next session's log, byte for byte: to NAME-kept-N.EXT beside it, with the first N from 1
+// whose name is free. The new path, or nothing when it could not be moved.
+std::optional<std::filesystem::path> setLogAside(const std::filesystem::path& logPath);
+
 // True when the file is the log of a session that was lost.
 bool isLostSessionLog(const std::filesystem::path& logPath);
 

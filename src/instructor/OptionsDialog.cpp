@@ -111,6 +111,18 @@ void OptionsDialog::noteApplied() {
     }
 }
 
+std::optional<Millis> OptionsDialog::pendingApplyTime() const {
+    const Millis nextTick = context_.clock.timer("OptionTimer").due();
+    if (nextTick == kNever)
+        return std::nullopt;
+    constexpr Millis kTickInterval = 10000;
+    const Millis strikes =
+        static_cast<Millis>(context_.state.OptionsSetTime) + Millis{delayMinutes()} * 60000;
+    const Millis ticksToWait =
+        std::max<Millis>(0, strikes - nextTick + kTickInterval - 1) / kTickInterval;
+    return nextTick + ticksToWait * kTickInterval;
+}
+
 int OptionsDialog::delayMinutes() const {
     return slider_.value().value_or(0);
 }

@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 
 #include "core/SimContext.h"
@@ -42,6 +43,10 @@ class OptionsDialog {
     // failures in force, as the debrief follows them.
     std::uint32_t appliedBoxes() const { return appliedBoxes_; }
     void noteApplied();
+    // When the option tick will apply the boxes as they stand: the first of its ticks, 10 s
+    // apart, that comes the delay or more after the options were confirmed. Nothing while no
+    // tick waits.
+    std::optional<Millis> pendingApplyTime() const;
 
     // The main window's "&Options" button.
     void open();

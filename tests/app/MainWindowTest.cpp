@@ -6,6 +6,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QSlider>
 #include <QtTest>
@@ -195,50 +196,75 @@ class MainWindowTest : public QObject {
         QCOMPARE(s->actions().last(), QStringLiteral("0 click BugReport.Close"));
     }
 
-    // The report joins address, description and severity; the mail carries it as its body,
-    // every character outside the unreserved ones encoded, line breaks as CR LF. A refused
-    // mail keeps the form open; Manual Send puts the report on the clipboard.
+    // The report joins address, description, severity and version; the mail carries it as
+    // its body, every character outside the unreserved ones encoded, line breaks as CR LF. A
+    // refused mail keeps the form open with the report on the clipboard and says how to send
+    // it; Manual Send puts the report on the clipboard. Tab leaves the description.
     void theBugReportGoesByMailOrByTheClipboard() {
         QList<QUrl> mails;
+        programSettings().setValue("Settings/SupportAddress", " help@training.example.net ");
         BugReportForm form(supportAddress(programSettings()), s->messages, nullptr,
                            [&mails](const QUrl& url) {
                                mails.append(url);
                                return mails.size() > 1;
                            });
         form.show();
-        QCOMPARE(form.reportText(), QStringLiteral("support@example.org ||  || "));
-        form.findChild<QPlainTextEdit*>("Text1")->setPlainText(
-            QStringLiteral("Stuck & open\n#1 \u00fc"));
+        QVERIFY(!form.sessionLogBox());
+        const QString version = StartupWarning::versionText();
+        QCOMPARE(form.reportText(), "help@training.example.net ||  ||  || " + version);
+        auto* description = form.findChild<QPlainTextEdit*>("Text1");
+        QApplication::setActiveWindow(&form);
+        description->setFocus();
+        QTest::keyClick(description, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), form.findChild<QComboBox*>("Combo1"));
+        description->setPlainText(QStringLiteral("Stuck & open\n#1 \u00fc"));
         form.findChild<QComboBox*>("Combo1")->setEditText(QStringLiteral("typed"));
-        QVERIFY(form.reportText().endsWith(QStringLiteral(" || typed")));
+        QVERIFY(form.reportText().endsWith(" || typed || " + version));
         form.findChild<QComboBox*>("Combo1")->setCurrentIndex(1);
         const QString report = form.reportText();
-        QCOMPARE(report, QStringLiteral(
-                             "support@example.org || Stuck & open\n#1 \u00fc || 4 Major. Program "
-                             "difficult to use"));
+        QCOMPARE(report,
+                 "help@training.example.net || Stuck & open\n#1 \u00fc || 4 Major. "
+                 "Program difficult to use || " +
+                     version);
         s->messages.texts.clear();
+        QGuiApplication::clipboard()->clear();
         form.findChild<QPushButton*>("Command1")->click();
-        QCOMPARE(
-            s->messages.texts,
-            QStringList{"Sorry, there appears to be a problem initialising your email system"});
+        QCOMPARE(s->messages.texts,
+                 QStringList{
+                     QStringLiteral("%1\n\n%2").arg(kMailFailureMessage, kNoMailProgramMessage)});
+        QCOMPARE(QGuiApplication::clipboard()->text(), report);
         QVERIFY(form.isVisible());
         form.findChild<QPushButton*>("Command1")->click();
         QVERIFY(!form.isVisible());
         QCOMPARE(mails.last().toEncoded(),
-                 "mailto:support@example.org?subject=TarvenLoopSIm%20Bug%20Report&body=support%40"
-                 "example.org%20%7C%7C%20Stuck%20%26%20open%0D%0A%231%20%C3%BC%20%7C%7C%204%20"
-                 "Major.%20Program%20difficult%20to%20use");
+                 "mailto:help@training.example.net?subject=TarvenLoopSIm%20Bug%20Report&body="
+                 "help%40training.example.net%20%7C%7C%20Stuck%20%26%20open%0D%0A%231%20%C3%BC%20"
+                 "%7C%7C%204%20Major.%20Program%20difficult%20to%20use%20%7C%7C%20" +
+                     QUrl::toPercentEncoding(version));
 
         form.show();
+        QGuiApplication::clipboard()->clear();
         form.findChild<QPushButton*>("Command2")->click();
         QCOMPARE(QGuiApplication::clipboard()->text(), report);
-        QCOMPARE(s->messages.texts.last(),
-                 QStringLiteral("Error text now copied to clipboard, go to your email program and "
-                                "paste the text into the text box. The email address to send to "
-                                "is at the start of the message"));
+        QCOMPARE(s->messages.texts.last(), QString::fromLatin1(kManualSendMessage));
         QVERIFY(!form.isVisible());
-        programSettings().setValue("Settings/SupportAddress", " help@training.example.net ");
-        QCOMPARE(supportAddress(programSettings()), QStringLiteral("help@training.example.net"));
+    }
+
+    // With no address set there is none in the report (never a made-up one), and the form
+    // says so; the session log goes with the report only when its box is ticked.
+    void theBugReportNamesNoAddressItWasNotGivenAndSendsTheLogOnlyWhenAsked() {
+        QVERIFY(writeFile("session.scenario", "# a log\n1 click Image7\n"));
+        BugReportForm form(
+            supportAddress(programSettings()), s->messages, nullptr,
+            [](const QUrl&) { return false; }, QStringLiteral("session.scenario"));
+        QCOMPARE(supportAddress(programSettings()), QString());
+        QVERIFY(form.findChild<QLabel*>("Label3")->text().endsWith(kNoSupportAddressText));
+        const QString plain = " || " + StartupWarning::versionText();
+        QCOMPARE(form.reportText(), " || " + plain);
+        form.sessionLogBox()->setChecked(true);
+        QCOMPARE(form.reportText(), " || " + plain + "\n\nSession log:\n# a log\n1 click Image7\n");
+        form.findChild<QPushButton*>("Command2")->click();
+        QVERIFY(s->messages.texts.last().endsWith(kNoSupportAddressText));
     }
 
   private:

@@ -144,6 +144,7 @@ class ReplayTest : public QObject {
         s.at(140'000);
         s.click("Label9");
         s.at(151'234);
+        s.messages.answers = {true};  // to end the session and write the recording
         s.click("Command1");
         QVERIFY(s.finished.wait(5000));
 
@@ -196,8 +197,8 @@ class ReplayTest : public QObject {
 
     // A session the bail-out window's Exit ended: its debrief is offered, shown when taken;
     // a lost or an ended session's log is not offered this way. A lost session's rebuild
-    // refused, or accepted for a log that cannot be played, writes nothing and leaves the log
-    // a lost session's, to be offered again.
+    // refused writes nothing and leaves the log a lost session's, to be offered again; one
+    // accepted for a log that cannot be played writes nothing and sets the log aside whole.
     void offersThatRebuildNothing() {
         const std::string bailedOut = "1 tap Image20\n2 tap Bailout.Exit\n# " +
                                       std::string(kSessionBailedOutNote) +
@@ -218,7 +219,8 @@ class ReplayTest : public QObject {
             {true,
              "0.5 click LHOO\n3 click Nothing\n",
              true,
-             {lost, lostSessionFailure("line 2: unknown element 'Nothing'")},
+             {lost, lostSessionFailure("line 2: unknown element 'Nothing'",
+                                       "TarvenLoopsimData-kept-1.scenario")},
              0},
         };
         for (const auto& row : rows) {
@@ -235,7 +237,11 @@ class ReplayTest : public QObject {
             QCOMPARE(messages.texts, row.said);
             QCOMPARE(shown, row.shown);
             QVERIFY(!QFile::exists(kRecordingFileName));
-            QVERIFY(!row.rebuild || isLostSessionLog(kSessionLogFileName));
+            const bool setAside = row.rebuild && row.answer;
+            QCOMPARE(readFile(setAside ? "TarvenLoopsimData-kept-1.scenario" : kSessionLogFileName),
+                     QByteArray::fromStdString(row.log));
+            QVERIFY(!row.rebuild || setAside || isLostSessionLog(kSessionLogFileName));
+            QCOMPARE(QFile::exists(kSessionLogFileName), !setAside);
         }
     }
 };

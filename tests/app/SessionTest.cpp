@@ -232,7 +232,8 @@ class SessionTest : public QObject {
     // A session log that cannot be written is told at the start, saying why, and the session
     // runs on: a folder in the log's place, or a folder where nothing can be written, which
     // holds no lock either and is not taken for one another session holds. A recording that
-    // cannot be written is told at Exit, with the log that can give it again if there is one.
+    // cannot be written is told at Exit, with the log that can give it again if there is one,
+    // and another place is offered (refused here: no answers).
     // What each is told is in files-not-written.txt.
     void filesThatCannotBeWrittenAreTold() {
         enum Fault { LogFolderInPlace, ReadOnly, RecordingFolderInPlace };

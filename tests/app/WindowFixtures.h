@@ -165,7 +165,7 @@ inline std::filesystem::path runtimeFolder() {
 }
 
 inline const QString kNoAudioMessage =
-    QStringLiteral("Unable to Continue, Error creating Directsound object.");
+    QStringLiteral("no sound device: the simulator runs silently");
 
 // Presses the named button of the start-up warning as soon as it is on screen.
 inline void answerStartupWarning(const char* button) {

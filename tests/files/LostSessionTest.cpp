@@ -156,5 +156,20 @@ TEST_F(LostSessionFiles, ALogThatCannotBePlayedRebuildsNothing) {
               "cannot read the session log " + (folder / "missing.scenario").string());
 }
 
+// A log that could not be rebuilt moves aside whole, to the first free kept name, so the
+// next session's log cannot write over it.
+TEST_F(LostSessionFiles, ALogSetAsideKeepsEveryByteUnderAFreeName) {
+    const std::string text = kLogHead + "1 click Image7\n2 click Ima";
+    write("kept-taken-kept-1.log", "older");
+    const fs::path log = write("kept-taken.log", text);
+    const auto aside = setLogAside(log);
+    ASSERT_TRUE(aside);
+    EXPECT_EQ(*aside, folder / "kept-taken-kept-2.log");
+    EXPECT_EQ(readTestFile(aside->string()), text);
+    EXPECT_EQ(readTestFile((folder / "kept-taken-kept-1.log").string()), "older");
+    EXPECT_FALSE(fs::exists(log));
+    EXPECT_FALSE(setLogAside(folder / "missing.scenario"));
+}
+
 }  // namespace
 }  // namespace loopsim

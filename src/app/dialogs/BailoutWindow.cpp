@@ -4,9 +4,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QVBoxLayout>
 
+#include "app/dialogs/DialogPlacement.h"
 #include "app/dialogs/DialogPresenter.h"
+#include "app/window/UnitView.h"
 #include "core/Elements.h"
 #include "core/ViewModel.h"
 
@@ -39,6 +42,7 @@ BailoutWindow::BailoutWindow(std::function<void(const Action&)> act, QWidget* pa
 
     return_ = sendingButton(elements::kReturnToLoopButton);
     exit_ = sendingButton(elements::kBailoutExitButton);
+    return_->setDefault(true);
 
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(return_);
@@ -68,9 +72,24 @@ void BailoutWindow::sync(const ViewModel& view, bool open) {
             hide();
         return;
     }
-    if (!isVisible())
+    if (!isVisible()) {
+        placeClearOfHandsets();
         show();
+    }
     raise();
+}
+
+void BailoutWindow::placeClearOfHandsets() {
+    const UnitView* unit = parentWidget() ? parentWidget()->findChild<UnitView*>() : nullptr;
+    if (!unit || !unit->isVisible())
+        return;
+    const TwipRect left = assets::kLeftHandsetPicture;
+    const TwipRect both{left.left, left.top, left.width + assets::kHandsetSpacing, left.height};
+    const QRect handsets = unit->toPixels(both).translated(unit->mapToGlobal(QPoint(0, 0)));
+    adjustSize();
+    const QSize frame = frameGeometry().size().expandedTo(size());
+    const QScreen* screen = unit->screen();
+    move(placeClearOf(frame, handsets, screen ? screen->availableGeometry() : QRect()));
 }
 
 void BailoutWindow::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,8 @@
 // The small window the diver's bail-out opens. It does not block the main window (the
 // simulation runs on behind it), keeps itself in front of the program's windows, and can
-// only be left by its two buttons: every other way of closing it is refused.
+// only be left by its two buttons: every other way of closing it is refused. Return to Loop
+// is the default button, so Enter never ends the session, and the window opens where it
+// hides neither handset.
 #pragma once
 
 #include <QDialog>
@@ -38,6 +40,8 @@ class BailoutWindow : public QDialog {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // Below the handsets, or wherever else on the screen leaves them in view.
+    void placeClearOfHandsets();
     // A button that sends the click of its element.
     QPushButton* sendingButton(const char* element);
 

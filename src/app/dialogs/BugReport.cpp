@@ -12,8 +12,14 @@ QStringList severityEntries() {
     };
 }
 
-QString bugReportText(const QString& address, const QString& description, const QString& severity) {
-    return address + QStringLiteral(" || ") + description + QStringLiteral(" || ") + severity;
+QString bugReportText(const BugReportContent& content) {
+    QStringList fields{content.description, content.severity, content.version};
+    if (!content.address.isEmpty())
+        fields.prepend(content.address);
+    QString text = fields.join(QStringLiteral(" || "));
+    if (!content.sessionLog.isEmpty())
+        text += QStringLiteral("\n\nSession log:\n") + content.sessionLog;
+    return text;
 }
 
 QUrl bugReportMailUrl(const QString& address, const QString& report) {
@@ -28,9 +34,7 @@ QUrl bugReportMailUrl(const QString& address, const QString& report) {
 }
 
 QString supportAddress(const QSettings& settings) {
-    const QString address = settings.value(QStringLiteral("Settings/SupportAddress")).toString();
-    return address.trimmed().isEmpty() ? QString::fromLatin1(kDefaultSupportAddress)
-                                       : address.trimmed();
+    return settings.value(QStringLiteral("Settings/SupportAddress")).toString().trimmed();
 }
 
 }  // namespace loopsim

@@ -22,6 +22,13 @@ namespace {
 
 constexpr int kFrameColumns = 3;
 
+QLabel* namedLabel(const QString& name) {
+    auto* label = new QLabel;
+    label->setObjectName(name);
+    label->setWordWrap(true);
+    return label;
+}
+
 }  // namespace
 
 OptionsWindow::OptionsWindow(std::function<void(const Action&)> act, QWidget* parent)
@@ -68,7 +75,11 @@ OptionsWindow::OptionsWindow(std::function<void(const Action&)> act, QWidget* pa
     slider_->setTickPosition(QSlider::TicksBelow);
     slider_->setTickInterval(1);
     slider_->setToolTip(QStringLiteral("Minutes before the chosen failures strike"));
+    delayLabel_ = namedLabel(QStringLiteral("DelayLabel"));
+    delayLabel_->setBuddy(slider_);
+    showDelay(0);
     connect(slider_, &QSlider::valueChanged, this, [this](int minutes) {
+        showDelay(minutes);
         if (!syncing_)
             send(Verb::Set, elements::kFailureDelaySlider, std::to_string(minutes));
     });
@@ -84,11 +95,37 @@ OptionsWindow::OptionsWindow(std::function<void(const Action&)> act, QWidget* pa
         buttonRow->addWidget(button);
         buttons_[i] = button;
     }
+    clearAll_ = new QPushButton(QStringLiteral("Clear all"));
+    clearAll_->setObjectName(QStringLiteral("ClearAllButton"));
+    clearAll_->setAutoDefault(false);
+    clearAll_->setToolTip(QStringLiteral("Untick every failure and apply at once, with no delay"));
+    connect(clearAll_, &QPushButton::clicked, this, &OptionsWindow::clearAll);
+    cancel_ = new QPushButton(QStringLiteral("Cancel"));
+    cancel_->setObjectName(QStringLiteral("CancelButton"));
+    cancel_->setAutoDefault(false);
+    cancel_->setToolTip(
+        QStringLiteral("Put the boxes back as they were when the window opened and close it"));
+    connect(cancel_, &QPushButton::clicked, this, &OptionsWindow::cancel);
+    buttonRow->addWidget(clearAll_);
+    buttonRow->addWidget(cancel_);
+
+    inForce_ = namedLabel(QStringLiteral("InForceLabel"));
+    pending_ = namedLabel(QStringLiteral("PendingLabel"));
+    traineeMode_ = new QCheckBox(
+        QStringLiteral("Trainee mode: hide the true loop PO2 and the cell millivolts"));
+    traineeMode_->setObjectName(QStringLiteral("TraineeModeBox"));
+    traineeMode_->setToolTip(
+        QStringLiteral("Readings the handsets do not give a diver, which would give a drill away"));
+    connect(traineeMode_, &QCheckBox::toggled, this, &OptionsWindow::traineeModeToggled);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid);
+    layout->addWidget(inForce_);
+    layout->addWidget(pending_);
+    layout->addWidget(delayLabel_);
     layout->addWidget(slider_);
     layout->addLayout(buttonRow);
+    layout->addWidget(traineeMode_);
 }
 
 QCheckBox* OptionsWindow::box(int number) const {
@@ -118,20 +155,68 @@ void OptionsWindow::sync(const ViewModel& view, bool open) {
     }
     syncing_ = false;
 
-    if (open && !isVisible())
+    if (open && !isVisible()) {
+        noteOpening(view);
         show();
-    else if (!open && isVisible())
+    } else if (!open && isVisible())
         hide();
 }
 
-void OptionsWindow::reject() {
+void OptionsWindow::showStatus(const QString& inForce, const QString& pending) {
+    inForce_->setText(inForce);
+    pending_->setText(pending);
+}
+
+void OptionsWindow::showDelay(int minutes) {
+    delayLabel_->setText(
+        QStringLiteral("Delay before the failures strike: %1 minute%2 (0 to %3 minutes, one "
+                       "step a minute)")
+            .arg(minutes)
+            .arg(minutes == 1 ? QString() : QStringLiteral("s"))
+            .arg(OptionsDialog::kLongestDelay));
+}
+
+void OptionsWindow::noteOpening(const ViewModel& view) {
+    openedBoxes_.clear();
+    for (const auto& [number, box] : boxes_) {
+        const ElementView* element = view.find(elements::optionBox(number));
+        openedBoxes_[number] = element && element->isChecked();
+    }
+    const ElementView* slider = view.find(elements::kFailureDelaySlider);
+    openedDelay_ = slider ? slider->value().value_or(0) : 0;
+}
+
+void OptionsWindow::cancel() {
+    // Unticks first: ticking one box of a pair unticks its partner, which may be restored.
+    for (const bool ticking : {false, true}) {
+        for (const auto& [number, ticked] : openedBoxes_) {
+            if (ticked == ticking && box(number)->isChecked() != ticked)
+                send(ticked ? Verb::Check : Verb::Uncheck, elements::optionBox(number));
+        }
+    }
+    if (slider_->value() != openedDelay_)
+        send(Verb::Set, elements::kFailureDelaySlider, std::to_string(openedDelay_));
     send(Verb::Click, elements::kOptionsClose);
+}
+
+void OptionsWindow::clearAll() {
+    for (const auto& [number, box] : boxes_) {
+        if (box->isChecked())
+            send(Verb::Uncheck, elements::optionBox(number));
+    }
+    if (slider_->value() != 0)
+        send(Verb::Set, elements::kFailureDelaySlider, "0");
+    send(Verb::Click, elements::kApplyOptionsButton);
+}
+
+void OptionsWindow::reject() {
+    cancel();
 }
 
 void OptionsWindow::closeEvent(QCloseEvent* event) {
     // The simulation closes the dialog; the next redraw hides the window.
     event->ignore();
-    send(Verb::Click, elements::kOptionsClose);
+    cancel();
 }
 
 void OptionsWindow::send(Verb verb, const std::string& element, std::string value) {

@@ -6,6 +6,7 @@
 #include "app/dialogs/BailoutWindow.h"
 #include "app/dialogs/OptionsWindow.h"
 #include "core/Elements.h"
+#include "instructor/OptionsStatus.h"
 #include "simulation/Simulation.h"
 
 namespace loopsim {
@@ -26,6 +27,9 @@ SessionDialogs::~SessionDialogs() {
 void SessionDialogs::update(const Simulation& simulation) {
     const Dialogs& dialogs = simulation.dialogs();
     options_->sync(simulation.view(), dialogs.isOpen(elements::kOptionsDialog));
+    options_->showStatus(
+        QString::fromStdString(inForceText(simulation.optionsDialog())),
+        QString::fromStdString(pendingText(simulation.optionsDialog(), simulation.now())));
     bailout_->sync(simulation.view(), dialogs.isOpen(elements::kBailoutDialog));
     updateBugReport(dialogs.isOpen(elements::kBugReportDialog));
     prompts_.update(simulation);

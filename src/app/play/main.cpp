@@ -5,9 +5,13 @@
 // recording file at the end, so a session driven through the window can be replayed headless
 // and the two recordings compared. With --drill the scenario is the trainee's in that drill,
 // played as a drilled session of the window plays it; --drill-list saves the list of drills
-// with that drill chosen.
+// with that drill chosen. The simulation's dialogs open as in the program, and
+// --window-shot saves the one of the given name ("Options", "Bailout") instead of the main
+// window. A pause line pauses the window's clock as its Pause button does, and resume
+// restarts it, so the scenario's later times come that much later on the wall clock.
 //
 //   loopsim-window-play SCENARIO [--size WxH] [--warning FILE.png] [--shot SECONDS FILE.png]...
+//                       [--window-shot SECONDS NAME FILE.png]...
 //                       [--log FILE.scenario] [--out FILE.csv]
 //                       [--drill FILE.drill [--drill-list FILE.png]]
 #include <QApplication>
@@ -22,6 +26,7 @@
 
 #include "app/ProgramEnd.h"
 #include "app/dialogs/DrillsDialog.h"
+#include "app/dialogs/SessionDialogs.h"
 #include "app/dialogs/StartupWarning.h"
 #include "app/dialogs/UserMessages.h"
 #include "app/session/AppSettings.h"
@@ -138,7 +143,8 @@ int play(int argc, char** argv) {
     if (arguments.size() < 2) {
         std::fputs(
             "usage: loopsim-window-play SCENARIO [--size WxH] [--warning FILE.png] "
-            "[--shot SECONDS FILE.png]... [--log FILE.scenario] [--out FILE.csv]\n"
+            "[--shot SECONDS FILE.png]... [--window-shot SECONDS NAME FILE.png]... "
+            "[--log FILE.scenario] [--out FILE.csv]\n"
             "                           [--drill FILE.drill [--drill-list FILE.png]]\n",
             stderr);
         return 2;
@@ -149,7 +155,8 @@ int play(int argc, char** argv) {
     QString recordingFile;
     QString drillFile;
     QString drillListShot;
-    std::multimap<Millis, QString> shots;
+    // Each shot's file, after the name of the window it takes when not the main window.
+    std::multimap<Millis, QStringList> shots;
     for (int i = 2; i + 1 < arguments.size(); i += 2) {
         if (arguments[i] == QLatin1String("--size")) {
             const QStringList parts = arguments[i + 1].split('x');
@@ -166,8 +173,12 @@ int play(int argc, char** argv) {
             drillListShot = arguments[i + 1];
         } else if (arguments[i] == QLatin1String("--shot") && i + 2 < arguments.size()) {
             shots.emplace(parseScenarioTime(arguments[i + 1].toStdString()).value_or(0),
-                          arguments[i + 2]);
+                          QStringList{arguments[i + 2]});
             ++i;
+        } else if (arguments[i] == QLatin1String("--window-shot") && i + 3 < arguments.size()) {
+            shots.emplace(parseScenarioTime(arguments[i + 1].toStdString()).value_or(0),
+                          QStringList{arguments[i + 2], arguments[i + 3]});
+            i += 2;
         }
     }
 
@@ -217,6 +228,8 @@ int play(int argc, char** argv) {
     std::optional<DrillPace> pace;
     MainWindow window(pictures);
     RealTimeDriver driver(simulation, wall, log);
+    SessionDialogs dialogs(&window, [&driver](const Action& action) { driver.apply(action); }, {});
+    window.setDialogPresenter(&dialogs);
     window.resize(size);
     window.attach(simulation, driver);
     if (drill) {
@@ -233,7 +246,11 @@ int play(int argc, char** argv) {
             wall.now = shot->first - started;
             driver.catchUp();
             QApplication::processEvents();
-            if (!save(window, shot->second))
+            QWidget* shown = &window;
+            if (shot->second.size() > 1)
+                shown =
+                    window.findChild<QWidget*>(shot->second.first(), Qt::FindDirectChildrenOnly);
+            if (!shown || !save(*shown, shot->second.last()))
                 return false;
             shot = shots.erase(shot);
         }
@@ -254,7 +271,11 @@ int play(int argc, char** argv) {
         }
         if (!runTo(line.time))
             return 1;
-        if (!pointerDoes(window.unit(), line.action) && line.action.verb != Verb::Dump)
+        if (line.action.verb == Verb::Pause)
+            driver.pause();
+        else if (line.action.verb == Verb::Resume)
+            driver.resume();
+        else if (!pointerDoes(window.unit(), line.action) && line.action.verb != Verb::Dump)
             driver.apply(line.action);
         QApplication::processEvents();
     }

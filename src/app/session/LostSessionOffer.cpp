@@ -22,8 +22,12 @@ QString bailedOutDebriefQuestion() {
         .arg(QString::fromLatin1(kSessionLogFileName));
 }
 
-QString lostSessionFailure(const QString& why) {
-    return QStringLiteral("The recording of the last session could not be rebuilt: %1.").arg(why);
+QString lostSessionFailure(const QString& why, const QString& keptAs) {
+    QString text =
+        QStringLiteral("The recording of the last session could not be rebuilt: %1.").arg(why);
+    if (!keptAs.isEmpty())
+        text += QStringLiteral("\n\nIts log is kept, unchanged, as %1.").arg(keptAs);
+    return text;
 }
 
 bool offerToRebuildLostSession(QWidget* parent, UserMessages& messages, SettingsStore& settings,
@@ -33,7 +37,12 @@ bool offerToRebuildLostSession(QWidget* parent, UserMessages& messages, Settings
     const RebuiltRecording rebuilt =
         rebuildLostSession(kSessionLogFileName, kRecordingFileName, &settings);
     if (rebuilt.error) {
-        messages.showMessage(parent, lostSessionFailure(QString::fromStdString(*rebuilt.error)));
+        // Kept aside whole, so the new session's log does not write over it.
+        const auto aside = setLogAside(kSessionLogFileName);
+        messages.showMessage(
+            parent,
+            lostSessionFailure(QString::fromStdString(*rebuilt.error),
+                               aside ? QString::fromStdString(aside->string()) : QString()));
         return false;
     }
     showRecording();

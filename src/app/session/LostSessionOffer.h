@@ -2,7 +2,8 @@
 // a session that ended without its exit path, the user is asked whether to rebuild that
 // session's recording file from it. Rebuilt, the recording file is where the exit path
 // puts it and the results viewer shows it, so it can be saved under another name before the
-// new session's exit writes over it; the stored settings take what that session used.
+// new session's exit writes over it; the stored settings take what that session used. A log
+// that cannot be played is set aside unchanged, out of the new session's way.
 #pragma once
 
 #include <QString>
@@ -27,7 +28,8 @@ bool offerBailedOutDebrief(QWidget* parent, UserMessages& messages,
 
 // The questions, and what is said when the log cannot be played.
 QString lostSessionQuestion();
-QString lostSessionFailure(const QString& why);
+// keptAs: where the log that could not be played was set aside, when it was.
+QString lostSessionFailure(const QString& why, const QString& keptAs);
 QString bailedOutDebriefQuestion();
 
 }  // namespace loopsim

@@ -38,8 +38,13 @@ QSoundEffect& QtSoundBackend::effect(int channel) {
 }
 
 void QtSoundBackend::play(int channel, const std::string& file, bool repeat) {
-    if (channel < 1 || channel > SoundChannels::kChannelCount || !deviceReady())
+    if (channel < 1 || channel > SoundChannels::kChannelCount)
         return;
+    if (!deviceReady()) {
+        if (silentPlay_)
+            silentPlay_(file);
+        return;
+    }
     QSoundEffect& sound = effect(channel);
     sound.stop();
     const auto path = assets::findAssetFile(soundsFolder_, file);

@@ -6,13 +6,16 @@
 //
 // Where the machine has no audio output at all, the first play says so once with the
 // message below and every later call is silent: a box on every play would make the
-// program unusable there.
+// program unusable there. Plays on such a machine go to the silent-play handler instead,
+// so the window can show what it cannot sound.
 #pragma once
 
 #include <QUrl>
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <string>
 
 #include "core/SoundChannels.h"
 
@@ -23,8 +26,7 @@ namespace loopsim {
 
 class UserMessages;
 
-inline constexpr const char* kNoSoundDeviceMessage =
-    "Unable to Continue, Error creating Directsound object.";
+inline constexpr const char* kNoSoundDeviceMessage = "no sound device: the simulator runs silently";
 
 // Whether the machine has somewhere to play sound.
 class AudioOutputs {
@@ -49,6 +51,10 @@ class QtSoundBackend : public SoundBackend {
 
     // Where the no-device message goes (the window that is open at the time).
     void setMessageParent(QWidget* parent) { messageParent_ = parent; }
+    // Told of every sound a silenced backend does not play, with its file name.
+    void setSilentPlayHandler(std::function<void(const std::string&)> handler) {
+        silentPlay_ = std::move(handler);
+    }
 
     // The file the channel holds, empty when none; whether it repeats.
     QUrl source(int channel) const;
@@ -63,6 +69,7 @@ class QtSoundBackend : public SoundBackend {
     const AudioOutputs& outputs_;
     UserMessages& messages_;
     QWidget* messageParent_ = nullptr;
+    std::function<void(const std::string&)> silentPlay_;
     bool checkedDevice_ = false;
     bool silenced_ = false;
     std::array<std::unique_ptr<QSoundEffect>, SoundChannels::kChannelCount> effects_;

@@ -32,8 +32,9 @@ QString recordingFailureMessage(const QString& why, bool logKept) {
     QString text = QStringLiteral("Exit could not save the session's recording: %1.").arg(why);
     if (logKept)
         text += QStringLiteral(
-                    "\n\nNothing of the session is lost: its log %1 holds every action, and "
-                    "played with loopsim-run it gives the recording file again.")
+                    "\n\nNothing of the session is lost: its log %1 holds every action. "
+                    "Until the recording is saved the log is not marked ended, so the next "
+                    "start of the simulator in this folder offers to rebuild it.")
                     .arg(QString::fromLatin1(kSessionLogFileName));
     return text;
 }

@@ -1,5 +1,6 @@
 #include "app/session/SimulatorSession.h"
 
+#include <QPointer>
 #include <QSettings>
 
 #include "app/dialogs/BugReport.h"
@@ -14,10 +15,13 @@
 #include "app/session/QtSettingsStore.h"
 #include "app/session/QtSoundBackend.h"
 #include "app/session/RealTimeDriver.h"
+#include "app/session/RecordingSave.h"
 #include "app/session/SessionFolderLock.h"
 #include "app/session/SessionLog.h"
+#include "app/session/TraineeMode.h"
 #include "app/window/MainWindow.h"
 #include "app/window/PictureFiles.h"
+#include "app/window/SilentAlarmLight.h"
 #include "core/Format.h"
 #include "core/SettingsStore.h"
 #include "core/SoundChannels.h"
@@ -27,6 +31,12 @@
 #include "simulation/Simulation.h"
 
 namespace loopsim {
+namespace {
+
+// A session that has run no longer than this ends at Exit without a question.
+constexpr Millis kUnaskedExitMillis = 60'000;
+
+}  // namespace
 
 SimulatorSession::SimulatorSession(SessionServices services)
     : services_(std::move(services)),
@@ -62,10 +72,21 @@ bool SimulatorSession::start() {
         [this](QWidget* parent) -> QDialog* {
             const QSettings settings(QString::fromLatin1(kSettingsOrganization),
                                      QString::fromLatin1(kSettingsApplication));
-            return new BugReportForm(supportAddress(settings), services_.messages, parent);
+            return new BugReportForm(supportAddress(settings), services_.messages, parent, {},
+                                     QString::fromLatin1(kSessionLogFileName));
         });
     window_->setDialogPresenter(dialogs_.get());
+    window_->setExitConfirmation([this] {
+        return simulation_->now() <= kUnaskedExitMillis ||
+               services_.messages.askYesNo(window_.get(), QString::fromLatin1(kEndSessionQuestion));
+    });
     window_->attach(*simulation_, *driver_);
+    installTraineeMode(*window_, dialogs_->options());
+    const QPointer<SilentAlarmLight> alarmLight = new SilentAlarmLight(window_->unit());
+    sound_->setSilentPlayHandler([alarmLight](const std::string& file) {
+        if (alarmLight && isAlarmSound(file))
+            alarmLight->light();
+    });
     connect(window_.get(), &MainWindow::endingRequested, this, &SimulatorSession::end,
             Qt::QueuedConnection);
     connect(window_.get(), &MainWindow::drillsRequested, this, &SimulatorSession::chooseDrill,
@@ -113,16 +134,15 @@ void SimulatorSession::end(Ending ending) {
     if (ending == Ending::ExitPath) {
         saveSettings();
         settings_->sync();
-        const auto error =
-            writeRecordingFile(kRecordingFileName, simulation_->recording().table(),
-                               simulation_->state().RecordIndex, localCalendarTime());
-        services_.log.finish();
         window_->hide();
-        if (error)
-            services_.messages.showMessage(
-                nullptr, recordingFailureMessage(QString::fromStdString(*error),
-                                                 !services_.log.error().has_value()));
-        if (nextDrill_) {
+        // A log left unfinished is a lost session's: the next start offers the rebuild. A
+        // drill waiting to start waits for the recording to be safe: its log starts afresh.
+        const bool saved = saveRecordingSafely(nullptr, *simulation_, services_.messages,
+                                               services_.files,
+                                               !services_.log.error().has_value());
+        if (saved)
+            services_.log.finish();
+        if (nextDrill_ && saved) {
             startNextDrill();
             return;
         }

@@ -5,10 +5,13 @@
 // session runs without it. Refusing the warning ends the session with nothing saved or
 // written.
 //
-// The exit path (Exit or the close box): the settings are written, the recording file goes
-// into the current folder, the main window hides and the results viewer is shown; then
-// the session is finished. An ending without saving (the bail-out dialog's exit) only
-// hides the window and finishes.
+// The exit path (Exit or the close box, which ask first once the session has run a minute):
+// the settings are written, the main window hides, the recording file goes into the current
+// folder (or, when it cannot, where the user chooses), the log is marked ended once the
+// recording is safe, and the results viewer is shown; then the session is finished. An
+// ending without saving (the bail-out dialog's exit) only hides the window and finishes,
+// keeping the log for a debrief at the next start. Without a sound device, a light on the
+// unit flashes for the alarms.
 //
 // A drill (the Drills… button) ends the session by the exit path, without the results
 // viewer, and the session starts again on a fresh simulation with the drill: the start-up

@@ -5,12 +5,14 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QStatusBar>
 
 #include "app/BuildInfo.h"
 #include "app/dialogs/DialogPresenter.h"
 #include "app/dialogs/StartupWarning.h"
 #include "app/session/RealTimeDriver.h"
+#include "app/window/PauseBanner.h"
 #include "app/window/UnitView.h"
 #include "core/Elements.h"
 #include "simulation/Simulation.h"
@@ -77,8 +79,9 @@ void MainWindow::buildClockControls() {
     pause_->setCheckable(true);
     pause_->setToolTip(QStringLiteral("Stop and restart the simulator's clock"));
     unit_->place(pause_, kPauseButton, kControlTwips);
+    pauseBanner_ = new PauseBanner(*unit_);
     connect(pause_, &QPushButton::toggled, this, [this](bool paused) {
-        pause_->setText(paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+        showPause(paused);
         if (!driver_)
             return;
         if (paused)
@@ -131,11 +134,12 @@ QSize MainWindow::preferredSize() const {
 void MainWindow::attach(Simulation& simulation, RealTimeDriver& driver) {
     simulation_ = &simulation;
     driver_ = &driver;
-    unit_->connectInput(simulation.input(), [this](const Action& action) { act(action); });
+    unit_->connectInput(simulation.input(), [this](const Action& action) { actOnUnit(action); });
     // The one way to the exit path: the close box presses this button too.
     connect(unit_->element<QPushButton>(elements::kExitButton), &QPushButton::clicked, this,
             [this] {
-                act(Action{Verb::Exit, {}, {}});
+                if (!ending_ && (!confirmExit_ || confirmExit_()))
+                    act(Action{Verb::Exit, {}, {}});
             });
     for (const char* button : {elements::kOptionsButton, elements::kBugReportButton})
         connect(unit_->element<QPushButton>(button), &QPushButton::clicked, this, [this, button] {
@@ -151,11 +155,20 @@ void MainWindow::act(const Action& action) {
     driver_->apply(action);
 }
 
+void MainWindow::actOnUnit(const Action& action) {
+    if (driver_ && driver_->paused()) {
+        pauseBanner_->noteIgnoredClick();
+        return;
+    }
+    act(action);
+}
+
 void MainWindow::redraw() {
     if (!simulation_)
         return;
     lastRedrawCount_ = sync_.sync(simulation_->view());
     showClock();
+    showPause(driver_->paused());
     if (dialogs_ && !ending_)
         dialogs_->update(*simulation_);
     const Ending ending = simulation_->dialogs().ending();
@@ -163,6 +176,16 @@ void MainWindow::redraw() {
         ending_ = true;
         emit endingRequested(ending);
     }
+}
+
+// The button and the banner, however the clock was paused.
+void MainWindow::showPause(bool paused) {
+    if (pause_->isChecked() != paused) {
+        const QSignalBlocker blocker(pause_);
+        pause_->setChecked(paused);
+    }
+    pause_->setText(paused ? QStringLiteral("Resume") : QStringLiteral("Pause"));
+    pauseBanner_->setPaused(paused);
 }
 
 void MainWindow::showClock() {

@@ -20,6 +20,7 @@ class QPushButton;
 namespace loopsim {
 
 class DialogPresenter;
+class PauseBanner;
 class PictureFiles;
 class RealTimeDriver;
 class Simulation;
@@ -37,8 +38,11 @@ class MainWindow : public QMainWindow {
     // Wires the window to the simulation and shows its present state.
     void attach(Simulation& simulation, RealTimeDriver& driver);
     void setDialogPresenter(DialogPresenter* presenter) { dialogs_ = presenter; }
+    // Asked before Exit (or the close box) ends the session; false keeps it running.
+    void setExitConfirmation(std::function<bool()> confirm) { confirmExit_ = std::move(confirm); }
 
     UnitView& unit() const { return *unit_; }
+    PauseBanner& pauseBanner() const { return *pauseBanner_; }
     // How many elements the last redraw showed.
     int lastRedrawCount() const { return lastRedrawCount_; }
     // The window's size for the screen it opens on: the layout at the screen's resolution,
@@ -59,9 +63,12 @@ class MainWindow : public QMainWindow {
 
   private:
     void act(const Action& action);
+    // Input from the unit itself, ignored while the clock is paused.
+    void actOnUnit(const Action& action);
     void redraw();
     void buildClockControls();
     void showClock();
+    void showPause(bool paused);
 
     UnitView* unit_;
     Simulation* simulation_ = nullptr;
@@ -73,6 +80,8 @@ class MainWindow : public QMainWindow {
 
     QLabel* clock_ = nullptr;
     QPushButton* pause_ = nullptr;
+    PauseBanner* pauseBanner_ = nullptr;
+    std::function<bool()> confirmExit_;
     QButtonGroup* speeds_ = nullptr;
 };
 
