@@ -48,6 +48,7 @@ class Simulation {
     const InputRouter& input() const { return input_; }
     SimContext& context() { return context_; }
     OptionsDialog& optionsDialog() { return *optionsDialog_; }
+    const OptionsDialog& optionsDialog() const { return *optionsDialog_; }
 
     Millis now() const { return clock_.now(); }
     void advanceTo(Millis time) { clock_.advanceTo(time); }

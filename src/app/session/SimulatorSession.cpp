@@ -14,6 +14,7 @@
 #include "app/session/RealTimeDriver.h"
 #include "app/session/SessionFolderLock.h"
 #include "app/session/SessionLog.h"
+#include "app/station/StationControls.h"
 #include "app/window/MainWindow.h"
 #include "app/window/PictureFiles.h"
 #include "core/Format.h"
@@ -58,6 +59,7 @@ bool SimulatorSession::start() {
         });
     window_->setDialogPresenter(dialogs_.get());
     window_->attach(*simulation_, *driver_);
+    station_ = new StationControls(*window_, *simulation_, *driver_);
     connect(window_.get(), &MainWindow::endingRequested, this, &SimulatorSession::end,
             Qt::QueuedConnection);
     noteStoredSettings();
@@ -93,6 +95,7 @@ void SimulatorSession::noteStoredSettings() {
 
 void SimulatorSession::end(Ending ending) {
     driver_->stop();
+    station_->stopStation();
     dialogs_->hideAll();
     if (ending == Ending::ExitPath) {
         simulation_->saveSettings(*settings_);

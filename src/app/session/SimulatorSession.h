@@ -34,6 +34,7 @@ class RealTimeDriver;
 class SessionDialogs;
 class SessionLog;
 class Simulation;
+class StationControls;
 class UserMessages;
 
 struct SessionServices {
@@ -81,6 +82,7 @@ class SimulatorSession : public QObject {
     std::unique_ptr<Simulation> simulation_;
     std::unique_ptr<RealTimeDriver> driver_;
     std::unique_ptr<SessionDialogs> dialogs_;
+    StationControls* station_ = nullptr;  // the main window owns it
 };
 
 }  // namespace loopsim
