@@ -56,6 +56,10 @@ try {
   await page.type("#note", "trainee noticed the drift");
   await page.click("#addNote");
   await page.waitForFunction(() => document.getElementById("note").value === "");
+  await page.select("#drills", "handset-flood");
+  await page.click("#startDrill");
+  await page.waitForFunction(() => document.getElementById("drill").textContent === "handset-flood");
+  check(true, "a drill started from the page is running");
   await page.select("#speed", "1");
   await new Promise((resolve) => setTimeout(resolve, 1500));
   if (shots) await page.screenshot({ path: path.join(shots, "station-page.png"), fullPage: true });
@@ -67,7 +71,7 @@ try {
   await classroom.type("#code", code);
   await classroom.click("#addStation");
   await classroom.waitForFunction(() => document.querySelector('[data-field="status"]')?.textContent === "live", { timeout: 10000 });
-  check((await text(classroom, '[data-field="loop"]')) !== "", "the classroom tile shows the station live");
+  check((await text(classroom, '[data-field="loop"]')) !== "–", "the classroom tile shows the station live");
   // A station that is not there keeps trying.
   await classroom.type("#address", "127.0.0.1:9");
   await classroom.type("#code", "000000");

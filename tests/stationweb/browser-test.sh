@@ -15,7 +15,7 @@ run="$work/run"
 rm -rf "$run" && mkdir -p "$run"
 cd "$run"
 "$runner" "$here/../../scenarios/demo.scenario" --serve --until 600 --log session.scenario \
-    --out run.csv >served.txt 2>served.err &
+    --drills "$here/../../drills" --out run.csv >served.txt 2>served.err &
 served=$!
 trap 'kill $served 2>/dev/null || true' EXIT
 for _ in $(seq 100); do
@@ -30,4 +30,5 @@ NODE_PATH="$work/node_modules" node "$here/browser-test.mjs" "$chromium" "$addre
 grep -q " check Options.Check4$" session.scenario
 grep -A3 " check Options.Check4$" session.scenario | grep -q " tap Options.Command1$"
 grep -q " note trainee noticed the drift$" session.scenario
+grep -q " note drill handset-flood started$" session.scenario
 echo "the session log holds the page's failure and note"

@@ -16,8 +16,8 @@ function field(tile, name, text) {
 function watch(station) {
   const tile = document.createElement("article");
   tile.className = "tile";
-  tile.innerHTML = `<h2></h2><p class="po2"><span data-field="loop"></span> true · <span data-field="handset"></span> handset</p>
-    <p><span data-field="depth"></span> · <span data-field="status">connecting…</span></p><p class="warning" data-field="warning"></p>
+  tile.innerHTML = `<h2></h2><p class="po2"><span data-field="loop">–</span> true · <span data-field="handset">–</span> handset</p>
+    <p><span data-field="depth">– m</span> · <span data-field="status">connecting…</span></p><p class="warning" data-field="warning"></p>
     <button type="button" class="remove">Remove</button>`;
   tile.querySelector("h2").textContent = station.address;
   tiles.appendChild(tile);
