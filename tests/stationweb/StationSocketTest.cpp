@@ -49,28 +49,8 @@ struct Page {
             qFatal("the page cannot connect");
     }
     void send(const QString& text) { socket.sendTextMessage(text); }
-    // Waits for the next message of this type; its fields.
-    QJsonObject next(const QString& type) {
-        QElapsedTimer waited;
-        waited.start();
-        for (;;) {
-            while (read < received.size()) {
-                const QJsonObject message =
-                    QJsonDocument::fromJson(received.at(read++).at(0).toString().toUtf8()).object();
-                if (message.value(QStringLiteral("type")).toString() == type)
-                    return message;
-                types.append(message.value(QStringLiteral("type")).toString());
-            }
-            if (waited.elapsed() > kWait || !received.wait(kWait))
-                return {};
-        }
-    }
-    QString reply(const QString& text) {
-        send(text);
-        return nextReply();
-    }
-    // The next "done" or refusal.
-    QString nextReply() {
+    // Waits for the next message of one of these types; its fields, or none.
+    QJsonObject next(const QStringList& wanted) {
         QElapsedTimer waited;
         waited.start();
         for (;;) {
@@ -78,15 +58,25 @@ struct Page {
                 const QJsonObject message =
                     QJsonDocument::fromJson(received.at(read++).at(0).toString().toUtf8()).object();
                 const QString type = message.value(QStringLiteral("type")).toString();
-                if (type == QStringLiteral("refused"))
-                    return message.value(QStringLiteral("error")).toString();
-                if (type == QStringLiteral("done"))
-                    return QStringLiteral("done");
+                if (wanted.contains(type))
+                    return message;
                 types.append(type);
             }
             if (waited.elapsed() > kWait || !received.wait(kWait))
-                return QStringLiteral("(no reply)");
+                return {};
         }
+    }
+    QJsonObject next(const QString& type) { return next(QStringList{type}); }
+    // The next "done", the refusal's error, or "(no reply)".
+    QString nextReply() {
+        const QJsonObject reply = next({QStringLiteral("done"), QStringLiteral("refused")});
+        if (reply.isEmpty())
+            return QStringLiteral("(no reply)");
+        return reply.value(QStringLiteral("error")).toString(QStringLiteral("done"));
+    }
+    QString reply(const QString& text) {
+        send(text);
+        return nextReply();
     }
     QWebSocket socket;
     QSignalSpy received;
