@@ -1,4 +1,8 @@
+#include <sys/signalfd.h>
+#include <unistd.h>
+
 #include <QCoreApplication>
+#include <QSocketNotifier>
 #include <csignal>
 #include <fstream>
 
@@ -70,6 +74,15 @@ int serveRun(const RunOptions& options, std::ostream& out, std::ostream& err) {
         noteStart(log, settings ? &*settings : nullptr);
     }
 
+    // Ctrl+C or a kill ends the run as --until would, so its files are written. The signals
+    // are read from a descriptor, blocked before any thread starts.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+    const int stopRequests = signalfd(-1, &stopSignals, SFD_CLOEXEC);
+
     int argc = 1;
     char name[] = "loopsim-run";
     char* argv[] = {name, nullptr};
@@ -83,6 +96,12 @@ int serveRun(const RunOptions& options, std::ostream& out, std::ostream& err) {
     }
     QObject::connect(&run, &ServedRun::ended, &application, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    QSocketNotifier stopNotifier(stopRequests, QSocketNotifier::Read);
+    QObject::connect(&stopNotifier, &QSocketNotifier::activated, &run, [&] {
+        signalfd_siginfo info;
+        if (::read(stopRequests, &info, sizeof info) > 0)
+            run.stop();
+    });
     out << "loopsim-run: the instructor station is at http://"
         << (serve.localNetwork ? "0.0.0.0" : "127.0.0.1") << ":" << server.port()
         << "/ with the pairing code " << server.code().digits() << std::endl;
@@ -90,6 +109,7 @@ int serveRun(const RunOptions& options, std::ostream& out, std::ostream& err) {
     if (!run.over())
         application.exec();
     server.close();
+    ::close(stopRequests);
     if (serve.log) {
         log << "# The session ended.\n";
         log.flush();

@@ -35,6 +35,11 @@ void ServedRun::start() {
     step();
 }
 
+void ServedRun::stop() {
+    step();
+    finish();
+}
+
 Millis ServedRun::virtualNow() const {
     Millis now = baseVirtual_;
     if (!paused_ && !over_)

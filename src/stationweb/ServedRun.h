@@ -31,6 +31,8 @@ class ServedRun : public QObject, public StationHost {
     ~ServedRun() override;
 
     void start();
+    // Ends the run at the present time, as --until would have.
+    void stop();
     bool over() const { return over_; }
     bool paused() const { return paused_; }
 

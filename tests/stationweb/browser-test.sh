@@ -32,3 +32,11 @@ grep -A3 " check Options.Check4$" session.scenario | grep -q " tap Options.Comma
 grep -q " note trainee noticed the drift$" session.scenario
 grep -q " note drill handset-flood started$" session.scenario
 echo "the session log holds the page's failure and note"
+# A kill ends the served run as --until would: its files are written and its log closed.
+kill -TERM $served
+wait $served
+trap - EXIT
+test -s run.csv
+[ "$(tail -n 1 session.scenario)" = "# The session ended." ]
+tail -n 2 session.scenario | head -n 1 | grep -q " end$"
+echo "a killed served run writes its recording and ends its log"
