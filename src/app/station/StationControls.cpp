@@ -16,7 +16,8 @@ namespace loopsim {
 namespace {
 
 constexpr TwipRect kStationButton{11880, 9180, 1800, 480};
-constexpr TwipRect kConnectedSign{13800, 8760, 1560, 360};
+// In the heading band, where the trainee sees it at once.
+constexpr TwipRect kConnectedSign{12480, 200, 2880, 440};
 
 // An address of this machine on the local network, for the instructor's laptop or tablet.
 QString localNetworkAddress() {
