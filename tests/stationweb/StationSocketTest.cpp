@@ -8,11 +8,14 @@
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QWebSocket>
 #include <QtTest>
+#include <fstream>
 #include <sstream>
 
 #include "files/ScenarioPlay.h"
+#include "headless/Runner.h"
 #include "simulation/Simulation.h"
 #include "stationweb/ServedRun.h"
 #include "stationweb/StationServer.h"
@@ -247,6 +250,41 @@ class StationSocketTest : public QObject {
             QVERIFY2(replay.recording().table().row(row) ==
                          served.simulation.recording().table().row(row),
                      qPrintable(QStringLiteral("row %1").arg(row)));
+    }
+
+    void refusedRunsServeNothing() {
+        const QTemporaryDir folder;
+        const std::filesystem::path scenario =
+            folder.filePath(QStringLiteral("a.scenario")).toStdString();
+        std::ofstream(scenario) << "1 tap Nowhere\n";
+        const std::filesystem::path good =
+            folder.filePath(QStringLiteral("b.scenario")).toStdString();
+        std::ofstream(good) << "1 tap Image18\n";
+        const std::filesystem::path missing =
+            folder.filePath(QStringLiteral("c.scenario")).toStdString();
+        const auto options = [](std::filesystem::path played,
+                                std::optional<std::filesystem::path> log) {
+            RunOptions options;
+            options.scenario = std::move(played);
+            options.serve = ServeOptions{0, false, std::move(log), {}};
+            return options;
+        };
+        const std::pair<RunOptions, std::string> rows[] = {
+            {options(missing, std::nullopt),
+             missing.string() + ": cannot read the scenario file\n"},
+            {options(scenario, std::nullopt),
+             scenario.string() + ":1: unknown element 'Nowhere'\n"},
+            {options(good, good), "loopsim-run: --log " + good.string() +
+                                      " names the same file as the scenario " + good.string() +
+                                      "\n"},
+        };
+        for (const auto& [run, said] : rows) {
+            std::ostringstream out;
+            std::ostringstream err;
+            QCOMPARE(serveRun(run, out, err), kRunRefused);
+            QCOMPARE(err.str(), said);
+            QCOMPARE(out.str(), std::string());
+        }
     }
 
     void servesThePageFiles() {
