@@ -95,13 +95,16 @@ std::string stationStateJson(const Simulation& simulation, const StationClock& c
     const OptionsDialog& options = simulation.optionsDialog();
     json.key("failures");
     writeBoxes(json, options.appliedBoxes());
+    std::uint32_t ticked = 0;
+    for (const OptionBox& box : optionBoxes()) {
+        if (options.isTicked(box.number))
+            ticked |= 1u << box.number;
+    }
+    // The boxes as the options window shows them now, applied or not.
+    json.key("ticked");
+    writeBoxes(json, ticked);
     json.key("pending");
     if (optionTickRunning(simulation)) {
-        std::uint32_t ticked = 0;
-        for (const OptionBox& box : optionBoxes()) {
-            if (options.isTicked(box.number))
-                ticked |= 1u << box.number;
-        }
         const Millis strikes =
             static_cast<Millis>(s.OptionsSetTime) + Millis{options.delayMinutes()} * 60'000;
         json.beginObject().key("set");

@@ -1,7 +1,8 @@
 // What the instructor station shows of the trainee's unit, as one JSON message: both
 // handsets' display lines, the true loop PO2 and the leading handset's three cells, the
-// setpoint, depth and counterlung, the mouthpiece and bail-out, the failures in force and
-// those waiting out the options' delay, the clock and the last warnings.
+// setpoint, depth and counterlung, the mouthpiece and bail-out, the options window's boxes,
+// the failures in force and those waiting out the options' delay, the clock and the last
+// warnings.
 #pragma once
 
 #include <optional>

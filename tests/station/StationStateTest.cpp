@@ -57,6 +57,7 @@ TEST(StationState, ShowsTheUnit) {
         {"counterlung", "62.5"},
         {"mouthpiece", "\"Closed\""},
         {"bailedOut", "false"},
+        {"ticked", "[]"},
         {"failures", "[]"},
         {"pending", "null"},
         {"delay", "0"},
@@ -74,6 +75,7 @@ TEST(StationState, OptionsWaitOutTheirDelayThenAreInForce) {
     rig.tap("Options.Command1");
     rig.at(31'000);
     std::string json = stationStateJson(rig.sim, {});
+    EXPECT_EQ(field(json, "ticked"), "[4]");
     EXPECT_EQ(field(json, "pending"), "{\"set\":[4],\"clear\":[],\"inSeconds\":90}");
     EXPECT_EQ(field(json, "failures"), "[]");
     rig.at(121'010);

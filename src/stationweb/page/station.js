@@ -6,6 +6,8 @@ const byId = (id) => document.getElementById(id);
 let socket = null;
 let paired = false;
 let optionNames = {};
+// While the instructor edits the options they stay as edited; otherwise they follow the unit.
+let optionsEdited = false;
 
 function show(id, text) {
   byId(id).textContent = text;
@@ -76,6 +78,10 @@ function state(s) {
   show("clock", s.paused ? "paused" : `×${s.speed}`);
   show("drill", s.drill || "none");
   show("failures", names(s.failures));
+  if (!optionsEdited) {
+    for (const box of document.querySelectorAll("#options input")) box.checked = s.ticked.includes(Number(box.dataset.option));
+    byId("delay").value = String(s.delay);
+  }
   if (s.pending) {
     const parts = [];
     if (s.pending.set.length) parts.push(`set ${names(s.pending.set)}`);
@@ -138,7 +144,10 @@ byId("pairing").addEventListener("submit", (event) => {
   event.preventDefault();
   send({ type: "hello", code: byId("code").value });
 });
+byId("options").addEventListener("change", () => (optionsEdited = true));
+byId("delay").addEventListener("change", () => (optionsEdited = true));
 byId("changeNow").addEventListener("click", () => {
+  optionsEdited = false;
   const failures = [...document.querySelectorAll("#options input:checked")].map((box) => Number(box.dataset.option));
   send({ type: "options", failures, delay: Number(byId("delay").value) });
 });
