@@ -98,6 +98,14 @@ bool pageMayUse(Verb verb) {
     }
 }
 
+// What only the trainee may press: the ways out of the session, which write its files, and
+// the bug report form, which sends mail.
+bool traineeOnly(std::string_view element) {
+    return element == elements::kExitButton || element == elements::kBailoutExitButton ||
+           element == elements::kBugReportButton ||
+           element.starts_with(std::string(elements::kBugReportDialog) + ".");
+}
+
 // One action, checked as a scenario line is: the verb, the element's name and kind, the value.
 Result actionCommand(const StationRequest& request, const Simulation& simulation) {
     const std::string* verbText = field(request, "verb");
@@ -114,6 +122,8 @@ Result actionCommand(const StationRequest& request, const Simulation& simulation
         line += " " + *value;
     if (line.find_first_of("\r\n") != std::string::npos)
         return "an action is one line";
+    if (traineeOnly(*element))
+        return quotedExcerpt(*element) + " is the trainee's to press, not the station's";
     Scenario parsed = parseScenario(line, &simulation.input());
     if (parsed.error)
         return parsed.error->message;

@@ -6,7 +6,8 @@
 //   options {failures, delay}    the options window: the boxes wanted ticked (numbers 1 to
 //                                23), the delay in minutes, then "Change now"
 //   action  {verb, element[, value]}  one pointer, check box or slider action on an element
-//                                a scenario may name (the same checks as a scenario line)
+//                                a scenario may name (the same checks as a scenario line),
+//                                but not Exit, the bail-out window's Exit or the bug report
 //   pause, resume, speed {value} the simulator's clock
 //   drill   {name}               start a drill of the list
 //   note    {text}               the instructor's note on the session's timeline

@@ -88,6 +88,12 @@ TEST(StationCommand, RefusesWithWhy) {
         {request({{"type", "action"}, {"verb", "exit"}, {"element", "Command1"}}),
          "the station does not send 'exit' (it sends press, release, click, tap, hold, dblclick, "
          "move, check, uncheck, set)"},
+        {request({{"type", "action"}, {"verb", "tap"}, {"element", "Command1"}}),
+         "'Command1' is the trainee's to press, not the station's"},
+        {request({{"type", "action"}, {"verb", "click"}, {"element", "Bailout.Exit"}}),
+         "'Bailout.Exit' is the trainee's to press, not the station's"},
+        {request({{"type", "action"}, {"verb", "tap"}, {"element", "BugReport.Command1"}}),
+         "'BugReport.Command1' is the trainee's to press, not the station's"},
         {request({{"type", "action"}, {"verb", "tap"}, {"element", "Options.Check99"}}),
          "unknown element 'Options.Check99'"},
         {request({{"type", "action"}, {"verb", "check"}, {"element", "Image18"}}),
