@@ -8,7 +8,10 @@ LOOPSIM_PACKAGES=(
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev
     xvfb xauth fonts-liberation2 libxml2-utils
+    qt6-httpserver-dev qt6-websockets-dev chromium nodejs
 )
+# Debian's npm comes apart from nodejs; a nodejs that brings its own npm needs no other.
+command -v npm >/dev/null || LOOPSIM_PACKAGES+=(npm)
 
 loopsim_install_missing() {
     local missing=()
@@ -27,8 +30,22 @@ loopsim_install_missing() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
+# The instructor station's browser test drives headless Chromium with puppeteer-core, which
+# npm installs into the build folder; where it cannot, that test is skipped.
+loopsim_browser_tools() {
+    local folder="$LOOPSIM_ROOT/build/default/station-browser"
+    [ -d "$folder/node_modules/puppeteer-core" ] && return 0
+    command -v npm >/dev/null || return 0
+    mkdir -p "$folder"
+    npm install --silent --no-audit --no-fund --prefix "$folder" puppeteer-core@24 >/dev/null 2>&1 ||
+        echo "puppeteer-core could not be installed: the station's browser test will be skipped"
+}
+
 loopsim_build() {
     local preset=$1
     cmake --preset "$preset" -S "$LOOPSIM_ROOT" >/dev/null
     cmake --build --preset "$preset" -j "$(nproc)"
+    if [ "$preset" = default ]; then
+        loopsim_browser_tools
+    fi
 }

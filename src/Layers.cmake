@@ -3,7 +3,7 @@
 # library that sees only its own headers and those of the layers below it, and the include
 # check (tests/layers) holds every file's #include lines to this table.
 set(LOOPSIM_PLAIN_LAYERS core loop instructor electronics handset simulation files debrief
-    export drills)
+    export drills station)
 
 set(LOOPSIM_LAYER_core_INCLUDES core)
 set(LOOPSIM_LAYER_loop_INCLUDES core loop)
@@ -15,9 +15,13 @@ set(LOOPSIM_LAYER_files_INCLUDES ${LOOPSIM_LAYER_simulation_INCLUDES} files)
 set(LOOPSIM_LAYER_debrief_INCLUDES ${LOOPSIM_LAYER_files_INCLUDES} debrief)
 set(LOOPSIM_LAYER_export_INCLUDES ${LOOPSIM_LAYER_debrief_INCLUDES} export)
 set(LOOPSIM_LAYER_drills_INCLUDES ${LOOPSIM_LAYER_debrief_INCLUDES} drills)
+set(LOOPSIM_LAYER_station_INCLUDES ${LOOPSIM_LAYER_drills_INCLUDES} station)
 
-# The runner and the Qt window layer stand side by side on top of every plain layer.
+# The runner and the Qt window layer stand side by side on top of every plain layer. The
+# instructor station's web transport (Qt Core and Network, no widgets) stands on the runner:
+# it serves a run the runner's way; the window uses it too.
 set(LOOPSIM_LAYER_headless_INCLUDES ${LOOPSIM_PLAIN_LAYERS} headless)
-set(LOOPSIM_LAYER_app_INCLUDES ${LOOPSIM_PLAIN_LAYERS} app)
+set(LOOPSIM_LAYER_stationweb_INCLUDES ${LOOPSIM_PLAIN_LAYERS} headless stationweb)
+set(LOOPSIM_LAYER_app_INCLUDES ${LOOPSIM_PLAIN_LAYERS} stationweb app)
 
-set(LOOPSIM_LAYERS ${LOOPSIM_PLAIN_LAYERS} headless app)
+set(LOOPSIM_LAYERS ${LOOPSIM_PLAIN_LAYERS} headless stationweb app)

@@ -6,25 +6,14 @@
 namespace loopsim {
 namespace {
 
-constexpr std::array<std::pair<Verb, std::string_view>, 18> kVerbNames{{
-    {Verb::Press, "press"},
-    {Verb::Release, "release"},
-    {Verb::Click, "click"},
-    {Verb::Tap, "tap"},
-    {Verb::Hold, "hold"},
-    {Verb::DblClick, "dblclick"},
-    {Verb::Move, "move"},
-    {Verb::Check, "check"},
-    {Verb::Uncheck, "uncheck"},
-    {Verb::Set, "set"},
-    {Verb::Answer, "answer"},
-    {Verb::Cancel, "cancel"},
-    {Verb::Dump, "dump"},
-    {Verb::Exit, "exit"},
-    {Verb::End, "end"},
-    {Verb::Pause, "pause"},
-    {Verb::Resume, "resume"},
-    {Verb::Speed, "speed"},
+constexpr std::array<std::pair<Verb, std::string_view>, 19> kVerbNames{{
+    {Verb::Press, "press"}, {Verb::Release, "release"}, {Verb::Click, "click"},
+    {Verb::Tap, "tap"},     {Verb::Hold, "hold"},       {Verb::DblClick, "dblclick"},
+    {Verb::Move, "move"},   {Verb::Check, "check"},     {Verb::Uncheck, "uncheck"},
+    {Verb::Set, "set"},     {Verb::Answer, "answer"},   {Verb::Cancel, "cancel"},
+    {Verb::Dump, "dump"},   {Verb::Exit, "exit"},       {Verb::End, "end"},
+    {Verb::Pause, "pause"}, {Verb::Resume, "resume"},   {Verb::Speed, "speed"},
+    {Verb::Note, "note"},
 }};
 
 }  // namespace
@@ -53,6 +42,7 @@ bool verbTakesElement(Verb verb) {
         case Verb::Pause:
         case Verb::Resume:
         case Verb::Speed:
+        case Verb::Note:
             return false;
         default:
             return true;

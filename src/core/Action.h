@@ -28,6 +28,7 @@ enum class Verb {
     Pause,     // the window's clock stops (changes nothing in virtual time)
     Resume,    // the window's clock runs again
     Speed,     // the window's clock runs value times as fast as the wall clock
+    Note,      // the instructor's note on the timeline, value its text (changes nothing)
 };
 
 struct Action {

@@ -109,6 +109,8 @@ std::string describeAction(const Action& action) {
             return "type " + action.value;
         case Verb::Speed:
             return "speed ×" + action.value;
+        case Verb::Note:
+            return "note: " + action.value;
         default:
             break;
     }

@@ -51,8 +51,9 @@ void SessionObserver::actionApplied(const Action& action) {
         return;
     if (action.element == elements::kApplyOptionsButton)
         lastChangeNow_ = simulation_.now();
-    add(isInstructorAction(action) ? EventKind::Instructor : EventKind::Trainee,
-        describeAction(action), action.element);
+    const bool instructor = isInstructorAction(action) || action.verb == Verb::Note;
+    add(instructor ? EventKind::Instructor : EventKind::Trainee, describeAction(action),
+        action.element);
     followSetpointMenus();
 }
 

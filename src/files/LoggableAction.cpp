@@ -45,6 +45,7 @@ std::optional<Action> loggableAction(const Action& action) {
     }
     switch (action.verb) {
         case Verb::Answer:
+        case Verb::Note:
             loggable.value = action.value;
             std::replace_if(loggable.value.begin(), loggable.value.end(), isControl, ' ');
             break;

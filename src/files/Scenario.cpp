@@ -67,8 +67,8 @@ std::optional<std::string> parseLine(std::string_view line, const InputRouter* r
         return "unknown verb " + quotedExcerpt(verbWord);
     parsed.action.verb = *verb;
 
-    if (*verb == Verb::Answer) {
-        // The answer is the rest of the line after one space, as typed.
+    if (*verb == Verb::Answer || *verb == Verb::Note) {
+        // The answer or note is the rest of the line after one space, as typed.
         if (!rest.empty() && (rest.front() == ' ' || rest.front() == '\t'))
             rest.remove_prefix(1);
         parsed.action.value = std::string(rest);
@@ -152,7 +152,7 @@ std::string formatScenarioLine(Millis time, const Action& action) {
     std::string line = formatScenarioTime(time) + " " + std::string(verbName(action.verb));
     if (verbTakesElement(action.verb))
         line += " " + action.element;
-    if (action.verb == Verb::Answer || !action.value.empty())
+    if (action.verb == Verb::Answer || action.verb == Verb::Note || !action.value.empty())
         line += " " + action.value;
     return line;
 }

@@ -9,9 +9,14 @@
 namespace loopsim {
 
 RunFiles runFiles(const RunOptions& options) {
-    return {options.scenario, options.settings, options.out.value_or(kRecordingFileName),
-            options.dump,     options.debrief,  options.exportTo,
-            options.drill};
+    return {options.scenario,
+            options.settings,
+            options.out.value_or(kRecordingFileName),
+            options.dump,
+            options.debrief,
+            options.exportTo,
+            options.drill,
+            options.serve ? options.serve->log : std::nullopt};
 }
 
 std::optional<std::string> refusedRunFiles(const RunFiles& files) {
@@ -26,6 +31,8 @@ std::optional<std::string> refusedRunFiles(const RunFiles& files) {
         written.emplace_back("--debrief", *files.debrief);
     if (files.exportTo)
         written.emplace_back("--export", *files.exportTo);
+    if (files.log)
+        written.emplace_back("--log", *files.log);
 
     for (const auto& [option, path] : written)
         if (auto kind = notAFileToWrite(path))

@@ -19,6 +19,7 @@ struct RunFiles {
     std::optional<std::filesystem::path> debrief;
     std::optional<std::filesystem::path> exportTo;
     std::optional<std::filesystem::path> drill;
+    std::optional<std::filesystem::path> log;  // the session log of a served run
 };
 
 RunFiles runFiles(const RunOptions& options);

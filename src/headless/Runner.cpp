@@ -28,6 +28,24 @@ constexpr const char* kUsage =
     "usage: loopsim-run SCENARIO [--out FILE.csv] [--dump FILE.jsonl] [--until SECONDS] "
     "[--settings FILE] [--debrief FILE.json|FILE.html] [--export FILE.ssrf|FILE.uddf|FILE.csv]\n"
     "       loopsim-run --drill FILE.drill [SCENARIO] [the same options]\n";
+constexpr const char* kServeUsage =
+    "usage: loopsim-run SCENARIO --serve [--port N] [--lan] [--log FILE] [--drills FOLDER] "
+    "[--out FILE.csv] [--until SECONDS] [--settings FILE]\n";
+
+// With --serve the run plays on the wall clock for an instructor; what writes the debrief,
+// the dumps and the export, or plays a drill from the start, goes with the runner's own pace.
+std::optional<std::string> refusedServeOptions(const RunOptions& options, bool serveOptionGiven) {
+    if (!options.serve) {
+        if (serveOptionGiven)
+            return std::string("--port, --lan, --log and --drills go with --serve");
+        return std::nullopt;
+    }
+    if (options.dump || options.debrief || options.exportTo || options.drill)
+        return std::string(
+            "--serve plays a scenario with --out, --until, --settings, --port, "
+            "--lan, --log and --drills only");
+    return std::nullopt;
+}
 
 // The recording keeps its last row; a run that went on past it says so, as the file cannot.
 void noteUnrecordedEnd(const Simulation& simulation, std::ostream& err) {
@@ -87,6 +105,9 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
                                             std::ostream& err) {
     RunOptions options;
     bool haveScenario = false;
+    bool servedAsked = false;
+    bool serveOptionGiven = false;
+    ServeOptions serve;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         auto takeValue = [&]() -> std::optional<std::string> {
@@ -132,6 +153,28 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
                     << " with at most three decimals, not " << quotedExcerpt(*value) << "\n";
                 return std::nullopt;
             }
+        } else if (argument == "--serve") {
+            servedAsked = true;
+        } else if (argument == "--lan") {
+            serve.localNetwork = true;
+            serveOptionGiven = true;
+        } else if (argument == "--port" || argument == "--log" || argument == "--drills") {
+            auto value = takeValue();
+            if (!value)
+                return std::nullopt;
+            serveOptionGiven = true;
+            if (argument == "--log") {
+                serve.log = *value;
+            } else if (argument == "--drills") {
+                serve.drills = *value;
+            } else if (auto port = parseNumber(*value);
+                       port && *port >= 0 && *port <= 65535 && *port == static_cast<int>(*port)) {
+                serve.port = static_cast<int>(*port);
+            } else {
+                err << "loopsim-run: --port takes a port number from 0 to 65535, not "
+                    << quotedExcerpt(*value) << "\n";
+                return std::nullopt;
+            }
         } else if (!argument.empty() && argument[0] == '-') {
             err << "loopsim-run: unknown option " << argument << "\n" << kUsage;
             return std::nullopt;
@@ -145,6 +188,12 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
     }
     if (!haveScenario && !options.drill) {
         err << kUsage;
+        return std::nullopt;
+    }
+    if (servedAsked)
+        options.serve = serve;
+    if (auto refused = refusedServeOptions(options, serveOptionGiven)) {
+        err << "loopsim-run: " << *refused << "\n" << kServeUsage;
         return std::nullopt;
     }
     return options;

@@ -1,36 +1,6 @@
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <csignal>
-#include <iostream>
-
 #include "headless/Runner.h"
 
-namespace {
-
-// A standard stream the program was started without stays taken, so no file the run opens
-// lands on it; opened for reading only, writing to it fails as writing to a closed one would.
-void keepStandardStreamsTaken() {
-    for (int stream : {STDIN_FILENO, STDOUT_FILENO, STDERR_FILENO}) {
-        if (::fcntl(stream, F_GETFD) != -1)
-            continue;
-        const int placeholder = ::open("/dev/null", O_RDONLY);
-        if (placeholder >= 0 && placeholder != stream) {
-            ::dup2(placeholder, stream);
-            ::close(placeholder);
-        }
-    }
-}
-
-}  // namespace
-
+// This build has no instructor station: --serve is refused.
 int main(int argc, char** argv) {
-    keepStandardStreamsTaken();
-    // A reader that went away is a failed write with its reason, not a silent end.
-    std::signal(SIGPIPE, SIG_IGN);
-    std::vector<std::string> arguments(argv + 1, argv + argc);
-    auto options = loopsim::parseRunArguments(arguments, std::cerr);
-    if (!options)
-        return loopsim::kRunRefused;
-    return loopsim::runScenario(*options, std::cout, std::cerr);
+    return loopsim::runnerMain(argc, argv, nullptr);
 }

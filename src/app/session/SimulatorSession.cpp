@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QSettings>
+#include <QTimer>
 
 #include "app/dialogs/BugReport.h"
 #include "app/dialogs/BugReportForm.h"
@@ -23,6 +24,7 @@
 #include "app/window/PictureFiles.h"
 #include "app/window/SilentAlarmLight.h"
 #include "core/Format.h"
+#include "core/MessageExcerpt.h"
 #include "core/SettingsStore.h"
 #include "core/SoundChannels.h"
 #include "drills/DrillNote.h"
@@ -87,6 +89,9 @@ bool SimulatorSession::start() {
         if (alarmLight && isAlarmSound(file))
             alarmLight->light();
     });
+    station_ = new StationControls(*window_, *simulation_, *driver_, stationDrills());
+    if (auto before = std::exchange(stationBefore_, std::nullopt))
+        station_->resumeStation(*before);
     connect(window_.get(), &MainWindow::endingRequested, this, &SimulatorSession::end,
             Qt::QueuedConnection);
     connect(window_.get(), &MainWindow::drillsRequested, this, &SimulatorSession::chooseDrill,
@@ -130,6 +135,7 @@ void SimulatorSession::noteStoredSettings(const SettingsStore& startFrom) {
 
 void SimulatorSession::end(Ending ending) {
     driver_->stop();
+    station_->stopStation();
     dialogs_->hideAll();
     if (ending == Ending::ExitPath) {
         saveSettings();
@@ -138,8 +144,7 @@ void SimulatorSession::end(Ending ending) {
         // A log left unfinished is a lost session's: the next start offers the rebuild. A
         // drill waiting to start waits for the recording to be safe: its log starts afresh.
         const bool saved = saveRecordingSafely(nullptr, *simulation_, services_.messages,
-                                               services_.files,
-                                               !services_.log.error().has_value());
+                                               services_.files, !services_.log.error().has_value());
         if (saved)
             services_.log.finish();
         if (nextDrill_ && saved) {
@@ -179,6 +184,7 @@ void SimulatorSession::startDrill(DrillFile drill) {
     if (!simulation_ || simulation_->dialogs().ending() != Ending::Running)
         return;
     nextDrill_ = std::move(drill);
+    stationBefore_ = station_->listening();
     act(Action{Verb::Exit, {}, {}});
 }
 
@@ -196,6 +202,37 @@ void SimulatorSession::startNextDrill() {
     simulation_.reset();
     services_.log.reopen();
     start();
+}
+
+// The station's page offers the drills the Drills… button lists; one started from there
+// starts as from the button, once the page's command has been answered.
+StationDrills SimulatorSession::stationDrills() {
+    const auto folders = drillFolders(services_.programFolder);
+    StationDrills drills;
+    drills.names = [folders] {
+        std::vector<std::string> names;
+        for (const DrillFile& file : readDrillFiles(folders))
+            if (!file.error)
+                names.push_back(file.fileName);
+        return names;
+    };
+    drills.start = [this, folders](const std::string& name) -> std::optional<std::string> {
+        for (DrillFile& file : readDrillFiles(folders)) {
+            if (file.fileName != name)
+                continue;
+            if (file.error)
+                return file.error;
+            QTimer::singleShot(0, this, [this, file = std::move(file)] { startDrill(file); });
+            return std::nullopt;
+        }
+        return "no drill named " + quotedExcerpt(name);
+    };
+    drills.running = [this]() -> std::optional<std::string> {
+        if (!drill_)
+            return std::nullopt;
+        return drill_->fileName;
+    };
+    return drills;
 }
 
 void SimulatorSession::showResultsViewer() {

@@ -26,6 +26,7 @@
 #include <optional>
 
 #include "app/session/DrillFiles.h"
+#include "app/station/StationControls.h"
 #include "core/Action.h"
 #include "core/Dialogs.h"
 
@@ -92,6 +93,7 @@ class SimulatorSession : public QObject {
     void showResultsViewer();
     void chooseDrill();
     void startNextDrill();
+    StationDrills stationDrills();
 
     SessionServices services_;
     std::unique_ptr<PictureFiles> pictures_;
@@ -104,6 +106,8 @@ class SimulatorSession : public QObject {
     std::unique_ptr<DrillPace> pace_;
     std::unique_ptr<RealTimeDriver> driver_;
     std::unique_ptr<SessionDialogs> dialogs_;
+    StationControls* station_ = nullptr;  // the main window owns it
+    std::optional<StationControls::Listening> stationBefore_;
 };
 
 }  // namespace loopsim

@@ -1,0 +1,76 @@
+// The instructor station in the window: started from its button with a new pairing code,
+// the sign on the trainee's screen while a page is paired, the page's commands applied and
+// logged as the window's own actions, and the clock buttons following the page's pause.
+#include <QLabel>
+#include <QSignalSpy>
+#include <QWebSocket>
+#include <QtTest>
+#include <memory>
+
+#include "TestMain.h"
+#include "WindowFixtures.h"
+#include "app/station/StationControls.h"
+#include "stationweb/StationServer.h"
+
+using namespace loopsim;
+using namespace loopsim::test;
+
+class StationWindowTest : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init() {
+        s = std::make_unique<WindowSession>();
+        QVERIFY(s->start());
+        controls = s->window().findChild<StationControls*>();
+        QVERIFY(controls);
+    }
+    void cleanup() { s.reset(); }
+
+    void aPairedPageShowsAndDrivesTheSession() {
+        auto* sign = s->window().findChild<QLabel*>(QStringLiteral("InstructorConnected"));
+        QVERIFY(sign && sign->isHidden());
+        QVERIFY(!controls->server());
+        s->control("StationButton")->click();
+        auto* address = s->window().findChild<QLabel*>(QStringLiteral("StationAddress"));
+        QCOMPARE(address->text(), QStringLiteral("The instructor station is off."));
+        s->window().findChild<QPushButton*>(QStringLiteral("StationStart"))->click();
+        StationServer* server = controls->server();
+        QVERIFY(server && server->listening());
+        const QString code = QString::fromStdString(server->code().digits());
+        QCOMPARE(address->text(),
+                 QStringLiteral("Open http://127.0.0.1:%1/ in a browser\nPairing code: %2")
+                     .arg(server->port())
+                     .arg(code));
+
+        QWebSocket page;
+        QSignalSpy connected(&page, &QWebSocket::connected);
+        QSignalSpy received(&page, &QWebSocket::textMessageReceived);
+        page.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/socket").arg(server->port())));
+        QVERIFY(connected.wait(10'000));
+        page.sendTextMessage(QStringLiteral("{\"type\":\"hello\",\"code\":\"%1\"}").arg(code));
+        QTRY_VERIFY(!sign->isHidden());
+
+        s->at(2000);
+        page.sendTextMessage(QStringLiteral("{\"type\":\"options\",\"failures\":[12]}"));
+        page.sendTextMessage(QStringLiteral("{\"type\":\"note\",\"text\":\"good\"}"));
+        page.sendTextMessage(QStringLiteral("{\"type\":\"pause\"}"));
+        QTRY_VERIFY(s->control("PauseButton")->isChecked());
+        QCOMPARE(s->actions(), QStringList({"2 check Options.Check12", "2 tap Options.Command1",
+                                            "2 note good", "2 pause"}));
+
+        // The page goes; the session stays as it was.
+        page.close();
+        QTRY_VERIFY(sign->isHidden());
+        QVERIFY(s->control("PauseButton")->isChecked());
+        s->window().findChild<QPushButton*>(QStringLiteral("StationStop"))->click();
+        QVERIFY(!controls->server());
+    }
+
+  private:
+    std::unique_ptr<WindowSession> s;
+    StationControls* controls = nullptr;
+};
+
+LOOPSIM_TEST_MAIN(StationWindowTest)
+#include "StationWindowTest.moc"
