@@ -83,6 +83,30 @@ TEST(HandsetScreens, EachShowsItsTextOnTwoLinesAndMovesOn) {
     expectMatchesGoldenFile(table, "handset-screens.txt");
 }
 
+// However far the two drifting cells run, the line keeps its three fields: the title over the
+// three readings, a runaway one in dashes. (Only three readings below zero at once, a loop
+// with no oxygen left, are wider than the unit's line.)
+TEST(HandsetScreens, EveryReadingStaysOnTheDisplayHoweverFarItRuns) {
+    struct Row {
+        CellValues cells;
+        std::string readings;
+    };
+    const Row rows[] = {
+        {{0, -9.99, 9.99, -9.99}, "-9.99       9.99       -9.99"},
+        {{0, 0.21, -12.76, 0.2}, "0.21       ----       0.20"},
+        {{0, -1e100, 2.55, -1e300}, "----       2.55       ----"},
+    };
+    for (const Row& row : rows) {
+        for (const std::string& text :
+             {mainLine(true, 1.3, row.cells), mainLine(false, 0.7, row.cells),
+              warningLine(kCellWarningScreen, row.cells), warningLine(kLowOxygenScreen, row.cells),
+              warningLine(kHighOxygenScreen, row.cells)}) {
+            const TwoLines lines = wrapOnTwoLines(text);
+            EXPECT_EQ(lines.second, row.readings) << text;
+        }
+    }
+}
+
 TEST(HandsetScreens, StartupCheckLimits) {
     struct Row {
         double cell1, cell2, cell3, volts;
