@@ -54,8 +54,11 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
+    // The room the window system's frame takes around the window.
+    QSize frameSize() const;
     void act(const Action& action);
     void redraw();
     void buildClockControls();

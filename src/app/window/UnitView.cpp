@@ -34,7 +34,8 @@ const char* kFrameStyle =
 UnitView::UnitView(const PictureFiles& pictures, QWidget* parent)
     : QWidget(parent), pictures_(pictures) {
     setObjectName(QStringLiteral("Unit"));
-    setMinimumSize(kUnitWidth / 30, kUnitHeight / 30);
+    // Small enough for the main window on a 1024 by 640 screen at twice the scale.
+    setMinimumSize(kUnitWidth / 40, kUnitHeight / 40);
     build();
 }
 
