@@ -1,13 +1,19 @@
 // What helps a newcomer find the way round the unit: the typed-value prompts saying what
 // they take and refusing what is not a number, the tooltips, the keyboard shortcuts going the
 // same way as clicks, the Help window and the About box, and the valves' state in view.
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTextBrowser>
 #include <QtTest>
 #include <memory>
 
 #include "TestMain.h"
 #include "WindowFixtures.h"
+#include "app/dialogs/HelpWindow.h"
+#include "app/window/UnitKeys.h"
 
 using namespace loopsim;
 using namespace loopsim::test;
@@ -65,6 +71,77 @@ class UnitHelpTest : public QObject {
             QVERIFY(!s->dialogs().openPrompt());
             QCOMPARE(s->actions().last(), QString::fromLatin1(row.answer));
         }
+    }
+
+    // Every control of the unit says what it does; those with a key name it.
+    void everyControlHasATooltipNamingItsKey() {
+        for (const auto& [name, handlers] : s->simulation().input().elements()) {
+            QWidget* widget = s->element(name.c_str());
+            const bool control = handlers.press || handlers.click || handlers.dblclick ||
+                                 qobject_cast<QCheckBox*>(widget) != nullptr;
+            if (!widget || !control)
+                continue;
+            QVERIFY2(!widget->toolTip().isEmpty(), name.c_str());
+            const QString key = keyNameFor(name);
+            QVERIFY2(
+                key.isEmpty() || widget->toolTip().endsWith(QStringLiteral(" (key %1)").arg(key)),
+                qPrintable(widget->toolTip()));
+        }
+        QCOMPARE(keyNameFor("Label8"), QStringLiteral("Q"));
+        QCOMPARE(keyNameFor("Image10"), QStringLiteral("PgDown"));
+    }
+
+    // A key goes down and up as the mouse button does on its element: the same actions in
+    // the log, and the same effect on the unit. Keys of hidden elements and keys with a
+    // modifier send nothing; a held key's repeats send nothing more.
+    void aKeyActsAsAClickOnItsElement() {
+        MainWindow& window = s->window();
+        QTest::keyClick(&window, Qt::Key_1);
+        QCOMPARE(s->state().OxygenValve, ValveState::Open);
+        QTest::keyClick(&window, Qt::Key_Z);
+        QTest::keyClick(&window, Qt::Key_PageUp);  // the ascend arrow is hidden at the surface
+        QTest::keyClick(&window, Qt::Key_3, Qt::ControlModifier);
+        s->at(500);
+        QTest::keyPress(&window, Qt::Key_6);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_6, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(&window, &repeat);
+        s->at(1500);
+        QTest::keyRelease(&window, Qt::Key_6);
+        QCOMPARE(s->actions(),
+                 (QStringList{"0 press Image7", "0 release Image7", "0 click Image7",
+                              "0 press LHOO", "0 release LHOO", "0 click LHOO", "0.5 press Image8",
+                              "1.5 release Image8", "1.5 click Image8"}));
+    }
+
+    // F1 and the Help button open the Help window: the quick start, the gestures and every
+    // key; its About box gives the version.
+    void helpOpensOnF1AndTheButtonWithTheAboutBox() {
+        MainWindow& window = s->window();
+        auto* help = window.findChild<HelpWindow*>(QStringLiteral("HelpWindow"));
+        QVERIFY(help && !help->isVisible());
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_F1);
+        QVERIFY(help->isVisible());
+        help->close();
+        s->click(window.findChild<QPushButton*>(QStringLiteral("HelpButton")));
+        QVERIFY(help->isVisible());
+
+        const QString page = help->findChild<QTextBrowser*>()->toPlainText();
+        for (const char* part :
+             {"Quick start", "Switch on", "Answer the start-up questions", "Calibrate",
+              "Check the setpoints", "Breathe from the loop", "Descend", "Two buttons at once",
+              "Both outer buttons", "Both right buttons"})
+            QVERIFY2(page.contains(QString::fromLatin1(part)), part);
+        for (const UnitKey& key : unitKeys())
+            QVERIFY2(page.contains(keyNameFor(key.element) + "\n" + QString::fromLatin1(key.what)),
+                     key.what);
+
+        s->click(help->findChild<QPushButton*>(QStringLiteral("AboutButton")));
+        auto* about = help->findChild<QMessageBox*>(QStringLiteral("AboutBox"));
+        QVERIFY(about && about->isVisible());
+        QVERIFY(about->text().contains(StartupWarning::versionText()));
+        QVERIFY(s->actions().isEmpty());
     }
 
   private:

@@ -12,6 +12,8 @@
 #include "app/dialogs/DialogPresenter.h"
 #include "app/dialogs/StartupWarning.h"
 #include "app/session/RealTimeDriver.h"
+#include "app/window/UnitHelp.h"
+#include "app/window/UnitKeys.h"
 #include "app/window/UnitView.h"
 #include "core/Elements.h"
 #include "simulation/Simulation.h"
@@ -59,6 +61,7 @@ MainWindow::MainWindow(const PictureFiles& pictures, QWidget* parent)
     }
     statusBar()->setSizeGripEnabled(true);
     buildClockControls();
+    installHelp(*unit_);
     resize(preferredSize());
 }
 
@@ -155,6 +158,8 @@ void MainWindow::attach(Simulation& simulation, RealTimeDriver& driver) {
             act(Action{Verb::Click, button, {}});
         });
     connect(&driver, &RealTimeDriver::advanced, this, &MainWindow::redraw);
+    // The keyboard's way to the unit goes through act, as the mouse's does.
+    new UnitKeys(*this, *unit_, [this](const Action& action) { act(action); });
     redraw();
 }
 

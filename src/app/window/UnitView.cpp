@@ -10,6 +10,7 @@
 #include "app/window/ActionCheckBox.h"
 #include "app/window/ElementKinds.h"
 #include "app/window/PictureFiles.h"
+#include "app/window/UnitKeys.h"
 
 namespace loopsim {
 namespace {
@@ -89,8 +90,11 @@ void UnitView::add(const ElementDesign& design) {
             break;
     }
     widget->setObjectName(QString::fromLatin1(design.name));
-    if (*design.toolTip)
-        widget->setToolTip(QString::fromLatin1(design.toolTip));
+    QString tip = QString::fromLatin1(design.toolTip);
+    if (const QString key = keyNameFor(design.name); !key.isEmpty())
+        tip += QStringLiteral(" (key %1)").arg(key);
+    if (!tip.isEmpty())
+        widget->setToolTip(tip);
     byName_.emplace(design.name, placed_.size());
     placed_.push_back({widget, design.rect, fontTwips});
 }
