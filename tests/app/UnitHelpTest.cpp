@@ -13,7 +13,9 @@
 #include "TestMain.h"
 #include "WindowFixtures.h"
 #include "app/dialogs/HelpWindow.h"
+#include "app/window/ElementKinds.h"
 #include "app/window/UnitKeys.h"
+#include "app/window/ValveStateBadge.h"
 
 using namespace loopsim;
 using namespace loopsim::test;
@@ -142,6 +144,27 @@ class UnitHelpTest : public QObject {
         QVERIFY(about && about->isVisible());
         QVERIFY(about->text().contains(StartupWarning::versionText()));
         QVERIFY(s->actions().isEmpty());
+    }
+
+    // Each valve's state stays in view under its cylinder after the unit's badge has gone,
+    // and lets the pointer through to what lies under it.
+    void eachValvesStateStaysInView() {
+        const auto lasting = [this](const char* badge) {
+            return s->window().findChild<ValveStateBadge*>(QString::fromLatin1(badge) + "State");
+        };
+        for (const char* badge : {"Label6", "Label7"}) {
+            QVERIFY(lasting(badge) && lasting(badge)->isVisible());
+            QCOMPARE(lasting(badge)->text(), QStringLiteral("OFF"));
+            QCOMPARE(lasting(badge)->geometry(), s->element(badge)->geometry());
+            QVERIFY(lasting(badge)->testAttribute(Qt::WA_TransparentForMouseEvents));
+        }
+        s->click("Image7");
+        s->at(3100);
+        QVERIFY(s->element("Label6")->isHidden());
+        QCOMPARE(lasting("Label6")->text(), QStringLiteral("OPEN"));
+        QCOMPARE(lasting("Label7")->text(), QStringLiteral("OFF"));
+        s->click("Image7");
+        QCOMPARE(lasting("Label6")->text(), QStringLiteral("OFF"));
     }
 
   private:

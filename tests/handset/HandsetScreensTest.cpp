@@ -2,6 +2,7 @@
 
 #include "GoldenFile.h"
 #include "SimulationRig.h"
+#include "handset/PromptLine.h"
 #include "handset/ScreenTexts.h"
 #include "handset/Screens.h"
 #include "handset/TwoLineDisplay.h"
@@ -155,6 +156,30 @@ TEST(TwoLineDisplay, WidthDecidesWhereALineBreaksAndAThirdLineIsNotShown) {
     };
     for (const auto& [text, width, lines] : rows)
         EXPECT_TRUE(wrapOnTwoLines(text, width) == lines) << "'" << text << "' at " << width;
+}
+
+}  // namespace
+}  // namespace loopsim::test
+
+namespace loopsim::test {
+namespace {
+
+// Each prompt's words stand over the buttons that answer them; other lines are drawn as
+// they are.
+TEST(PromptLine, EachWordStandsOverItsButton) {
+    const std::pair<std::string, std::optional<PromptWords>> rows[] = {
+        {"Confirm", PromptWords{"", "Confirm", ""}},
+        {"YES                     NO", PromptWords{"YES", "", "NO"}},
+        {"Yes                         No", PromptWords{"Yes", "", "No"}},
+        {"Down   990mb     Up", PromptWords{"Down", "990mb", "Up"}},
+        {"Down    1.25    UP", PromptWords{"Down", "1.25", "UP"}},
+        {"Check Valve", std::nullopt},
+        {"0.21       0.20       0.21", std::nullopt},
+        {"       DIVE NOW ?", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& [line, words] : rows)
+        EXPECT_EQ(promptWords(line), words) << line;
 }
 
 }  // namespace

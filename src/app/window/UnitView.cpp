@@ -11,6 +11,8 @@
 #include "app/window/ElementKinds.h"
 #include "app/window/PictureFiles.h"
 #include "app/window/UnitKeys.h"
+#include "app/window/ValveStateBadge.h"
+#include "core/Elements.h"
 
 namespace loopsim {
 namespace {
@@ -43,6 +45,13 @@ UnitView::UnitView(const PictureFiles& pictures, QWidget* parent)
 void UnitView::build() {
     for (const ElementDesign& design : unitElements())
         add(design);
+    for (const char* unitBadge : {elements::kOxygenValveState, elements::kDiluentValveState}) {
+        auto* badge = new ValveStateBadge(unitBadge);
+        const Placed& under = placed_[byName_.find(unitBadge)->second];
+        place(badge, under.rect, under.rect.height / 2);
+        badge->stackUnder(under.widget);
+        valveBadges_.emplace(unitBadge, badge);
+    }
 }
 
 void UnitView::add(const ElementDesign& design) {
@@ -117,6 +126,8 @@ void UnitView::showElement(const ElementView& view) {
         return;
     Placed& placed = placed_[found->second];
     QWidget* widget = placed.widget;
+    if (auto badge = valveBadges_.find(view.name()); badge != valveBadges_.end() && view.text())
+        badge->second->showState(QString::fromStdString(*view.text()));
 
     if (view.left() || view.top() || view.width() || view.height()) {
         placed.rect = {view.left().value_or(placed.rect.left), view.top().value_or(placed.rect.top),
