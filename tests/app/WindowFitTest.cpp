@@ -10,6 +10,8 @@
 
 #include "TestMain.h"
 #include "WindowFixtures.h"
+#include "app/dialogs/HelpWindow.h"
+#include "app/results/ResultsViewer.h"
 #include "app/window/PictureFiles.h"
 #include "app/window/UnitLayout.h"
 
@@ -89,6 +91,24 @@ class WindowFitTest : public QObject {
                  qPrintable(where));
         QVERIFY2(unitWidth >= 0.75 * available.width() || unitHeight >= 0.6 * available.height(),
                  qPrintable(where));
+    }
+
+    // The Help window and the results viewer, with and without a debrief, open within the
+    // screen too.
+    void theHelpWindowAndTheResultsViewerFit() {
+        WindowSession s;
+        HelpWindow help;
+        help.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&help));
+        QVERIFY2(help.screen()->availableGeometry().contains(help.frameGeometry()),
+                 qPrintable(describe(help)));
+
+        QVERIFY(writeFile(kRecordingFileName, recordingFile(steadyLines(3))));
+        ResultsViewer viewer(s.files, s.messages);
+        viewer.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
+        QVERIFY2(viewer.screen()->availableGeometry().contains(viewer.frameGeometry()),
+                 qPrintable(describe(viewer)));
     }
 };
 
