@@ -44,5 +44,26 @@ TEST(DisplayField, AValuePastTheFieldShowsDashes) {
     }
 }
 
+// The loop PO2 and the nitrox mix readouts: what the loop can reach shows, a loop emptied by
+// breathing shows dashes.
+TEST(DisplayField, TheLoopReadoutsHoldTheirFields) {
+    struct Row {
+        double value;
+        DisplayField field;
+        std::string (*format)(double);
+        std::string shown;
+    };
+    const Row rows[] = {
+        {5.013, kLoopPO2Field, hundredths, "5.01"},
+        {-0.004, kLoopPO2Field, hundredths, "0.00"},
+        {-62.5, kLoopPO2Field, hundredths, "----"},
+        {100, kNitroxPercentField, formatTwoDigits, "100"},
+        {-99, kNitroxPercentField, formatTwoDigits, "-99"},
+        {-1250, kNitroxPercentField, formatTwoDigits, "----"},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(fieldText(row.value, row.field, row.format), row.shown) << row.value;
+}
+
 }  // namespace
 }  // namespace loopsim
