@@ -16,6 +16,8 @@ struct TextPrompt {
     std::string defaultText;
     // Called with the typed text, or with nothing when the prompt is cancelled.
     std::function<void(std::optional<std::string>)> onClose;
+    // The unit and the values taken, for the person typing ("750 to 1050 millibars").
+    std::string range;
 };
 
 enum class Ending {

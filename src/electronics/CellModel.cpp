@@ -1,5 +1,6 @@
 #include "electronics/CellModel.h"
 
+#include "core/DisplayField.h"
 #include "core/Elements.h"
 #include "core/Format.h"
 #include "electronics/DisplayLines.h"
@@ -29,9 +30,10 @@ void CellModel::cellTick() {
     for (std::size_t cell = 1; cell <= 3; ++cell)
         followLoop(cell);
 
-    millivolts_.setText(formatNoLeadingZero(s.OxygenCells[1].Millivolts) + "   " +
-                        formatNoLeadingZero(s.OxygenCells[2].Millivolts) + "   " +
-                        formatNoLeadingZero(s.OxygenCells[3].Millivolts));
+    const auto shown = [&s](std::size_t cell) {
+        return fieldText(s.OxygenCells[cell].Millivolts, kMillivoltField, formatNoLeadingZero);
+    };
+    millivolts_.setText(shown(1) + "   " + shown(2) + "   " + shown(3));
 
     updateCellReadings(s, ReadingLimit::Capped);
     drawMainLine(s.LeftHandset, leftDisplay_);

@@ -1,15 +1,21 @@
 #include "electronics/DisplayLines.h"
 
+#include "core/DisplayField.h"
 #include "core/Format.h"
 
 namespace loopsim {
 namespace {
 const std::string kSevenSpaces(7, ' ');
+
+std::string shownReading(double reading) {
+    return fieldText(reading, kCellReadingField,
+                     [](double value) { return formatFixed(value, 2); });
 }
+}  // namespace
 
 std::string cellReadings(const CellValues& cellPO2, const std::string& separator) {
-    return formatFixed(cellPO2[1], 2) + separator + formatFixed(cellPO2[2], 2) + separator +
-           formatFixed(cellPO2[3], 2);
+    return shownReading(cellPO2[1]) + separator + shownReading(cellPO2[2]) + separator +
+           shownReading(cellPO2[3]);
 }
 
 std::string mainLine(bool master, double activeSetpoint, const CellValues& cellPO2) {

@@ -208,14 +208,15 @@ void EnvironmentPanel::metabolicRateUp() {
 }
 
 void EnvironmentPanel::promptForNumber(const char* prompt, const char* title, std::string present,
-                                       std::function<void(double)> store) {
+                                       std::string range, std::function<void(double)> store) {
     context_.dialogs.openPrompt({prompt, title, std::move(present),
                                  [store = std::move(store)](std::optional<std::string> answer) {
                                      if (!answer)
                                          return;
                                      if (const auto value = parseNumber(*answer))
                                          store(*value);
-                                 }});
+                                 },
+                                 std::move(range)});
 }
 
 void EnvironmentPanel::typeAmbientPressure() {
@@ -224,6 +225,8 @@ void EnvironmentPanel::typeAmbientPressure() {
         return;
     promptForNumber("Ambient Pressure ?", "Ambient Pressure in Millibars",
                     std::to_string(s.AmbientPressure),
+                    std::to_string(kLowestAmbientPressure) + " to " +
+                        std::to_string(kHighestAmbientPressure) + " millibars",
                     [this](double value) { storeAmbientPressure(value); });
 }
 
@@ -240,6 +243,7 @@ void EnvironmentPanel::typeOxygenAnalysis() {
         return;
     promptForNumber("Oxygen Percentage ?", "Oxygen Analysis as a percentage",
                     std::to_string(s.OxygenAnalysis),
+                    "0 to " + formatPlain(std::floor(oxygenAnalysisLimit(s))) + " percent",
                     [this](double value) { storeOxygenAnalysis(value); });
 }
 
@@ -252,7 +256,9 @@ void EnvironmentPanel::storeOxygenAnalysis(double value) {
 
 void EnvironmentPanel::typeMetabolicRate() {
     promptForNumber("Metabolic Rate ?", "MetabolicRate in litres per minute",
-                    presentMetabolicRate(), [this](double value) { storeMetabolicRate(value); });
+                    presentMetabolicRate(),
+                    "0 to " + formatPlain(kHighestTypedMetabolicRate) + " litres per minute",
+                    [this](double value) { storeMetabolicRate(value); });
 }
 
 std::string EnvironmentPanel::presentMetabolicRate() const {

@@ -43,7 +43,7 @@ class EnvironmentPanel {
     ElementView& element(const char* name) { return context_.view.element(name); }
     // Opens the prompt; a numeric answer goes to store, anything else is dropped.
     void promptForNumber(const char* prompt, const char* title, std::string present,
-                         std::function<void(double)> store);
+                         std::string range, std::function<void(double)> store);
 
     SimContext& context_;
     ElementView& depthReadout_;

@@ -1,5 +1,6 @@
 #include "loop/LoopGasStep.h"
 
+#include "core/DisplayField.h"
 #include "core/Elements.h"
 #include "core/Format.h"
 #include "core/LoopGas.h"
@@ -55,7 +56,8 @@ LoopGasStep::LoopGasStep(SimContext& context)
 
 Process LoopGasStep::loopGasStep() {
     SimulationState& s = context_.state;
-    loopPO2_.setText(formatFixed(s.LoopPO2, 2));
+    loopPO2_.setText(
+        fieldText(s.LoopPO2, kLoopPO2Field, [](double value) { return formatFixed(value, 2); }));
     depthReadout_.setText(std::to_string(s.Depth));
 
     // Whatever else is due at this moment runs before the rest of the step.
@@ -67,7 +69,8 @@ Process LoopGasStep::loopGasStep() {
     if (s.Depth != 0) {
         pressureReadout_.setText(formatPlain(pressure));
         pressureFrame_.setText("Ambient Pressure (bar)");
-        analysisReadout_.setText(formatTwoDigits(s.LoopPO2 / pressure * 100) + "%");
+        analysisReadout_.setText(
+            fieldText(s.LoopPO2 / pressure * 100, kNitroxPercentField, formatTwoDigits) + "%");
         analysisFrame_.setText("Nitrox mix (% O2)");
     } else {
         pressureReadout_.setText(std::to_string(s.AmbientPressure));

@@ -456,6 +456,14 @@ class ResultsDebriefTest : public ViewerTestCase {
         const QString summaries =
             debriefSecondSummary(shown, 61.7, 1) + "\n\n" + debriefSecondSummary(shown, 70, 1);
         LOOPSIM_COMPARE_GOLDEN(summaries.toUtf8() + '\n', "debrief-pointer.txt");
+
+        // A drifting cell's reading past what the handset can show is dashes here too.
+        shown.debrief.timeline.seconds[0].rightCells[1] = -1e100;
+        shown.debrief.timeline.seconds[0].handsetPO2 = -12.5;
+        const QString runaway = debriefSecondSummary(shown, 62, 0);
+        QVERIFY2(runaway.contains("Handset PO2 ----   Setpoint") &&
+                     runaway.contains("Cells 1.21  ----  1.2 (right handset)"),
+                 qPrintable(runaway));
     }
 
     // With a debrief the panel takes the right part of the frame's place, lined up with

@@ -2,6 +2,7 @@
 
 #include "GoldenFile.h"
 #include "SimulationRig.h"
+#include "handset/PromptLine.h"
 #include "handset/ScreenTexts.h"
 #include "handset/Screens.h"
 #include "handset/TwoLineDisplay.h"
@@ -83,6 +84,30 @@ TEST(HandsetScreens, EachShowsItsTextOnTwoLinesAndMovesOn) {
     expectMatchesGoldenFile(table, "handset-screens.txt");
 }
 
+// However far the two drifting cells run, the line keeps its three fields: the title over the
+// three readings, a runaway one in dashes. (Only three readings below zero at once, a loop
+// with no oxygen left, are wider than the unit's line.)
+TEST(HandsetScreens, EveryReadingStaysOnTheDisplayHoweverFarItRuns) {
+    struct Row {
+        CellValues cells;
+        std::string readings;
+    };
+    const Row rows[] = {
+        {{0, -9.99, 9.99, -9.99}, "-9.99       9.99       -9.99"},
+        {{0, 0.21, -12.76, 0.2}, "0.21       ----       0.20"},
+        {{0, -1e100, 2.55, -1e300}, "----       2.55       ----"},
+    };
+    for (const Row& row : rows) {
+        for (const std::string& text :
+             {mainLine(true, 1.3, row.cells), mainLine(false, 0.7, row.cells),
+              warningLine(kCellWarningScreen, row.cells), warningLine(kLowOxygenScreen, row.cells),
+              warningLine(kHighOxygenScreen, row.cells)}) {
+            const TwoLines lines = wrapOnTwoLines(text);
+            EXPECT_EQ(lines.second, row.readings) << text;
+        }
+    }
+}
+
 TEST(HandsetScreens, StartupCheckLimits) {
     struct Row {
         double cell1, cell2, cell3, volts;
@@ -131,6 +156,30 @@ TEST(TwoLineDisplay, WidthDecidesWhereALineBreaksAndAThirdLineIsNotShown) {
     };
     for (const auto& [text, width, lines] : rows)
         EXPECT_TRUE(wrapOnTwoLines(text, width) == lines) << "'" << text << "' at " << width;
+}
+
+}  // namespace
+}  // namespace loopsim::test
+
+namespace loopsim::test {
+namespace {
+
+// Each prompt's words stand over the buttons that answer them; other lines are drawn as
+// they are.
+TEST(PromptLine, EachWordStandsOverItsButton) {
+    const std::pair<std::string, std::optional<PromptWords>> rows[] = {
+        {"Confirm", PromptWords{"", "Confirm", ""}},
+        {"YES                     NO", PromptWords{"YES", "", "NO"}},
+        {"Yes                         No", PromptWords{"Yes", "", "No"}},
+        {"Down   990mb     Up", PromptWords{"Down", "990mb", "Up"}},
+        {"Down    1.25    UP", PromptWords{"Down", "1.25", "UP"}},
+        {"Check Valve", std::nullopt},
+        {"0.21       0.20       0.21", std::nullopt},
+        {"       DIVE NOW ?", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const auto& [line, words] : rows)
+        EXPECT_EQ(promptWords(line), words) << line;
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <QInputDialog>
 
+#include "app/dialogs/NumberPrompt.h"
 #include "simulation/Simulation.h"
 
 namespace loopsim {
@@ -28,11 +29,7 @@ void PromptPresenter::update(const Simulation& simulation) {
     }
     if (dialog_)
         return;
-    dialog_ = new QInputDialog(parent_);
-    dialog_->setObjectName(QStringLiteral("Prompt"));
-    dialog_->setWindowTitle(QString::fromStdString(prompt->title));
-    dialog_->setLabelText(QString::fromStdString(prompt->prompt));
-    dialog_->setTextValue(QString::fromStdString(prompt->defaultText));
+    dialog_ = new NumberPrompt(parent_, *prompt);
     dialog_->setWindowModality(Qt::WindowModal);
     QInputDialog* dialog = dialog_;
     QObject::connect(dialog, &QDialog::finished, dialog, [this, dialog](int result) {

@@ -3,6 +3,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -66,10 +68,12 @@ StartupWarning::StartupWarning(const PictureFiles& pictures, SoundBackend& sound
     setWindowTitle(QString::fromLatin1(kStartupTitle));
     setModal(true);
 
+    auto* content = new QWidget;
+    content->setObjectName(QStringLiteral("WarningContent"));
     auto* header = new QHBoxLayout;
     header->addWidget(logo(pictures, "LogoOrganisation.jpg", "OrganisationLogo"));
+    title_ = line(QString::fromLatin1(kStartupTitle), "Title", 6, true);
     auto* titles = new QVBoxLayout;
-    titles->addWidget(line(QString::fromLatin1(kStartupTitle), "Title", 6, true));
     titles->addWidget(line(versionText(), "VersionLabel", 1));
     titles->addWidget(line(QString::fromLatin1(build::kOrganisation), "Organisation", 2, true));
     titles->addWidget(line(QString::fromLatin1(kAuthorship), "Authorship", -1));
@@ -99,20 +103,66 @@ StartupWarning::StartupWarning(const PictureFiles& pictures, SoundBackend& sound
     connect(accept, &QPushButton::clicked, this, &QDialog::accept);
     connect(refuse, &QPushButton::clicked, this, &QDialog::reject);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addWidget(accept);
-    buttons->addWidget(refuse);
+    buttons_ = new QBoxLayout(QBoxLayout::LeftToRight);
+    buttons_->addWidget(accept);
+    buttons_->addWidget(refuse);
+
+    auto* contentLayout = new QVBoxLayout(content);
+    contentLayout->setContentsMargins(0, 0, 0, 0);
+    contentLayout->setSpacing(16);
+    contentLayout->addLayout(header);
+    contentLayout->addWidget(warning);
+    // The title and the two buttons stay in view; what lies between scrolls on a small screen.
+    scroll_ = new QScrollArea;
+    scroll_->setObjectName(QStringLiteral("WarningScroll"));
+    scroll_->setFrameShape(QFrame::NoFrame);
+    scroll_->setWidgetResizable(true);
+    scroll_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll_->setWidget(content);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(20, 20, 20, 20);
     layout->setSpacing(16);
-    layout->addLayout(header);
-    layout->addWidget(warning);
-    layout->addLayout(buttons);
-    setMinimumWidth(720);
+    layout->addWidget(title_);
+    layout->addWidget(scroll_, 1);
+    layout->addLayout(buttons_);
+}
+
+void StartupWarning::fitToScreen() {
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QRect available = screen->availableGeometry();
+    const int width = std::min(kPreferredWidth, available.width() - frame.width());
+
+    // Side by side when both buttons fit, one above the other otherwise.
+    const int inner = width - 40;
+    const int buttonsWidth = buttons_->itemAt(0)->sizeHint().width() +
+                             buttons_->itemAt(1)->sizeHint().width() + buttons_->spacing();
+    buttons_->setDirection(buttonsWidth <= inner ? QBoxLayout::LeftToRight
+                                                 : QBoxLayout::TopToBottom);
+    layout()->activate();
+
+    // The whole text when the screen has room for it, the room there is otherwise.
+    QWidget* content = scroll_->widget();
+    const int contentHeight = content->hasHeightForWidth() ? content->heightForWidth(inner)
+                                                           : content->sizeHint().height();
+    const int wanted =
+        layout()->totalHeightForWidth(width) - scroll_->sizeHint().height() + contentHeight;
+    const int height = std::min(wanted, available.height() - frame.height());
+    setMinimumSize(std::min(minimumSizeHint().width(), width),
+                   std::min(minimumSizeHint().height(), height));
+    resize(width, height);
+    move(available.left() + (available.width() - width - frame.width()) / 2,
+         available.top() + (available.height() - height - frame.height()) / 2);
 }
 
 void StartupWarning::showEvent(QShowEvent* event) {
+    if (!fitted_) {
+        fitted_ = true;
+        fitToScreen();
+    }
     QDialog::showEvent(event);
     if (!beeped_) {
         beeped_ = true;

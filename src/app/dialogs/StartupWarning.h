@@ -7,7 +7,9 @@
 #include <QDialog>
 #include <QString>
 
-class QPushButton;
+class QBoxLayout;
+class QLabel;
+class QScrollArea;
 
 namespace loopsim {
 
@@ -31,8 +33,18 @@ class StartupWarning : public QDialog {
     void showEvent(QShowEvent* event) override;
 
   private:
+    // The width the warning takes when the screen has room for it.
+    static constexpr int kPreferredWidth = 760;
+
+    // Sized to the screen it opens on: as tall as its text, never larger than the screen.
+    void fitToScreen();
+
     SoundBackend& sound_;
+    QLabel* title_;
+    QScrollArea* scroll_;
+    QBoxLayout* buttons_;
     bool beeped_ = false;
+    bool fitted_ = false;
 };
 
 }  // namespace loopsim

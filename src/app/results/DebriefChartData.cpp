@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/results/SessionDebrief.h"
+#include "core/DisplayField.h"
 #include "core/Format.h"
 #include "debrief/ElapsedTime.h"
 
@@ -29,6 +30,11 @@ bool masterOn(const SecondSample& sample) {
 
 QString number(double value) {
     return QString::fromStdString(formatPlain(value));
+}
+
+// A PO2 as the unit's displays could show it: dashes past their range.
+QString po2(double value) {
+    return QString::fromStdString(fieldText(value, kCellReadingField, formatPlain));
 }
 
 QString clock(Millis time) {
@@ -111,13 +117,13 @@ QString debriefSecondSummary(const SessionDebrief& shown, double second, double 
     if (near) {
         summary += QStringLiteral("\nTrue PO2 %1   Handset PO2 %2   Setpoint %3   Depth %4 m")
                        .arg(number(sample->loopPO2),
-                            sample->handsetPO2 ? number(*sample->handsetPO2) : QStringLiteral("-"),
+                            sample->handsetPO2 ? po2(*sample->handsetPO2) : QStringLiteral("-"),
                             number(sample->setpoint), number(sample->depth));
         if (masterOn(*sample)) {
             const auto& cells = masterCells(*sample);
             summary +=
                 QStringLiteral("\nCells %1  %2  %3 (%4 handset)")
-                    .arg(number(cells[0]), number(cells[1]), number(cells[2]),
+                    .arg(po2(cells[0]), po2(cells[1]), po2(cells[2]),
                          sample->rightIsMaster ? QStringLiteral("right") : QStringLiteral("left"));
         }
     }

@@ -40,6 +40,11 @@ QString cannotLoad(const QString& path, const QString& why) {
 // The size the viewer grows to for its Debrief panel, as far as the screen allows.
 constexpr QRect kDebriefViewerSize(0, 0, 19800, 10800);
 
+// The room for the window on its screen, with its frame and title bar around it.
+QSize roomOn(const QScreen* screen, QSize wanted) {
+    return screen ? wanted.boundedTo(screen->availableSize() - QSize(8, 40)) : wanted;
+}
+
 }  // namespace
 
 ResultsViewer::ResultsViewer(FileChooser& files, UserMessages& messages, QWidget* parent)
@@ -73,8 +78,8 @@ ResultsViewer::ResultsViewer(FileChooser& files, UserMessages& messages, QWidget
 
     const double dpiX = logicalDpiX();
     const double dpiY = logicalDpiY();
-    setMinimumSize(layoutToPixels(QRect(0, 0, 7200, 4800), dpiX, dpiY).size());
-    firstSize_ = layoutToPixels(QRect(0, 0, 13500, 9000), dpiX, dpiY).size();
+    setMinimumSize(roomOn(screen(), layoutToPixels(QRect(0, 0, 7200, 4800), dpiX, dpiY).size()));
+    firstSize_ = roomOn(screen(), layoutToPixels(QRect(0, 0, 13500, 9000), dpiX, dpiY).size());
     resize(firstSize_);
 }
 
@@ -156,10 +161,8 @@ void ResultsViewer::showDebrief(std::shared_ptr<const SessionDebrief> debrief) {
     panel_->show();
     // A window still at its first size grows to make room for the panel.
     if (size() == firstSize_) {
-        QSize wanted = layoutToPixels(kDebriefViewerSize, logicalDpiX(), logicalDpiY()).size();
-        if (screen())
-            wanted = wanted.boundedTo(screen()->availableGeometry().size());
-        resize(size().expandedTo(wanted));
+        resize(size().expandedTo(roomOn(
+            screen(), layoutToPixels(kDebriefViewerSize, logicalDpiX(), logicalDpiY()).size())));
     }
     // The chart takes its place beside the panel first, so it draws once, with the debrief.
     chart_->holdDrawing();

@@ -7,6 +7,7 @@
 #include "app/window/PictureFiles.h"
 #include "core/DeviceStates.h"
 #include "core/Elements.h"
+#include "handset/PromptLine.h"
 
 namespace loopsim {
 namespace {
@@ -83,8 +84,18 @@ void DisplayElement::paintEvent(QPaintEvent*) {
     const int lineHeight = metrics.lineSpacing();
     const int top = (height() - 2 * lineHeight) / 2;
     painter.drawText(QRect(margin, top, room, lineHeight), Qt::AlignLeft | Qt::AlignVCenter, first);
-    painter.drawText(QRect(margin, top + lineHeight, room, lineHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter, second);
+    const QRect below(margin, top + lineHeight, room, lineHeight);
+    if (const auto words = promptWords(lines_.second)) {
+        // Each answer over its button: the outer ones at the edges, the middle one centred.
+        painter.drawText(below, Qt::AlignLeft | Qt::AlignVCenter,
+                         QString::fromStdString(words->left));
+        painter.drawText(below, Qt::AlignHCenter | Qt::AlignVCenter,
+                         QString::fromStdString(words->middle));
+        painter.drawText(below, Qt::AlignRight | Qt::AlignVCenter,
+                         QString::fromStdString(words->right));
+    } else {
+        painter.drawText(below, Qt::AlignLeft | Qt::AlignVCenter, second);
+    }
 }
 
 ShapeElement::ShapeElement(const char* name, QWidget* parent) : ElementWidget(name, parent) {}

@@ -7,12 +7,15 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStatusBar>
+#include <QWindow>
 
 #include "app/BuildInfo.h"
 #include "app/dialogs/DialogPresenter.h"
 #include "app/dialogs/StartupWarning.h"
 #include "app/session/RealTimeDriver.h"
 #include "app/window/PauseBanner.h"
+#include "app/window/UnitHelp.h"
+#include "app/window/UnitKeys.h"
 #include "app/window/UnitView.h"
 #include "core/Elements.h"
 #include "simulation/Simulation.h"
@@ -55,10 +58,12 @@ MainWindow::MainWindow(const PictureFiles& pictures, QWidget* parent)
         auto* label = new QLabel(panels[i], this);
         label->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
         label->setFrameShape(QFrame::StyledPanel);
+        label->setMinimumWidth(1);  // a narrow screen cuts the notices short, not the window
         statusBar()->addWidget(label, i + 1 == panels.size() ? 1 : 0);
     }
     statusBar()->setSizeGripEnabled(true);
     buildClockControls();
+    installHelp(*unit_);
     resize(preferredSize());
 }
 
@@ -120,7 +125,7 @@ void MainWindow::buildClockControls() {
 QSize MainWindow::preferredSize() const {
     const QScreen* screen = this->screen();
     const double dpi = screen ? screen->logicalDotsPerInchX() : 96.0;
-    const QSize available = screen ? screen->availableSize() : QSize(1280, 800);
+    const QSize available = (screen ? screen->availableSize() : QSize(1280, 800)) - frameSize();
     const QSize chrome(0, statusBar()->sizeHint().height() + 8);
     const double atResolution = dpi / 1440.0;
     const double fitting = std::min((available.width() - chrome.width()) / double(kUnitWidth),
@@ -129,6 +134,23 @@ QSize MainWindow::preferredSize() const {
     const double scale = std::max(std::min(atResolution, fitting / kScreenShare), fitting);
     return QSize(static_cast<int>(kUnitWidth * scale), static_cast<int>(kUnitHeight * scale)) +
            chrome;
+}
+
+QSize MainWindow::frameSize() const {
+    // The window system's frame once the window has one; a title bar's room until then.
+    const QMargins known = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+    const QMargins frame = known.isNull() ? QMargins(4, 32, 4, 4) : known;
+    return QSize(frame.left() + frame.right(), frame.top() + frame.bottom());
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The frame is known now: a window that does not fit the screen with it is made to.
+    const QRect available = screen()->availableGeometry();
+    if (!available.contains(frameGeometry())) {
+        resize(preferredSize());
+        move(available.topLeft());
+    }
 }
 
 void MainWindow::attach(Simulation& simulation, RealTimeDriver& driver) {
@@ -146,6 +168,8 @@ void MainWindow::attach(Simulation& simulation, RealTimeDriver& driver) {
             act(Action{Verb::Click, button, {}});
         });
     connect(&driver, &RealTimeDriver::advanced, this, &MainWindow::redraw);
+    // The keyboard's way to the unit goes through act, as the mouse's does.
+    new UnitKeys(*this, *unit_, [this](const Action& action) { act(action); });
     redraw();
 }
 

@@ -60,8 +60,11 @@ class MainWindow : public QMainWindow {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
   private:
+    // The room the window system's frame takes around the window.
+    QSize frameSize() const;
     void act(const Action& action);
     // Input from the unit itself, ignored while the clock is paused.
     void actOnUnit(const Action& action);

@@ -20,6 +20,19 @@ constexpr const char* kOxygenValveTip = "Click to open and close O2 valve";
 constexpr const char* kDiluentValveTip = "Click to open and close diluent valve";
 constexpr const char* kSoundBoxTip = "Select this button to enable sound. No tick, no sounds";
 
+// What the handset's controls do on the unit; both handsets work alike.
+constexpr const char* kLeftButtonTip =
+    "Left button: YES to a question, Down in a menu; turns the handset on when its switch is on";
+constexpr const char* kMiddleButtonTip =
+    "Middle button: Confirm, and on to the next menu; held two seconds on the master's main "
+    "screen it swaps the low and high setpoints";
+constexpr const char* kRightButtonTip = "Right button: NO to a question, Up in a menu";
+constexpr const char* kBothOuterTip =
+    "Left and right buttons held together: on release the handset enters its setup menus";
+constexpr const char* kBothRightTip =
+    "Middle and right buttons held together: held, they switch the handset off";
+constexpr const char* kPowerSwitchTip = "Hardware switch: powers the handset on and off";
+
 // The four environment frames share one inner layout: a readout on the left, the up arrow
 // above the down arrow on the right.
 constexpr TwipRect frameAt(int left, int top) {
@@ -65,25 +78,35 @@ constexpr std::array kElements{
     ElementDesign{elements::kRightHandset.backlight, K::Shape, kRightHandsetAreas.display},
     ElementDesign{elements::kLeftHandset.display, K::Display, kLeftHandsetAreas.display},
     ElementDesign{elements::kRightHandset.display, K::Display, kRightHandsetAreas.display},
-    ElementDesign{elements::kLeftHandset.leftButton, K::HotArea, kLeftHandsetAreas.leftButton},
-    ElementDesign{elements::kLeftHandset.middleButton, K::HotArea, kLeftHandsetAreas.middleButton},
-    ElementDesign{elements::kLeftHandset.rightButton, K::HotArea, kLeftHandsetAreas.rightButton},
+    ElementDesign{elements::kLeftHandset.leftButton, K::HotArea, kLeftHandsetAreas.leftButton, "",
+                  kLeftButtonTip},
+    ElementDesign{elements::kLeftHandset.middleButton, K::HotArea, kLeftHandsetAreas.middleButton,
+                  "", kMiddleButtonTip},
+    ElementDesign{elements::kLeftHandset.rightButton, K::HotArea, kLeftHandsetAreas.rightButton, "",
+                  kRightButtonTip},
     ElementDesign{elements::kLeftHandset.bothOuterButtons, K::HotArea,
-                  kLeftHandsetAreas.bothOuterButtons},
+                  kLeftHandsetAreas.bothOuterButtons, "", kBothOuterTip},
     ElementDesign{elements::kLeftHandset.bothRightButtons, K::HotArea,
-                  kLeftHandsetAreas.bothRightButtons},
-    ElementDesign{elements::kLeftHandset.powerSwitch, K::HotArea, kLeftHandsetAreas.hardwareSwitch},
-    ElementDesign{elements::kRightHandset.leftButton, K::HotArea, kRightHandsetAreas.leftButton},
-    ElementDesign{elements::kRightHandset.middleButton, K::HotArea,
-                  kRightHandsetAreas.middleButton},
-    ElementDesign{elements::kRightHandset.rightButton, K::HotArea, kRightHandsetAreas.rightButton},
+                  kLeftHandsetAreas.bothRightButtons, "", kBothRightTip},
+    ElementDesign{elements::kLeftHandset.powerSwitch, K::HotArea, kLeftHandsetAreas.hardwareSwitch,
+                  "", kPowerSwitchTip},
+    ElementDesign{elements::kRightHandset.leftButton, K::HotArea, kRightHandsetAreas.leftButton, "",
+                  kLeftButtonTip},
+    ElementDesign{elements::kRightHandset.middleButton, K::HotArea, kRightHandsetAreas.middleButton,
+                  "", kMiddleButtonTip},
+    ElementDesign{elements::kRightHandset.rightButton, K::HotArea, kRightHandsetAreas.rightButton,
+                  "", kRightButtonTip},
     ElementDesign{elements::kRightHandset.bothOuterButtons, K::HotArea,
-                  kRightHandsetAreas.bothOuterButtons},
+                  kRightHandsetAreas.bothOuterButtons, "", kBothOuterTip},
     ElementDesign{elements::kRightHandset.bothRightButtons, K::HotArea,
-                  kRightHandsetAreas.bothRightButtons},
+                  kRightHandsetAreas.bothRightButtons, "", kBothRightTip},
     ElementDesign{elements::kRightHandset.powerSwitch, K::HotArea,
-                  kRightHandsetAreas.hardwareSwitch},
-    ElementDesign{elements::kCellMillivolts, K::Readout, {4680, 5340, 3360, 480}},
+                  kRightHandsetAreas.hardwareSwitch, "", kPowerSwitchTip},
+    ElementDesign{elements::kCellMillivolts,
+                  K::Readout,
+                  {4680, 5340, 3360, 480},
+                  "",
+                  "The three oxygen cells' outputs in millivolts"},
 
     // The diver, between the handsets.
     ElementDesign{elements::kMouthpiece,
@@ -91,12 +114,20 @@ constexpr std::array kElements{
                   {5760, 3240, 1200, 840},
                   "\\MouthC.jpg",
                   "Click to open and close mouthpiece"},
-    ElementDesign{elements::kBailOutButton, K::Picture, {5760, 4260, 1200, 600}, "BailOut.jpg"},
+    ElementDesign{elements::kBailOutButton,
+                  K::Picture,
+                  {5760, 4260, 1200, 600},
+                  "BailOut.jpg",
+                  "Bail out: leave the loop and breathe from the open-circuit bail-out"},
 
     // The counterlung gauge and the true loop PO2.
     ElementDesign{elements::kCounterlungGauge, K::Shape, {12600, 1140, 960, 4800}},
     ElementDesign{elements::kCounterlungCover, K::Cover, {12600, 1140, 960, 4800}},
-    ElementDesign{elements::kLoopPO2, K::Readout, {14040, 2520, 1320, 600}},
+    ElementDesign{elements::kLoopPO2,
+                  K::Readout,
+                  {14040, 2520, 1320, 600},
+                  "",
+                  "The true PO2 of the loop gas, which the handsets' cells only measure"},
 
     // Gas control.
     ElementDesign{elements::kOxygenValve,
@@ -123,7 +154,11 @@ constexpr std::array kElements{
                   {4920, 7080, 840, 840},
                   "\\DiluentButt.jpg",
                   "Press to manually inject diluent"},
-    ElementDesign{elements::kAdvBox, K::CheckBox, {5760, 6600, 1800, 360}},
+    ElementDesign{elements::kAdvBox,
+                  K::CheckBox,
+                  {5760, 6600, 1800, 360},
+                  "",
+                  "The automatic diluent valve adds diluent when the counterlung runs low"},
     ElementDesign{elements::kAdvButton,
                   K::Picture,
                   {6000, 7080, 840, 840},
@@ -138,27 +173,28 @@ constexpr std::array kElements{
     // Environment.
     ElementDesign{elements::kDepthReadout, K::Readout, readoutIn(kDepthFrameRect), "",
                   "Depth in Metres"},
-    ElementDesign{elements::kAscendArrow, K::Picture, upArrowIn(kDepthFrameRect), "ArrowUp.jpg"},
+    ElementDesign{elements::kAscendArrow, K::Picture, upArrowIn(kDepthFrameRect), "ArrowUp.jpg",
+                  "Ascend one step"},
     ElementDesign{elements::kDescendArrow, K::Picture, downArrowIn(kDepthFrameRect),
-                  "ArrowDown.jpg"},
+                  "ArrowDown.jpg", "Descend one step"},
     ElementDesign{elements::kAmbientPressureReadout, K::Readout, readoutIn(kPressureFrameRect), "",
                   "Actual Ambient pressure in millibars"},
     ElementDesign{elements::kAmbientPressureUpArrow, K::Picture, upArrowIn(kPressureFrameRect),
-                  "ArrowUp.jpg"},
+                  "ArrowUp.jpg", "Raise the ambient pressure at the surface"},
     ElementDesign{elements::kAmbientPressureDownArrow, K::Picture, downArrowIn(kPressureFrameRect),
-                  "ArrowDown.jpg"},
+                  "ArrowDown.jpg", "Lower the ambient pressure at the surface"},
     ElementDesign{elements::kOxygenAnalysisReadout, K::Readout, readoutIn(kAnalysisFrameRect), "",
                   "Percentage Oxygen in O2 cylinder when Analysed"},
     ElementDesign{elements::kOxygenAnalysisUpArrow, K::Picture, upArrowIn(kAnalysisFrameRect),
-                  "ArrowUp.jpg"},
+                  "ArrowUp.jpg", "Raise the oxygen cylinder's analysed percentage"},
     ElementDesign{elements::kOxygenAnalysisDownArrow, K::Picture, downArrowIn(kAnalysisFrameRect),
-                  "ArrowDown.jpg"},
+                  "ArrowDown.jpg", "Lower the oxygen cylinder's analysed percentage"},
     ElementDesign{elements::kMetabolicRateReadout, K::Readout, readoutIn(kRateFrameRect), "",
                   "Metabolic O2 consumption in litres per minute"},
     ElementDesign{elements::kMetabolicRateUpArrow, K::Picture, upArrowIn(kRateFrameRect),
-                  "ArrowUp.jpg"},
+                  "ArrowUp.jpg", "Raise the diver's oxygen consumption"},
     ElementDesign{elements::kMetabolicRateDownArrow, K::Picture, downArrowIn(kRateFrameRect),
-                  "ArrowDown.jpg"},
+                  "ArrowDown.jpg", "Lower the diver's oxygen consumption"},
 
     // Controls.
     ElementDesign{elements::kSoundBox, K::CheckBox, {13800, 6600, 1680, 330}, "", kSoundBoxTip},

@@ -10,6 +10,9 @@
 #include "app/window/ActionCheckBox.h"
 #include "app/window/ElementKinds.h"
 #include "app/window/PictureFiles.h"
+#include "app/window/UnitKeys.h"
+#include "app/window/ValveStateBadge.h"
+#include "core/Elements.h"
 
 namespace loopsim {
 namespace {
@@ -34,13 +37,21 @@ const char* kFrameStyle =
 UnitView::UnitView(const PictureFiles& pictures, QWidget* parent)
     : QWidget(parent), pictures_(pictures) {
     setObjectName(QStringLiteral("Unit"));
-    setMinimumSize(kUnitWidth / 30, kUnitHeight / 30);
+    // Small enough for the main window on a 1024 by 640 screen at twice the scale.
+    setMinimumSize(kUnitWidth / 40, kUnitHeight / 40);
     build();
 }
 
 void UnitView::build() {
     for (const ElementDesign& design : unitElements())
         add(design);
+    for (const char* unitBadge : {elements::kOxygenValveState, elements::kDiluentValveState}) {
+        auto* badge = new ValveStateBadge(unitBadge);
+        const Placed& under = placed_[byName_.find(unitBadge)->second];
+        place(badge, under.rect, under.rect.height / 2);
+        badge->stackUnder(under.widget);
+        valveBadges_.emplace(unitBadge, badge);
+    }
 }
 
 void UnitView::add(const ElementDesign& design) {
@@ -88,8 +99,11 @@ void UnitView::add(const ElementDesign& design) {
             break;
     }
     widget->setObjectName(QString::fromLatin1(design.name));
-    if (*design.toolTip)
-        widget->setToolTip(QString::fromLatin1(design.toolTip));
+    QString tip = QString::fromLatin1(design.toolTip);
+    if (const QString key = keyNameFor(design.name); !key.isEmpty())
+        tip += QStringLiteral(" (key %1)").arg(key);
+    if (!tip.isEmpty())
+        widget->setToolTip(tip);
     byName_.emplace(design.name, placed_.size());
     placed_.push_back({widget, design.rect, fontTwips});
 }
@@ -112,6 +126,8 @@ void UnitView::showElement(const ElementView& view) {
         return;
     Placed& placed = placed_[found->second];
     QWidget* widget = placed.widget;
+    if (auto badge = valveBadges_.find(view.name()); badge != valveBadges_.end() && view.text())
+        badge->second->showState(QString::fromStdString(*view.text()));
 
     if (view.left() || view.top() || view.width() || view.height()) {
         placed.rect = {view.left().value_or(placed.rect.left), view.top().value_or(placed.rect.top),

@@ -20,6 +20,7 @@
 namespace loopsim {
 
 class PictureFiles;
+class ValveStateBadge;
 
 class UnitView : public QWidget {
     Q_OBJECT
@@ -69,6 +70,8 @@ class UnitView : public QWidget {
     const PictureFiles& pictures_;
     std::vector<Placed> placed_;
     std::map<std::string, std::size_t, std::less<>> byName_;
+    // The lasting state under each valve's badge, by the badge's name.
+    std::map<std::string, ValveStateBadge*, std::less<>> valveBadges_;
     double scale_ = 1.0 / 15;
     QPointF origin_;
 };
