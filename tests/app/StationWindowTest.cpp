@@ -67,7 +67,40 @@ class StationWindowTest : public QObject {
         QVERIFY(!controls->server());
     }
 
+    // A drill started from the page starts on a fresh simulation as from the Drills button,
+    // and the station goes on there at the same address with the same code.
+    void aDrillStartedFromThePageKeepsTheStation() {
+        QVERIFY(controls->startStation(false));
+        const quint16 port = controls->server()->port();
+        const std::string code = controls->server()->code().digits();
+        QWebSocket page;
+        QSignalSpy received(&page, &QWebSocket::textMessageReceived);
+        pair(page, port, code);
+        QTRY_VERIFY(!received.isEmpty());
+        QVERIFY(received.front().front().toString().contains("\"cell-drift\""));
+
+        page.sendTextMessage(QStringLiteral("{\"type\":\"drill\",\"name\":\"cell-drift\"}"));
+        QTRY_VERIFY(s->session.drill());
+        QCOMPARE(s->session.drill()->fileName, std::string("cell-drift.drill"));
+        auto* again = s->window().findChild<StationControls*>();
+        QVERIFY(again && again->server());
+        QCOMPARE(again->server()->port(), port);
+        QCOMPARE(again->server()->code().digits(), code);
+        QWebSocket back;
+        pair(back, port, code);
+        QTRY_VERIFY(
+            !s->window().findChild<QLabel*>(QStringLiteral("InstructorConnected"))->isHidden());
+    }
+
   private:
+    static void pair(QWebSocket& page, quint16 port, const std::string& code) {
+        QSignalSpy connected(&page, &QWebSocket::connected);
+        page.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/socket").arg(port)));
+        QVERIFY(connected.wait(10'000));
+        page.sendTextMessage(QStringLiteral("{\"type\":\"hello\",\"code\":\"%1\"}")
+                                 .arg(QString::fromStdString(code)));
+    }
+
     std::unique_ptr<WindowSession> s;
     StationControls* controls = nullptr;
 };

@@ -3,6 +3,7 @@
 #include <QPointer>
 #include <QSettings>
 #include <QTimer>
+#include <algorithm>
 
 #include "app/dialogs/BugReport.h"
 #include "app/dialogs/BugReportForm.h"
@@ -204,33 +205,41 @@ void SimulatorSession::startNextDrill() {
     start();
 }
 
-// The station's page offers the drills the Drills… button lists; one started from there
-// starts as from the button, once the page's command has been answered.
+// The station's page offers the drills the Drills… button lists, by name without the
+// extension, the program's before the user's of the same name; one started from there starts
+// as from the button, once the page's command has been answered.
 StationDrills SimulatorSession::stationDrills() {
-    const auto folders = drillFolders(services_.programFolder);
+    const auto playable = [folders = drillFolders(services_.programFolder)] {
+        std::vector<DrillFile> files;
+        for (DrillFile& file : readDrillFiles(folders)) {
+            const auto sameName = [&file](const DrillFile& kept) {
+                return kept.path.stem() == file.path.stem();
+            };
+            if (!file.error && std::none_of(files.begin(), files.end(), sameName))
+                files.push_back(std::move(file));
+        }
+        return files;
+    };
     StationDrills drills;
-    drills.names = [folders] {
+    drills.names = [playable] {
         std::vector<std::string> names;
-        for (const DrillFile& file : readDrillFiles(folders))
-            if (!file.error)
-                names.push_back(file.fileName);
+        for (const DrillFile& file : playable())
+            names.push_back(file.path.stem().string());
         return names;
     };
-    drills.start = [this, folders](const std::string& name) -> std::optional<std::string> {
-        for (DrillFile& file : readDrillFiles(folders)) {
-            if (file.fileName != name)
-                continue;
-            if (file.error)
-                return file.error;
-            QTimer::singleShot(0, this, [this, file = std::move(file)] { startDrill(file); });
-            return std::nullopt;
+    drills.start = [this, playable](const std::string& name) -> std::optional<std::string> {
+        for (DrillFile& file : playable()) {
+            if (file.path.stem().string() == name) {
+                QTimer::singleShot(0, this, [this, file = std::move(file)] { startDrill(file); });
+                return std::nullopt;
+            }
         }
         return "no drill named " + quotedExcerpt(name);
     };
     drills.running = [this]() -> std::optional<std::string> {
         if (!drill_)
             return std::nullopt;
-        return drill_->fileName;
+        return drill_->path.stem().string();
     };
     return drills;
 }

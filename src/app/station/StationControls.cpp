@@ -50,7 +50,11 @@ StationControls::StationControls(MainWindow& window, Simulation& simulation, Rea
     connected_->hide();
 }
 
-StationControls::~StationControls() = default;
+// The window's widgets may be gone already: a server closed now must not show its last count.
+StationControls::~StationControls() {
+    if (server_)
+        server_->disconnect(this);
+}
 
 std::optional<StationControls::Listening> StationControls::listening() const {
     if (!server_)
@@ -86,7 +90,8 @@ void StationControls::stopStation() {
 }
 
 void StationControls::showConnected(int pages) {
-    connected_->setVisible(pages > 0);
+    if (connected_)
+        connected_->setVisible(pages > 0);
 }
 
 void StationControls::showWindow() {

@@ -4,7 +4,9 @@
 // 127.0.0.1 unless the instructor allows the local network.
 #pragma once
 
+#include <QLabel>
 #include <QObject>
+#include <QPointer>
 #include <memory>
 #include <optional>
 
@@ -12,7 +14,6 @@
 #include "station/Pairing.h"
 
 class QDialog;
-class QLabel;
 class QPushButton;
 
 namespace loopsim {
@@ -58,7 +59,7 @@ class StationControls : public QObject {
     SessionStationHost host_;
     std::unique_ptr<StationServer> server_;
     QPushButton* button_ = nullptr;
-    QLabel* connected_ = nullptr;
+    QPointer<QLabel> connected_;
     QDialog* dialog_ = nullptr;
     QLabel* address_ = nullptr;
     bool localNetwork_ = false;
