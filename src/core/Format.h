@@ -9,6 +9,8 @@ namespace loopsim {
 
 // "0.00", "0.0": fixed decimals with a leading zero.
 std::string formatFixed(double value, int decimals);
+// The same, appended to out without a temporary string.
+void appendFixed(std::string& out, double value, int decimals);
 // "#.00": two decimals, no leading zero below 1 (0.5 gives .50, -0.5 gives -.50).
 std::string formatNoLeadingZero(double value);
 // "00": a whole number of at least two digits.

@@ -29,9 +29,14 @@ void CellModel::cellTick() {
     for (std::size_t cell = 1; cell <= 3; ++cell)
         followLoop(cell);
 
-    millivolts_.setText(formatNoLeadingZero(s.OxygenCells[1].Millivolts) + "   " +
-                        formatNoLeadingZero(s.OxygenCells[2].Millivolts) + "   " +
-                        formatNoLeadingZero(s.OxygenCells[3].Millivolts));
+    std::string millivolts;
+    millivolts.reserve(32);
+    for (std::size_t cell = 1; cell <= 3; ++cell) {
+        if (cell > 1)
+            millivolts += "   ";
+        millivolts += formatNoLeadingZero(s.OxygenCells[cell].Millivolts);
+    }
+    millivolts_.setText(millivolts);
 
     updateCellReadings(s, ReadingLimit::Capped);
     drawMainLine(s.LeftHandset, leftDisplay_);

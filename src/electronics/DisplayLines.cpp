@@ -1,38 +1,61 @@
 #include "electronics/DisplayLines.h"
 
+#include <string_view>
+
 #include "core/Format.h"
 
 namespace loopsim {
 namespace {
-const std::string kSevenSpaces(7, ' ');
+
+constexpr std::string_view kSevenSpaces = "       ";
+
+std::string titledReadings(std::string_view title, const CellValues& cellPO2) {
+    std::string line;
+    line.reserve(64);
+    line += title;
+    appendCellReadings(line, cellPO2, kSevenSpaces);
+    return line;
+}
+
+}  // namespace
+
+// The lines are drawn twice a second on both handsets: built in one string, not from
+// temporaries.
+void appendCellReadings(std::string& out, const CellValues& cellPO2, std::string_view separator) {
+    appendFixed(out, cellPO2[1], 2);
+    out += separator;
+    appendFixed(out, cellPO2[2], 2);
+    out += separator;
+    appendFixed(out, cellPO2[3], 2);
 }
 
 std::string cellReadings(const CellValues& cellPO2, const std::string& separator) {
-    return formatFixed(cellPO2[1], 2) + separator + formatFixed(cellPO2[2], 2) + separator +
-           formatFixed(cellPO2[3], 2);
+    std::string text;
+    appendCellReadings(text, cellPO2, separator);
+    return text;
 }
 
 std::string mainLine(bool master, double activeSetpoint, const CellValues& cellPO2) {
-    const char* role = master ? "      MASTER   " : "       SLAVE   ";
-    return role + formatFixed(activeSetpoint, 1) + "        " + cellReadings(cellPO2, kSevenSpaces);
+    std::string line;
+    line.reserve(64);
+    line += master ? "      MASTER   " : "       SLAVE   ";
+    appendFixed(line, activeSetpoint, 1);
+    line += "        ";
+    appendCellReadings(line, cellPO2, kSevenSpaces);
+    return line;
 }
 
 std::string warningLine(int screen, const CellValues& cellPO2) {
-    std::string title;
     switch (screen) {
         case kCellWarningScreen:
-            title = std::string("    CELL WARNING    ") + "        ";
-            break;
+            return titledReadings("    CELL WARNING            ", cellPO2);
         case kLowOxygenScreen:
-            title = std::string("      LOW OXYGEN    ") + "     ";
-            break;
+            return titledReadings("      LOW OXYGEN         ", cellPO2);
         case kHighOxygenScreen:
-            title = std::string("      HIGH OXYGEN    ") + "     ";
-            break;
+            return titledReadings("      HIGH OXYGEN         ", cellPO2);
         default:
             return {};
     }
-    return title + cellReadings(cellPO2, kSevenSpaces);
 }
 
 }  // namespace loopsim

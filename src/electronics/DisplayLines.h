@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "core/HandsetState.h"
 
@@ -22,5 +23,7 @@ std::string mainLine(bool master, double activeSetpoint, const CellValues& cellP
 std::string warningLine(int screen, const CellValues& cellPO2);
 // The three readings as "0.00", the given separator between them.
 std::string cellReadings(const CellValues& cellPO2, const std::string& separator);
+// The same, appended to out.
+void appendCellReadings(std::string& out, const CellValues& cellPO2, std::string_view separator);
 
 }  // namespace loopsim
