@@ -27,8 +27,15 @@ loopsim_install_missing() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
+# What running needs: the window, the pictures and sounds it loads, and the runner.
+LOOPSIM_RUN_TARGETS=(loopsim loopsim_assets loopsim-run)
+
+# Builds one preset: every target, or only the targets named after it.
 loopsim_build() {
     local preset=$1
+    shift
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
     cmake --preset "$preset" -S "$LOOPSIM_ROOT" >/dev/null
-    cmake --build --preset "$preset" -j "$(nproc)"
+    cmake --build --preset "$preset" -j "$(nproc)" "${targets[@]}"
 }

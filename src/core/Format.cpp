@@ -15,12 +15,23 @@ namespace {
 constexpr int kMaxExactDecimals = 4;
 constexpr bool kExactProducts = std::numeric_limits<long double>::digits >= 64;
 
+constexpr double kPowersOfTen[kMaxExactDecimals + 1] = {1, 10, 100, 1000, 10000};
+
 // value * 10^decimals rounded half to even, as a count of units of the last decimal; nothing
 // when the product could be inexact or too big for the count.
 std::optional<std::uint64_t> exactScaledUnits(double value, int decimals) {
     if (!kExactProducts || decimals < 0 || decimals > kMaxExactDecimals ||
         !(std::fabs(value) < 1e14))
         return std::nullopt;
+    // Below 10^12 the rounded product of doubles is within 10^-4 of the exact one, so unless
+    // it lies near a half its nearest whole number is the exact product's.
+    const double roughly = std::fabs(value) * kPowersOfTen[decimals];
+    if (roughly < 1e12) {
+        const auto whole = static_cast<std::uint64_t>(roughly);
+        const double fraction = roughly - static_cast<double>(whole);
+        if (std::fabs(fraction - 0.5) > 1e-3)
+            return fraction > 0.5 ? whole + 1 : whole;
+    }
     long double scaled = std::fabs(static_cast<long double>(value));
     for (int i = 0; i < decimals; ++i)
         scaled *= 10;
@@ -79,6 +90,16 @@ std::string formatFixed(double value, int decimals) {
     std::string text;
     appendFixed(text, value, decimals);
     return text;
+}
+
+std::optional<std::int64_t> shownFixedUnits(double value, int decimals) {
+    if (!std::isfinite(value))
+        return std::nullopt;
+    const auto units = exactScaledUnits(value, decimals);
+    if (!units)
+        return std::nullopt;
+    const auto count = static_cast<std::int64_t>(*units);
+    return std::signbit(value) ? -count : count;
 }
 
 void appendFixed(std::string& out, double value, int decimals) {

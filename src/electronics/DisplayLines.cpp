@@ -1,5 +1,6 @@
 #include "electronics/DisplayLines.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "core/Format.h"
@@ -43,6 +44,26 @@ std::string mainLine(bool master, double activeSetpoint, const CellValues& cellP
     line += "        ";
     appendCellReadings(line, cellPO2, kSevenSpaces);
     return line;
+}
+
+MainLineText::ShownValues MainLineText::shownValues(double activeSetpoint,
+                                                    const CellValues& cellPO2) {
+    return {shownFixedUnits(activeSetpoint, 1), shownFixedUnits(cellPO2[1], 2),
+            shownFixedUnits(cellPO2[2], 2), shownFixedUnits(cellPO2[3], 2)};
+}
+
+const std::string& MainLineText::operator()(bool master, double activeSetpoint,
+                                            const CellValues& cellPO2) {
+    const ShownValues shown = shownValues(activeSetpoint, cellPO2);
+    const bool comparable = std::all_of(shown.begin(), shown.end(),
+                                        [](const auto& value) { return value.has_value(); });
+    if (!drawn_ || !comparable || master != master_ || shown != shown_) {
+        text_ = mainLine(master, activeSetpoint, cellPO2);
+        drawn_ = true;
+        master_ = master;
+        shown_ = shown;
+    }
+    return text_;
 }
 
 std::string warningLine(int screen, const CellValues& cellPO2) {

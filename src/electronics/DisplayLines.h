@@ -3,6 +3,9 @@
 // display cycle all draw these same lines.
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -19,6 +22,23 @@ inline constexpr int kLowBatteryScreen = 54;
 
 // "      MASTER   " or "       SLAVE   ", the setpoint as "0.0", eight spaces, the readings.
 std::string mainLine(bool master, double activeSetpoint, const CellValues& cellPO2);
+// The main line of one display, worked out again only when what it shows has changed: the
+// cell tick draws it twice a second, and settled readings keep it the same for minutes.
+class MainLineText {
+  public:
+    const std::string& operator()(bool master, double activeSetpoint, const CellValues& cellPO2);
+
+  private:
+    // The setpoint and the three readings as the line shows them.
+    using ShownValues = std::array<std::optional<std::int64_t>, 4>;
+    static ShownValues shownValues(double activeSetpoint, const CellValues& cellPO2);
+
+    bool drawn_ = false;
+    bool master_ = false;
+    ShownValues shown_{};
+    std::string text_;
+};
+
 // The cell warning, low oxygen or high oxygen line (screens 50, 51, 52) with the readings.
 std::string warningLine(int screen, const CellValues& cellPO2);
 // The three readings as "0.00", the given separator between them.

@@ -53,6 +53,14 @@ LoopGasStep::LoopGasStep(SimContext& context)
     context.clock.timer("Timer1").setProcessHandler([this] { return loopGasStep(); });
 }
 
+const std::string& LoopGasStep::pressureText(double pressure) {
+    if (pressure != textPressure_) {
+        pressureText_ = formatPlain(pressure);
+        textPressure_ = pressure;
+    }
+    return pressureText_;
+}
+
 Process LoopGasStep::loopGasStep() {
     SimulationState& s = context_.state;
     loopPO2_.setText(formatFixed(s.LoopPO2, 2));
@@ -65,7 +73,7 @@ Process LoopGasStep::loopGasStep() {
     limitLoopPO2(s, pressure);
 
     if (s.Depth != 0) {
-        pressureReadout_.setText(formatPlain(pressure));
+        pressureReadout_.setText(pressureText(pressure));
         pressureFrame_.setText("Ambient Pressure (bar)");
         analysisReadout_.setText(formatTwoDigits(s.LoopPO2 / pressure * 100) + "%");
         analysisFrame_.setText("Nitrox mix (% O2)");
