@@ -1,6 +1,7 @@
 #include "app/session/SimulatorSession.h"
 
 #include <QSettings>
+#include <QTimer>
 
 #include "app/dialogs/BugReport.h"
 #include "app/dialogs/BugReportForm.h"
@@ -32,19 +33,26 @@ SimulatorSession::SimulatorSession(SessionServices services)
 
 SimulatorSession::~SimulatorSession() = default;
 
-bool SimulatorSession::start() {
+void SimulatorSession::buildWindowAndSimulation() {
     window_ = std::make_unique<MainWindow>(*pictures_);
     settings_ = std::make_unique<QtSettingsStore>();
     simulation_ = std::make_unique<Simulation>(settings_.get());
     simulation_->sound().setBackend(sound_.get());
-
     simulation_->state().DisclaimerAccepted = 0;
+}
+
+bool SimulatorSession::start() {
     {
         StartupWarning warning(*pictures_, *sound_);
         sound_->setMessageParent(&warning);
+        // The warning comes first: the main window and the simulation are built behind it
+        // while it is read.
+        QTimer::singleShot(0, &warning, [this] { buildWindowAndSimulation(); });
         if (warning.exec() != QDialog::Accepted)
             return false;
     }
+    if (!simulation_)
+        buildWindowAndSimulation();
     simulation_->state().DisclaimerAccepted = 1;
     sound_->setMessageParent(window_.get());
 

@@ -68,6 +68,7 @@ class SimulatorSession : public QObject {
     void finished();
 
   private:
+    void buildWindowAndSimulation();
     void end(Ending ending);
     void act(const Action& action);
     void noteStoredSettings();
