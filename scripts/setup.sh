@@ -7,7 +7,7 @@ LOOPSIM_PACKAGES=(
     cmake ninja-build g++ pkg-config clang clang-format libclang-rt-14-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev
-    xvfb xauth fonts-liberation2 libxml2-utils
+    xvfb xauth xdotool fonts-liberation2 libxml2-utils
 )
 
 loopsim_install_missing() {
