@@ -71,15 +71,20 @@ def programs(build, work):
 
 
 def start_xvfb():
-    """An X server of our own, on the first free display it finds; its display name."""
-    read_end, write_end = os.pipe()
-    server = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp",
-                               "-screen", "0", "1920x1200x24"], pass_fds=[write_end],
-                              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as announced:
-        display = announced.readline().strip()
-    return server, ":" + display
+    """An X server of our own, on a free display well above the ones xvfb-run -a takes; the
+    server and its display name once it answers."""
+    number = next(n for n in range(200, 400) if not os.path.exists(f"/tmp/.X{n}-lock"))
+    display = f":{number}"
+    server = subprocess.Popen(["Xvfb", display, "-nolisten", "tcp", "-screen", "0",
+                               "1920x1200x24"], stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL)
+    env = dict(os.environ, DISPLAY=display)
+    while subprocess.run(["xdotool", "getdisplaygeometry"], env=env, stdout=subprocess.DEVNULL,
+                         stderr=subprocess.DEVNULL).returncode != 0:
+        if server.poll() is not None:
+            sys.exit(f"bench: Xvfb did not start on {display}")
+        time.sleep(0.05)
+    return server, display
 
 
 def startup(build):
@@ -97,31 +102,49 @@ def startup(build):
         server.wait()
 
 
-def startup_on(window, display):
-    before = load()
-    times = []
-    for _ in range(RUNS):
-        with tempfile.TemporaryDirectory() as folder:
-            env = dict(os.environ, XDG_CONFIG_HOME=folder, DISPLAY=display)
-            env.pop("XAUTHORITY", None)
-            env.pop("QT_QPA_PLATFORM", None)
+def time_to_warning(window, display):
+    """Seconds from the start of loopsim to its warning on screen; nothing when it could not
+    reach the X server."""
+    with tempfile.TemporaryDirectory() as folder:
+        env = dict(os.environ, XDG_CONFIG_HOME=folder, DISPLAY=display)
+        env.pop("XAUTHORITY", None)
+        env.pop("QT_QPA_PLATFORM", None)
+        with open(os.path.join(folder, "said.txt"), "w+") as said:
             start = time.monotonic()
-            said = open(os.path.join(folder, "said.txt"), "w+")
             process = subprocess.Popen([window], cwd=folder, env=env,
                                        stdout=subprocess.DEVNULL, stderr=said)
             while subprocess.run(["xdotool", "search", "--onlyvisible", "--name",
                                   WARNING_TITLE], env=env, stdout=subprocess.DEVNULL,
                                  stderr=subprocess.DEVNULL).returncode != 0:
                 if process.poll() is not None or time.monotonic() - start > 30:
+                    process.kill()
+                    process.wait()
                     said.seek(0)
-                    sys.exit(f"bench: the start-up warning never showed: {said.read()}")
+                    print(f"bench: the start-up warning did not show: {said.read()[:200]}",
+                          file=sys.stderr)
+                    return None
                 time.sleep(0.002)
-            times.append(time.monotonic() - start)
+            shown = time.monotonic() - start
             process.terminate()
             process.wait()
-            said.close()
+            return shown
+
+
+def startup_on(window, display):
+    before = load()
+    # A run that could not reach the server (another one on a busy machine may take its
+    # display away) is tried again, up to three times as many runs in all.
+    times = []
+    for _ in range(RUNS * 3):
+        shown = time_to_warning(window, display)
+        if shown is not None:
+            times.append(shown)
+        if len(times) == RUNS:
+            break
+    if not times:
+        sys.exit("bench: the start-up warning never showed")
     print(f"{'start-up warning shown, Xvfb':<38} {statistics.median(times):6.3f} s wall"
-          f"  (median of {RUNS}; load {before} -> {load()})")
+          f"  (median of {len(times)}; load {before} -> {load()})")
 
 
 def main():

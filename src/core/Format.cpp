@@ -84,6 +84,23 @@ void appendPrintfFixed(std::string& out, double value, int decimals) {
     out += text;
 }
 
+// The shortest text of a value that reads back from three decimals or fewer (a depth, a
+// setpoint, a volume): the fewest decimals d for which the nearest count k of 10^-d reads
+// back as the value, k / 10^d being exactly how the reading rounds. False for the rest.
+bool appendFewDecimals(std::string& out, double value) {
+    constexpr int kMostDecimals = 3;
+    if (!(std::fabs(value) < 1e9))
+        return false;
+    for (int decimals = 0; decimals <= kMostDecimals; ++decimals) {
+        const double count = std::nearbyint(value * kPowersOfTen[decimals]);
+        if (count / kPowersOfTen[decimals] != value)
+            continue;
+        appendFixed(out, value, decimals);
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string formatFixed(double value, int decimals) {
@@ -161,7 +178,7 @@ void appendRoundTrip(std::string& out, double value) {
         out += value > 0 ? "Infinity" : "-Infinity";
     } else if (value == 0) {
         out += '0';
-    } else {
+    } else if (!appendFewDecimals(out, value)) {
         char buffer[400];
         auto result =
             std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);

@@ -2,6 +2,7 @@
 // exactly as printf's "%.*f" does, ties and values just beside them included.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -96,6 +97,24 @@ TEST(FormatFixed, TwoDigitsAsPrintf) {
         if (expected.size() < 2)
             expected.insert(0, 1, '0');
         EXPECT_EQ(formatTwoDigits(value), expected);
+    }
+}
+
+// The recording's numbers: the shortest text that reads back, as to_chars writes it, whether
+// worked out from a few decimals or not.
+TEST(FormatRoundTrip, ShortestTextAsToChars) {
+    std::mt19937_64 generator(3);
+    std::uniform_int_distribution<int> count(-2000000, 2000000);
+    std::uniform_int_distribution<int> decimals(0, 5);
+    std::uniform_real_distribution<double> anything(-1e10, 1e10);
+    for (int i = 0; i < 40000; ++i) {
+        const double value = i % 4 == 0 ? anything(generator)
+                                        : count(generator) / std::pow(10.0, decimals(generator));
+        char buffer[400];
+        const auto written =
+            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed);
+        const std::string expected = value == 0 ? "0" : std::string(buffer, written.ptr);
+        EXPECT_EQ(formatRoundTrip(value), expected);
     }
 }
 
