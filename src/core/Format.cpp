@@ -68,7 +68,7 @@ void appendPrintfFixed(std::string& out, double value, int decimals) {
         } while (*units != 0);
         if (std::signbit(value))
             *--first = '-';
-        out.append(first, end);
+        out.append(first, static_cast<std::size_t>(end - first));
         return;
     }
     char buffer[400];
