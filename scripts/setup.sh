@@ -7,7 +7,7 @@ LOOPSIM_PACKAGES=(
     cmake ninja-build g++ pkg-config clang clang-format libclang-rt-14-dev
     libgtest-dev libgmock-dev libbenchmark-dev
     qt6-base-dev qt6-multimedia-dev qt6-charts-dev libqt6opengl6-dev
-    xvfb xauth fonts-liberation2 libxml2-utils
+    xvfb xauth xdotool fonts-liberation2 libxml2-utils
     qt6-httpserver-dev qt6-websockets-dev chromium nodejs
 )
 # Debian's npm comes apart from nodejs; a nodejs that brings its own npm needs no other.
@@ -41,11 +41,19 @@ loopsim_browser_tools() {
         echo "puppeteer-core could not be installed: the station's browser test will be skipped"
 }
 
+# What running needs: the window, the pictures and sounds it loads, and the runner.
+LOOPSIM_RUN_TARGETS=(loopsim loopsim_assets loopsim-run)
+
+# Builds one preset: every target, or only the targets named after it.
 loopsim_build() {
     local preset=$1
+    shift
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
     cmake --preset "$preset" -S "$LOOPSIM_ROOT" >/dev/null
-    cmake --build --preset "$preset" -j "$(nproc)"
-    if [ "$preset" = default ]; then
+    cmake --build --preset "$preset" -j "$(nproc)" "${targets[@]}"
+    # The tests' whole build also brings the browser test its tools.
+    if [ "$preset" = default ] && [ ${#targets[@]} -eq 0 ]; then
         loopsim_browser_tools
     fi
 }

@@ -1,6 +1,7 @@
 // The number formats of the displays, panels and files, and the blanks around their words.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,6 +10,12 @@ namespace loopsim {
 
 // "0.00", "0.0": fixed decimals with a leading zero.
 std::string formatFixed(double value, int decimals);
+// The same, appended to out without a temporary string.
+void appendFixed(std::string& out, double value, int decimals);
+// What formatFixed(value, decimals) shows, as a signed count of units of its last decimal
+// (-0.001 at two decimals is 0, as "0.00" shows): two values with the same count show the
+// same text. Nothing for values that are not told apart so cheaply (very large, NaN).
+std::optional<std::int64_t> shownFixedUnits(double value, int decimals);
 // "#.00": two decimals, no leading zero below 1 (0.5 gives .50, -0.5 gives -.50).
 std::string formatNoLeadingZero(double value);
 // "00": a whole number of at least two digits.

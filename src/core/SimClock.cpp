@@ -6,21 +6,27 @@
 
 namespace loopsim {
 
-SimTimer::SimTimer(SimClock& clock, std::string name, int interval, bool enabled)
-    : clock_(clock), name_(std::move(name)), interval_(interval), enabled_(enabled) {
+SimTimer::SimTimer(SimClock& clock, std::size_t index, std::string name, int interval, bool enabled)
+    : clock_(clock), index_(index), name_(std::move(name)), interval_(interval), enabled_(enabled) {
     due_ = clock_.now() + interval_;
+}
+
+void SimTimer::publishDue() {
+    clock_.timerDues_[index_] = due();
 }
 
 void SimTimer::setEnabled(bool enabled) {
     if (enabled && !enabled_)
         due_ = clock_.now() + interval_;
     enabled_ = enabled;
+    publishDue();
 }
 
 void SimTimer::setInterval(int milliseconds) {
     interval_ = milliseconds;
     if (enabled_)
         due_ = clock_.now() + interval_;
+    publishDue();
 }
 
 void SimTimer::setHandler(std::function<void()> handler) {
@@ -36,6 +42,7 @@ void SimTimer::setProcessHandler(std::function<Process()> handler) {
 void SimTimer::fire() {
     // The next interval counts from now; the handler may change that.
     due_ = clock_.now() + interval_;
+    publishDue();
     if (handler_) {
         handler_();
         return;
@@ -46,9 +53,13 @@ void SimTimer::fire() {
     if (process.finished())
         return;
     busy_ = true;
+    publishDue();
     // A tick that falls due meanwhile keeps its past due time, so it runs once as soon as
     // the process has ended.
-    process.whenFinished([this] { busy_ = false; });
+    process.whenFinished([this] {
+        busy_ = false;
+        publishDue();
+    });
 }
 
 SimClock::~SimClock() {
@@ -63,7 +74,10 @@ SimClock::~SimClock() {
 SimTimer& SimClock::addTimer(std::string name, int interval, bool enabled) {
     if (findTimer(name))
         throw std::logic_error("timer added twice: " + name);
-    return timers_.emplace_back(SimTimer(*this, std::move(name), interval, enabled));
+    SimTimer& added =
+        timers_.emplace_back(SimTimer(*this, timers_.size(), std::move(name), interval, enabled));
+    timerDues_.push_back(added.due());
+    return added;
 }
 
 SimTimer* SimClock::findTimer(const std::string& name) {
@@ -105,8 +119,8 @@ Millis SimClock::nextDue() const {
     Millis next = kNever;
     for (const auto& sleeper : sleepers_)
         next = std::min(next, sleeper.wake);
-    for (const auto& timer : timers_)
-        next = std::min(next, timer.due());
+    for (const Millis due : timerDues_)
+        next = std::min(next, due);
     return std::max(next, now_);
 }
 
@@ -123,10 +137,12 @@ bool SimClock::runNextDueAtOrBefore(Millis target) {
     auto sleeper = std::min_element(sleepers_.begin(), sleepers_.end(), [](auto& a, auto& b) {
         return a.wake != b.wake ? a.wake < b.wake : a.sequence < b.sequence;
     });
+    // The first of the earliest, as the tick table orders them.
     SimTimer* timer = nullptr;
-    for (auto& candidate : timers_)
-        if (!timer || candidate.due() < timer->due())
-            timer = &candidate;
+    if (!timerDues_.empty()) {
+        const auto earliest = std::min_element(timerDues_.begin(), timerDues_.end());
+        timer = &timers_[static_cast<std::size_t>(earliest - timerDues_.begin())];
+    }
 
     // A sleeper or timer may have fallen due before now, during a hold or while its timer's
     // process ran: it still goes by the time it fell due, so what fell due first runs first.

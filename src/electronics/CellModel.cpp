@@ -36,8 +36,8 @@ void CellModel::cellTick() {
     millivolts_.setText(shown(1) + "   " + shown(2) + "   " + shown(3));
 
     updateCellReadings(s, ReadingLimit::Capped);
-    drawMainLine(s.LeftHandset, leftDisplay_);
-    drawMainLine(s.RightHandset, rightDisplay_);
+    drawMainLine(s.LeftHandset, leftDisplay_, leftLine_);
+    drawMainLine(s.RightHandset, rightDisplay_, rightLine_);
 }
 
 void CellModel::followLoop(std::size_t cell) {
@@ -59,12 +59,13 @@ void CellModel::followLoop(std::size_t cell) {
         s.CellDrift[cell] *= 1.01;
 }
 
-void CellModel::drawMainLine(const HandsetState& handset, ElementView& display) {
+void CellModel::drawMainLine(const HandsetState& handset, ElementView& display,
+                             MainLineText& line) {
     const double setpoint = context_.state.ActiveSetpoint;
     if (handset.Screen == kMasterMainScreen)
-        display.setText(mainLine(true, setpoint, handset.CellPO2));
+        display.setText(line(true, setpoint, handset.CellPO2));
     else if (handset.Screen == kSlaveMainScreen)
-        display.setText(mainLine(false, setpoint, handset.CellPO2));
+        display.setText(line(false, setpoint, handset.CellPO2));
 }
 
 void CellModel::driftTick() {

@@ -10,6 +10,7 @@
 #pragma once
 
 #include "core/SimContext.h"
+#include "electronics/DisplayLines.h"
 
 namespace loopsim {
 
@@ -27,12 +28,14 @@ class CellModel {
 
   private:
     void followLoop(std::size_t cell);
-    void drawMainLine(const HandsetState& handset, ElementView& display);
+    void drawMainLine(const HandsetState& handset, ElementView& display, MainLineText& line);
 
     SimContext& context_;
     ElementView& millivolts_;
     ElementView& leftDisplay_;
     ElementView& rightDisplay_;
+    MainLineText leftLine_;
+    MainLineText rightLine_;
 };
 
 }  // namespace loopsim

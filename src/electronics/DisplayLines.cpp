@@ -1,44 +1,91 @@
 #include "electronics/DisplayLines.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include "core/DisplayField.h"
 #include "core/Format.h"
 
 namespace loopsim {
 namespace {
-const std::string kSevenSpaces(7, ' ');
 
-std::string shownReading(double reading) {
-    return fieldText(reading, kCellReadingField,
-                     [](double value) { return formatFixed(value, 2); });
+constexpr std::string_view kSevenSpaces = "       ";
+
+// A reading past what the display can show keeps its field, as dashes.
+void appendCellReading(std::string& out, double reading) {
+    if (fitsField(reading, kCellReadingField))
+        appendFixed(out, reading, 2);
+    else
+        out += kPastFieldText;
 }
+
+std::string titledReadings(std::string_view title, const CellValues& cellPO2) {
+    std::string line;
+    line.reserve(64);
+    line += title;
+    appendCellReadings(line, cellPO2, kSevenSpaces);
+    return line;
+}
+
 }  // namespace
 
+// The lines are drawn twice a second on both handsets: built in one string, not from
+// temporaries.
+void appendCellReadings(std::string& out, const CellValues& cellPO2, std::string_view separator) {
+    appendCellReading(out, cellPO2[1]);
+    out += separator;
+    appendCellReading(out, cellPO2[2]);
+    out += separator;
+    appendCellReading(out, cellPO2[3]);
+}
+
 std::string cellReadings(const CellValues& cellPO2, const std::string& separator) {
-    return shownReading(cellPO2[1]) + separator + shownReading(cellPO2[2]) + separator +
-           shownReading(cellPO2[3]);
+    std::string text;
+    appendCellReadings(text, cellPO2, separator);
+    return text;
 }
 
 std::string mainLine(bool master, double activeSetpoint, const CellValues& cellPO2) {
-    const char* role = master ? "      MASTER   " : "       SLAVE   ";
-    return role + formatFixed(activeSetpoint, 1) + "        " + cellReadings(cellPO2, kSevenSpaces);
+    std::string line;
+    line.reserve(64);
+    line += master ? "      MASTER   " : "       SLAVE   ";
+    appendFixed(line, activeSetpoint, 1);
+    line += "        ";
+    appendCellReadings(line, cellPO2, kSevenSpaces);
+    return line;
+}
+
+MainLineText::ShownValues MainLineText::shownValues(double activeSetpoint,
+                                                    const CellValues& cellPO2) {
+    return {shownFixedUnits(activeSetpoint, 1), shownFixedUnits(cellPO2[1], 2),
+            shownFixedUnits(cellPO2[2], 2), shownFixedUnits(cellPO2[3], 2)};
+}
+
+const std::string& MainLineText::operator()(bool master, double activeSetpoint,
+                                            const CellValues& cellPO2) {
+    const ShownValues shown = shownValues(activeSetpoint, cellPO2);
+    const bool comparable = std::all_of(shown.begin(), shown.end(),
+                                        [](const auto& value) { return value.has_value(); });
+    if (!drawn_ || !comparable || master != master_ || shown != shown_) {
+        text_ = mainLine(master, activeSetpoint, cellPO2);
+        drawn_ = true;
+        master_ = master;
+        shown_ = shown;
+    }
+    return text_;
 }
 
 std::string warningLine(int screen, const CellValues& cellPO2) {
-    std::string title;
     switch (screen) {
         case kCellWarningScreen:
-            title = std::string("    CELL WARNING    ") + "        ";
-            break;
+            return titledReadings("    CELL WARNING            ", cellPO2);
         case kLowOxygenScreen:
-            title = std::string("      LOW OXYGEN    ") + "     ";
-            break;
+            return titledReadings("      LOW OXYGEN         ", cellPO2);
         case kHighOxygenScreen:
-            title = std::string("      HIGH OXYGEN    ") + "     ";
-            break;
+            return titledReadings("      HIGH OXYGEN         ", cellPO2);
         default:
             return {};
     }
-    return title + cellReadings(cellPO2, kSevenSpaces);
 }
 
 }  // namespace loopsim

@@ -3,7 +3,11 @@
 // display cycle all draw these same lines.
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/HandsetState.h"
 
@@ -18,9 +22,28 @@ inline constexpr int kLowBatteryScreen = 54;
 
 // "      MASTER   " or "       SLAVE   ", the setpoint as "0.0", eight spaces, the readings.
 std::string mainLine(bool master, double activeSetpoint, const CellValues& cellPO2);
+// The main line of one display, worked out again only when what it shows has changed: the
+// cell tick draws it twice a second, and settled readings keep it the same for minutes.
+class MainLineText {
+  public:
+    const std::string& operator()(bool master, double activeSetpoint, const CellValues& cellPO2);
+
+  private:
+    // The setpoint and the three readings as the line shows them.
+    using ShownValues = std::array<std::optional<std::int64_t>, 4>;
+    static ShownValues shownValues(double activeSetpoint, const CellValues& cellPO2);
+
+    bool drawn_ = false;
+    bool master_ = false;
+    ShownValues shown_{};
+    std::string text_;
+};
+
 // The cell warning, low oxygen or high oxygen line (screens 50, 51, 52) with the readings.
 std::string warningLine(int screen, const CellValues& cellPO2);
 // The three readings as "0.00", the given separator between them.
 std::string cellReadings(const CellValues& cellPO2, const std::string& separator);
+// The same, appended to out.
+void appendCellReadings(std::string& out, const CellValues& cellPO2, std::string_view separator);
 
 }  // namespace loopsim

@@ -22,7 +22,8 @@ void Warnings::warningTick() {
     HandsetState& master = masterHandset(s);
     ElementView& display = &master == &s.LeftHandset ? leftDisplay_ : rightDisplay_;
     master.Screen = kMasterMainScreen;
-    display.setText(mainLine(true, s.ActiveSetpoint, master.CellPO2));
+    MainLineText& line = &master == &s.LeftHandset ? leftLine_ : rightLine_;
+    display.setText(line(true, s.ActiveSetpoint, master.CellPO2));
 
     if (s.LoopPO2 <= kLowOxygenPO2) {
         alarm("Warning: Low O2");

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "core/SimContext.h"
+#include "electronics/DisplayLines.h"
 
 namespace loopsim {
 
@@ -30,6 +31,8 @@ class Warnings {
     SimContext& context_;
     ElementView& leftDisplay_;
     ElementView& rightDisplay_;
+    MainLineText leftLine_;
+    MainLineText rightLine_;
 };
 
 }  // namespace loopsim

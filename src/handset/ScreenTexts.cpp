@@ -45,7 +45,10 @@ std::string flushPromptText(const CellValues& cellPO2) {
 }
 
 std::string flushingText(const CellValues& cellPO2) {
-    return "   FLUSHING BAG  " + cellReadings(cellPO2, "      ");
+    std::string text = "   FLUSHING BAG  ";
+    text.reserve(64);
+    appendCellReadings(text, cellPO2, "      ");
+    return text;
 }
 
 }  // namespace loopsim

@@ -54,6 +54,14 @@ LoopGasStep::LoopGasStep(SimContext& context)
     context.clock.timer("Timer1").setProcessHandler([this] { return loopGasStep(); });
 }
 
+const std::string& LoopGasStep::pressureText(double pressure) {
+    if (pressure != textPressure_) {
+        pressureText_ = formatPlain(pressure);
+        textPressure_ = pressure;
+    }
+    return pressureText_;
+}
+
 Process LoopGasStep::loopGasStep() {
     SimulationState& s = context_.state;
     loopPO2_.setText(
@@ -67,7 +75,7 @@ Process LoopGasStep::loopGasStep() {
     limitLoopPO2(s, pressure);
 
     if (s.Depth != 0) {
-        pressureReadout_.setText(formatPlain(pressure));
+        pressureReadout_.setText(pressureText(pressure));
         pressureFrame_.setText("Ambient Pressure (bar)");
         analysisReadout_.setText(
             fieldText(s.LoopPO2 / pressure * 100, kNitroxPercentField, formatTwoDigits) + "%");

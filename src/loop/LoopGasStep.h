@@ -1,5 +1,8 @@
 #pragma once
 
+#include <limits>
+#include <string>
+
 #include "core/SimContext.h"
 
 namespace loopsim {
@@ -14,6 +17,9 @@ class LoopGasStep {
     Process loopGasStep();
 
   private:
+    // The ambient pressure in bar changes only with the depth: its text is kept until then.
+    const std::string& pressureText(double pressure);
+
     SimContext& context_;
     ElementView& loopPO2_;
     ElementView& depthReadout_;
@@ -24,6 +30,8 @@ class LoopGasStep {
     ElementView& gauge_;
     ElementView& gaugeCover_;
     ElementView& advBox_;
+    double textPressure_ = std::numeric_limits<double>::quiet_NaN();
+    std::string pressureText_;
 };
 
 }  // namespace loopsim

@@ -49,7 +49,7 @@ SimulatorSession::SimulatorSession(SessionServices services)
 
 SimulatorSession::~SimulatorSession() = default;
 
-bool SimulatorSession::start() {
+void SimulatorSession::buildWindowAndSimulation() {
     window_ = std::make_unique<MainWindow>(*pictures_);
     settings_ = std::make_unique<QtSettingsStore>();
     const MemorySettingsStore drilled =
@@ -58,14 +58,21 @@ bool SimulatorSession::start() {
         drill_ ? static_cast<const SettingsStore&>(drilled) : *settings_;
     simulation_ = std::make_unique<Simulation>(&startFrom);
     simulation_->sound().setBackend(sound_.get());
-
     simulation_->state().DisclaimerAccepted = 0;
+}
+
+bool SimulatorSession::start() {
     if (!drill_) {
         StartupWarning warning(*pictures_, *sound_);
         sound_->setMessageParent(&warning);
+        // The warning comes first: the main window and the simulation are built behind it
+        // while it is read.
+        QTimer::singleShot(0, &warning, [this] { buildWindowAndSimulation(); });
         if (warning.exec() != QDialog::Accepted)
             return false;
     }
+    if (!simulation_)
+        buildWindowAndSimulation();
     simulation_->state().DisclaimerAccepted = 1;
     sound_->setMessageParent(window_.get());
 
@@ -97,7 +104,10 @@ bool SimulatorSession::start() {
             Qt::QueuedConnection);
     connect(window_.get(), &MainWindow::drillsRequested, this, &SimulatorSession::chooseDrill,
             Qt::QueuedConnection);
-    noteStoredSettings(startFrom);
+    if (drill_)
+        noteStoredSettings(drillStartSettings(*settings_, drill_->drill));
+    else
+        noteStoredSettings(*settings_);
     if (drill_) {
         pace_ = std::make_unique<DrillPace>(drill_->drill, *simulation_);
         driver_->followDrill(*pace_);

@@ -86,6 +86,7 @@ class SimulatorSession : public QObject {
     void finished();
 
   private:
+    void buildWindowAndSimulation();
     void end(Ending ending);
     void act(const Action& action);
     void noteStoredSettings(const SettingsStore& startFrom);
