@@ -37,6 +37,7 @@
 #include "app/session/RealTimeDriver.h"
 #include "app/session/ScenarioFileLog.h"
 #include "app/session/SessionLog.h"
+#include "app/station/StationControls.h"
 #include "app/window/MainWindow.h"
 #include "app/window/PictureFiles.h"
 #include "app/window/UnitView.h"
@@ -232,6 +233,7 @@ int play(int argc, char** argv) {
     window.setDialogPresenter(&dialogs);
     window.resize(size);
     window.attach(simulation, driver);
+    new StationControls(window, simulation, driver);  // its button, as the program shows it
     if (drill) {
         noteDrill(log, *drill, startFrom);
         driver.followDrill(pace.emplace(drill->drill, simulation));

@@ -52,10 +52,11 @@ std::span<const PanelCaption> panelCaptions();
 
 // The Controls frame's own widgets, which belong to the window and not to the unit.
 inline constexpr TwipRect kClockReadout{13800, 7380, 1560, 360};
-inline constexpr TwipRect kPauseButton{13800, 7800, 760, 390};
-inline constexpr TwipRect kDrillsButton{14600, 7800, 760, 390};
+inline constexpr TwipRect kPauseButton{13800, 7800, 1560, 390};
 inline constexpr TwipRect kFirstSpeedButton{13800, 8280, 360, 390};
 inline constexpr int kSpeedButtonStep = 400;
+// The instructor's Drills… button, in the row of window buttons under the unit.
+inline constexpr TwipRect kDrillsButton{7080, 9180, 1800, 480};
 
 // The gauge's scale beside the counterlung bar.
 inline constexpr TwipRect kGaugeScale{13620, 1140, 360, 4800};
