@@ -5,6 +5,7 @@
 
 #include "files/OutputFile.h"
 #include "files/RecordingFile.h"
+#include "files/SettingsFile.h"
 
 namespace loopsim {
 
@@ -50,6 +51,20 @@ std::optional<std::string> refusedRunFiles(const RunFiles& files) {
                 return named[j].first + " " + named[j].second.string() +
                        " names the same file as " + named[i].first + " " + named[i].second.string();
     return std::nullopt;
+}
+
+bool readRunSettings(const std::filesystem::path& path, MemorySettingsStore& settings,
+                     std::ostream& err) {
+    SettingsFileRead read = readSettingsFile(path);
+    if (read.refusal) {
+        err << path.string();
+        if (read.refusal->lineNumber > 0)
+            err << ":" << read.refusal->lineNumber;
+        err << ": " << read.refusal->reason << "\n";
+        return false;
+    }
+    settings.values = std::move(read.values);
+    return true;
 }
 
 }  // namespace loopsim

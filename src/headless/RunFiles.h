@@ -4,9 +4,11 @@
 #pragma once
 
 #include <filesystem>
+#include <iosfwd>
 #include <optional>
 #include <string>
 
+#include "core/SettingsStore.h"
 #include "headless/Runner.h"
 
 namespace loopsim {
@@ -26,5 +28,10 @@ RunFiles runFiles(const RunOptions& options);
 
 // Why the run may not use these files, naming the file and its option; nothing when it may.
 std::optional<std::string> refusedRunFiles(const RunFiles& files);
+
+// The stored settings the run starts from; false, with the file (and line) and the reason
+// said, when the file is not this program's settings or cannot be read.
+bool readRunSettings(const std::filesystem::path& path, MemorySettingsStore& settings,
+                     std::ostream& err);
 
 }  // namespace loopsim

@@ -56,22 +56,6 @@ void noteUnrecordedEnd(const Simulation& simulation, std::ostream& err) {
         << " s, and the rest of it is not recorded\n";
 }
 
-// The stored settings the run starts from; false, with the file's reason said, when the file
-// is not this program's settings or cannot be read.
-bool readRunSettings(const std::filesystem::path& path, MemorySettingsStore& settings,
-                     std::ostream& err) {
-    SettingsFileRead read = readSettingsFile(path);
-    if (read.refusal) {
-        err << path.string();
-        if (read.refusal->lineNumber > 0)
-            err << ":" << read.refusal->lineNumber;
-        err << ": " << read.refusal->reason << "\n";
-        return false;
-    }
-    settings.values = std::move(read.values);
-    return true;
-}
-
 // The exit path's files, in this order: settings, recording, dumps. Each is written even when
 // one before it failed; any failure is said and sets the status.
 int writeRunFiles(Simulation& simulation, const RunFiles& files, MemorySettingsStore* settings,

@@ -49,14 +49,8 @@ int serveRun(const RunOptions& options, std::ostream& out, std::ostream& err) {
         return kRunRefused;
     }
     std::optional<MemorySettingsStore> settings;
-    if (files.settings) {
-        SettingsFileRead read = readSettingsFile(*files.settings);
-        if (read.refusal) {
-            err << files.settings->string() << ": " << read.refusal->reason << "\n";
-            return kRunRefused;
-        }
-        settings.emplace().values = std::move(read.values);
-    }
+    if (files.settings && !readRunSettings(*files.settings, settings.emplace(), err))
+        return kRunRefused;
     Simulation simulation(settings ? &*settings : nullptr);
     Scenario scenario = parseScenario(*text, &simulation.input());
     if (scenario.error) {
