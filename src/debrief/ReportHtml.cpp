@@ -61,6 +61,19 @@ std::string metricsTable(const Debrief& debrief, bool printed) {
     return html + "</table>\n";
 }
 
+std::string marksTable(const ReportHeading& heading, bool printed) {
+    std::string html =
+        "<table>\n<thead><tr><th></th><th>Mark</th><th>Value</th><th>Result</th>"
+        "</tr></thead>\n";
+    for (const ReportMark& mark : heading.marks) {
+        const Grade grade = mark.passed ? Grade::Good : Grade::Poor;
+        html += "<tr>" + markCell(grade, printed) + "<td>" + escapeMarkup(mark.mark) +
+                "</td><td class=\"value\">" + escapeMarkup(mark.value) + "</td><td>" +
+                (mark.passed ? "pass" : "fail") + "</td></tr>\n";
+    }
+    return html + "</table>\n";
+}
+
 std::string failuresTable(const Debrief& debrief) {
     if (debrief.failures.empty())
         return "<p>No failure was injected.</p>\n";
@@ -120,6 +133,9 @@ std::string page(const Debrief& debrief, const ReportHeading& heading,
             "<span style=\"color:#e0a000\">▬ warning</span></p>\n";
     }
     html += "<h2>How it went</h2>\n" + metricsTable(debrief, printed);
+    if (!heading.marksTitle.empty())
+        html +=
+            "<h2>" + escapeMarkup(heading.marksTitle) + "</h2>\n" + marksTable(heading, printed);
     html += "<h2>Failures</h2>\n" + failuresTable(debrief);
     html += "<h2>Events</h2>\n" + eventsTable(debrief);
     html += "</body>\n</html>\n";

@@ -4,15 +4,27 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "debrief/Debrief.h"
 
 namespace loopsim {
 
+// A pass mark as judged by whoever set it (a drill), for the report to list.
+struct ReportMark {
+    std::string mark;   // as written, "hypoxia_seconds = 0"
+    std::string value;  // the figure with its unit, or why there is none
+    bool passed = false;
+};
+
 struct ReportHeading {
     std::string session;  // where the session came from: the log's name
     std::string date;     // when it was flown, as the caller writes dates
     std::string trainee;  // empty when not given
+    // A drilled session's pass marks, listed after the metrics under their own title; a
+    // session with no title here has none.
+    std::string marksTitle{};
+    std::vector<ReportMark> marks{};
 };
 
 std::string debriefHtml(const Debrief& debrief, const ReportHeading& heading);

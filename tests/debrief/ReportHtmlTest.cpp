@@ -37,6 +37,26 @@ TEST(ReportHtml, ThePageAndThePrintedPage) {
                             "ten-seconds.debrief-printed.html");
 }
 
+// A drilled session's marks follow the metrics under their own title, escaped, each with
+// its result; a page without them has no such section (the golden pages above).
+TEST(ReportHtml, PassMarksAfterTheMetrics) {
+    const Debrief debrief = tenSecondsAtTheSetpoint();
+    ReportHeading heading{"drill.scenario", "", ""};
+    heading.marksTitle = "Pass marks: Cell <drift>";
+    heading.marks = {{"hypoxia_seconds = 0", "0 s", true},
+                     {"response_seconds.cell_drift <= 120", "not answered", false}};
+    const std::string html = debriefHtml(debrief, heading);
+    const auto section = html.find("<h2>Pass marks: Cell &lt;drift&gt;</h2>");
+    ASSERT_NE(section, std::string::npos);
+    EXPECT_LT(html.find("<h2>How it went</h2>"), section);
+    EXPECT_LT(section, html.find("<h2>Failures</h2>"));
+    EXPECT_NE(html.find("<td>hypoxia_seconds = 0</td><td class=\"value\">0 s</td><td>pass</td>"),
+              std::string::npos);
+    EXPECT_NE(html.find("<td>response_seconds.cell_drift &lt;= 120</td><td class=\"value\">not "
+                        "answered</td><td>fail</td>"),
+              std::string::npos);
+}
+
 TEST(Metrics, ValuesAsShown) {
     const double kInf = std::numeric_limits<double>::infinity();
     const struct {

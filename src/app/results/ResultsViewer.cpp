@@ -206,8 +206,15 @@ void ResultsViewer::saveReport() {
         this, {FileDialogKind::Save, QString::fromLatin1(kReportFilter), QStringLiteral("html")});
     if (!path)
         return;
-    const ReportHeading heading{QFileInfo(debrief_->logPath).fileName().toStdString(),
-                                writtenAt_.toStdString(), panel_->traineeName().toStdString()};
+    ReportHeading heading{QFileInfo(debrief_->logPath).fileName().toStdString(),
+                          writtenAt_.toStdString(), panel_->traineeName().toStdString()};
+    if (const auto& drill = debrief_->drill; drill && drill->note.isEmpty()) {
+        heading.marksTitle =
+            "Pass marks: " +
+            (drill->title.isEmpty() ? drill->fileName : drill->title).toStdString();
+        for (const MarkResult& result : drill->results)
+            heading.marks.push_back({result.mark.text, result.value, result.passed});
+    }
     if (auto error = writeDebriefReport(
             *path, {*debrief_, data_, rowCount_, QFileInfo(fileName_).fileName()}, heading))
         messages_.showMessage(this, QStringLiteral("Cannot save %1: %2").arg(*path, *error));
