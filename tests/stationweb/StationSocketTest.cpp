@@ -150,13 +150,8 @@ class StationSocketTest : public QObject {
             {"{\"type\":\"resume\"}", "done"},
             {"{\"type\":\"drill\",\"name\":\"cell-drift\"}", "done"},
             {"{\"type\":\"drill\",\"name\":\"../etc/passwd\"}", "no drill named '../etc/passwd'"},
-            {"{\"type\":\"options\",\"failures\":[4,5]}",
-             "failure options 4 and 5 exclude each other"},
             {"{\"type\":\"action\",\"verb\":\"tap\",\"element\":\"Nowhere\"}",
              "unknown element 'Nowhere'"},
-            {"{\"type\":\"action\",\"verb\":\"dump\",\"element\":\"Image18\"}",
-             "the station does not send 'dump' (it sends press, release, click, tap, hold, "
-             "dblclick, move, check, uncheck, set)"},
             {"{\"type\":\"note\",\"text\":{\"nested\":1}}",
              "the field \"text\" is not a text, a number or a list of numbers"},
             {"{\"type\":\"options\",\"failures\":[\"4\"]}",
