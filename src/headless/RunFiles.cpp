@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "files/FileText.h"
 #include "files/OutputFile.h"
 #include "files/RecordingFile.h"
 #include "files/SettingsFile.h"
@@ -65,6 +66,24 @@ bool readRunSettings(const std::filesystem::path& path, MemorySettingsStore& set
     }
     settings.values = std::move(read.values);
     return true;
+}
+
+std::optional<RunInputs> readRunInputs(const RunOptions& options, std::ostream& err) {
+    const auto text = options.scenario.empty() ? std::optional<std::string>(std::string())
+                                               : readFileText(options.scenario);
+    if (!text) {
+        err << options.scenario.string() << ": cannot read the scenario file\n";
+        return std::nullopt;
+    }
+    RunInputs inputs{*text, runFiles(options), std::nullopt};
+    if (auto refusal = refusedRunFiles(inputs.files)) {
+        err << "loopsim-run: " << *refusal << "\n";
+        return std::nullopt;
+    }
+    if (inputs.files.settings &&
+        !readRunSettings(*inputs.files.settings, inputs.settings.emplace(), err))
+        return std::nullopt;
+    return inputs;
 }
 
 }  // namespace loopsim

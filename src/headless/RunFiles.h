@@ -34,4 +34,14 @@ std::optional<std::string> refusedRunFiles(const RunFiles& files);
 bool readRunSettings(const std::filesystem::path& path, MemorySettingsStore& settings,
                      std::ostream& err);
 
+// What every run reads before its simulation is made: the scenario's text (empty for a drill
+// played with no trainee), its files checked, and its settings file read. Nothing, with the
+// reason said, when the run is refused.
+struct RunInputs {
+    std::string scenarioText;
+    RunFiles files;
+    std::optional<MemorySettingsStore> settings;
+};
+std::optional<RunInputs> readRunInputs(const RunOptions& options, std::ostream& err);
+
 }  // namespace loopsim

@@ -7,7 +7,6 @@
 #include "debrief/Debrief.h"
 #include "debrief/SessionObserver.h"
 #include "export/ExportFormat.h"
-#include "files/FileText.h"
 #include "files/OutputFile.h"
 #include "files/RecordingFile.h"
 #include "files/Scenario.h"
@@ -185,22 +184,11 @@ std::optional<RunOptions> parseRunArguments(const std::vector<std::string>& argu
 
 int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err) {
     const std::string scenarioName = options.scenario.string();
-    // A drill may be played with no trainee at all.
-    const auto text = options.scenario.empty() ? std::optional<std::string>(std::string())
-                                               : readFileText(options.scenario);
-    if (!text) {
-        err << scenarioName << ": cannot read the scenario file\n";
+    std::optional<RunInputs> inputs = readRunInputs(options, err);
+    if (!inputs)
         return kRunRefused;
-    }
-
-    const RunFiles files = runFiles(options);
-    if (auto refusal = refusedRunFiles(files)) {
-        err << "loopsim-run: " << *refusal << "\n";
-        return kRunRefused;
-    }
-    std::optional<MemorySettingsStore> settings;
-    if (files.settings && !readRunSettings(*files.settings, settings.emplace(), err))
-        return kRunRefused;
+    const RunFiles& files = inputs->files;
+    std::optional<MemorySettingsStore>& settings = inputs->settings;
     std::optional<RunDrill> drill;
     if (options.drill && !(drill = RunDrill::read(*options.drill, err)))
         return kRunRefused;
@@ -208,13 +196,13 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
         drill ? std::optional(drill->startSettings(settings ? &*settings : nullptr)) : std::nullopt;
     Simulation simulation(drillSettings ? &*drillSettings : settings ? &*settings : nullptr);
 
-    const Scenario scenario = parseScenario(*text, &simulation.input());
+    const Scenario scenario = parseScenario(inputs->scenarioText, &simulation.input());
     if (scenario.error) {
         err << scenarioName << ":" << scenario.error->lineNumber << ": " << scenario.error->message
             << "\n";
         return kRunRefused;
     }
-    if (drill && drill->refuses(*text, scenario, scenarioName, err))
+    if (drill && drill->refuses(inputs->scenarioText, scenario, scenarioName, err))
         return kRunRefused;
 
     // The sound calls are kept only for the dumps; a long run without any keeps none.

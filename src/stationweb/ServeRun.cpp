@@ -8,7 +8,6 @@
 
 #include "core/Format.h"
 #include "core/SettingsStore.h"
-#include "files/FileText.h"
 #include "files/OutputFile.h"
 #include "files/RecordingFile.h"
 #include "files/SettingsFile.h"
@@ -38,21 +37,13 @@ void noteStart(std::ostream& log, const SettingsStore* settings) {
 
 int serveRun(const RunOptions& options, std::ostream& out, std::ostream& err) {
     const ServeOptions& serve = *options.serve;
-    const auto text = readFileText(options.scenario);
-    if (!text) {
-        err << options.scenario.string() << ": cannot read the scenario file\n";
+    std::optional<RunInputs> inputs = readRunInputs(options, err);
+    if (!inputs)
         return kRunRefused;
-    }
-    const RunFiles files = runFiles(options);
-    if (auto refusal = refusedRunFiles(files)) {
-        err << "loopsim-run: " << *refusal << "\n";
-        return kRunRefused;
-    }
-    std::optional<MemorySettingsStore> settings;
-    if (files.settings && !readRunSettings(*files.settings, settings.emplace(), err))
-        return kRunRefused;
+    const RunFiles& files = inputs->files;
+    std::optional<MemorySettingsStore>& settings = inputs->settings;
     Simulation simulation(settings ? &*settings : nullptr);
-    Scenario scenario = parseScenario(*text, &simulation.input());
+    Scenario scenario = parseScenario(inputs->scenarioText, &simulation.input());
     if (scenario.error) {
         err << options.scenario.string() << ":" << scenario.error->lineNumber << ": "
             << scenario.error->message << "\n";
