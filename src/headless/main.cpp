@@ -1,6 +1,9 @@
 #include "headless/Runner.h"
+#include "headless/StationHandOver.h"
 
-// This build has no instructor station: --serve is refused.
+// A served run goes to the instructor station's program; without one (a build without Qt)
+// --serve is refused.
 int main(int argc, char** argv) {
+    loopsim::handServedRunToStation(argc, argv);
     return loopsim::runnerMain(argc, argv, nullptr);
 }
