@@ -42,6 +42,25 @@ std::optional<std::uint64_t> exactScaledUnits(double value, int decimals) {
     return units;
 }
 
+// A count of units of the last decimal as fixed decimals, at least one whole digit (0.05).
+void appendUnits(std::string& out, std::uint64_t units, int decimals, bool negative) {
+    // Written from the last digit back.
+    char buffer[32];
+    char* const end = buffer + sizeof buffer;
+    char* first = end;
+    for (int i = 0; i < decimals; ++i, units /= 10)
+        *--first = static_cast<char>('0' + units % 10);
+    if (decimals > 0)
+        *--first = '.';
+    do {
+        *--first = static_cast<char>('0' + units % 10);
+        units /= 10;
+    } while (units != 0);
+    if (negative)
+        *--first = '-';
+    out.append(first, static_cast<std::size_t>(end - first));
+}
+
 // printf's "%.*f" appended to out: the digits of the exact binary value, rounded half to
 // even. Worked out here from an exact product for the few decimals the displays use, which
 // is many times cheaper than to_chars with a precision; to_chars for the rest, printf for
@@ -53,22 +72,8 @@ void appendPrintfFixed(std::string& out, double value, int decimals) {
         out += buffer;
         return;
     }
-    if (auto units = exactScaledUnits(value, decimals)) {
-        // Written from the last digit back; at least one whole digit (0.05).
-        char buffer[32];
-        char* const end = buffer + sizeof buffer;
-        char* first = end;
-        for (int i = 0; i < decimals; ++i, *units /= 10)
-            *--first = static_cast<char>('0' + *units % 10);
-        if (decimals > 0)
-            *--first = '.';
-        do {
-            *--first = static_cast<char>('0' + *units % 10);
-            *units /= 10;
-        } while (*units != 0);
-        if (std::signbit(value))
-            *--first = '-';
-        out.append(first, static_cast<std::size_t>(end - first));
+    if (const auto units = exactScaledUnits(value, decimals)) {
+        appendUnits(out, *units, decimals, std::signbit(value));
         return;
     }
     char buffer[400];
@@ -119,6 +124,12 @@ std::optional<std::int64_t> shownFixedUnits(double value, int decimals) {
     return std::signbit(value) ? -count : count;
 }
 
+void appendShownUnits(std::string& out, std::int64_t units, int decimals) {
+    const auto magnitude =
+        units < 0 ? 0 - static_cast<std::uint64_t>(units) : static_cast<std::uint64_t>(units);
+    appendUnits(out, magnitude, decimals, units < 0);
+}
+
 void appendFixed(std::string& out, double value, int decimals) {
     const std::size_t start = out.size();
     appendPrintfFixed(out, value, decimals);
@@ -128,11 +139,17 @@ void appendFixed(std::string& out, double value, int decimals) {
 }
 
 std::string formatNoLeadingZero(double value) {
-    std::string text = formatFixed(value, 2);
-    const auto zero = text.front() == '-' ? 1u : 0u;
-    if (text.compare(zero, 2, "0.") == 0)
-        text.erase(zero, 1);
+    std::string text;
+    appendNoLeadingZero(text, value);
     return text;
+}
+
+void appendNoLeadingZero(std::string& out, double value) {
+    const std::size_t start = out.size();
+    appendFixed(out, value, 2);
+    const std::size_t zero = out[start] == '-' ? start + 1 : start;
+    if (out.compare(zero, 2, "0.") == 0)
+        out.erase(zero, 1);
 }
 
 std::string formatTwoDigits(double value) {

@@ -16,8 +16,13 @@ void appendFixed(std::string& out, double value, int decimals);
 // (-0.001 at two decimals is 0, as "0.00" shows): two values with the same count show the
 // same text. Nothing for values that are not told apart so cheaply (very large, NaN).
 std::optional<std::int64_t> shownFixedUnits(double value, int decimals);
+// The text of such a count: appendFixed(out, value, decimals) for any value whose
+// shownFixedUnits(value, decimals) is units.
+void appendShownUnits(std::string& out, std::int64_t units, int decimals);
 // "#.00": two decimals, no leading zero below 1 (0.5 gives .50, -0.5 gives -.50).
 std::string formatNoLeadingZero(double value);
+// The same, appended to out without a temporary string.
+void appendNoLeadingZero(std::string& out, double value);
 // "00": a whole number of at least two digits.
 std::string formatTwoDigits(double value);
 // A number as a person would write it: up to 15 significant digits, no exponent, no

@@ -12,7 +12,8 @@ SimTimer::SimTimer(SimClock& clock, std::size_t index, std::string name, int int
 }
 
 void SimTimer::publishDue() {
-    clock_.timerDues_[index_] = due();
+    // A timer with nothing to run is not scheduled at all: its ticks would change nothing.
+    clock_.timerDues_[index_] = handler_ || processHandler_ ? due() : kNever;
 }
 
 void SimTimer::setEnabled(bool enabled) {
@@ -32,11 +33,13 @@ void SimTimer::setInterval(int milliseconds) {
 void SimTimer::setHandler(std::function<void()> handler) {
     handler_ = std::move(handler);
     processHandler_ = nullptr;
+    publishDue();
 }
 
 void SimTimer::setProcessHandler(std::function<Process()> handler) {
     processHandler_ = std::move(handler);
     handler_ = nullptr;
+    publishDue();
 }
 
 void SimTimer::fire() {
@@ -74,10 +77,10 @@ SimClock::~SimClock() {
 SimTimer& SimClock::addTimer(std::string name, int interval, bool enabled) {
     if (findTimer(name))
         throw std::logic_error("timer added twice: " + name);
-    SimTimer& added =
-        timers_.emplace_back(SimTimer(*this, timers_.size(), std::move(name), interval, enabled));
-    timerDues_.push_back(added.due());
-    return added;
+    // Scheduled once it has a handler.
+    timerDues_.push_back(kNever);
+    return timers_.emplace_back(
+        SimTimer(*this, timers_.size(), std::move(name), interval, enabled));
 }
 
 SimTimer* SimClock::findTimer(const std::string& name) {
@@ -138,16 +141,18 @@ bool SimClock::runNextDueAtOrBefore(Millis target) {
         return a.wake != b.wake ? a.wake < b.wake : a.sequence < b.sequence;
     });
     // The first of the earliest, as the tick table orders them.
-    SimTimer* timer = nullptr;
-    if (!timerDues_.empty()) {
-        const auto earliest = std::min_element(timerDues_.begin(), timerDues_.end());
-        timer = &timers_[static_cast<std::size_t>(earliest - timerDues_.begin())];
+    std::size_t earliest = 0;
+    Millis timerTime = kNever;
+    for (std::size_t i = 0; i < timerDues_.size(); ++i) {
+        if (timerDues_[i] < timerTime) {
+            timerTime = timerDues_[i];
+            earliest = i;
+        }
     }
 
     // A sleeper or timer may have fallen due before now, during a hold or while its timer's
     // process ran: it still goes by the time it fell due, so what fell due first runs first.
     const Millis sleeperTime = sleeper == sleepers_.end() ? kNever : sleeper->wake;
-    const Millis timerTime = timer ? timer->due() : kNever;
     const Millis yieldTime = yielders_.empty() ? kNever : now_;
     const Millis next = std::min({sleeperTime, timerTime, yieldTime});
     if (next == kNever || next > target)
@@ -159,7 +164,7 @@ bool SimClock::runNextDueAtOrBefore(Millis target) {
         sleepers_.erase(sleeper);
         handle.resume();
     } else if (timerTime == next) {
-        timer->fire();
+        timers_[earliest].fire();
     } else {
         auto handle = yielders_.front();
         yielders_.pop_front();

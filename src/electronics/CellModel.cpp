@@ -30,10 +30,18 @@ void CellModel::cellTick() {
     for (std::size_t cell = 1; cell <= 3; ++cell)
         followLoop(cell);
 
-    const auto shown = [&s](std::size_t cell) {
-        return fieldText(s.OxygenCells[cell].Millivolts, kMillivoltField, formatNoLeadingZero);
-    };
-    millivolts_.setText(shown(1) + "   " + shown(2) + "   " + shown(3));
+    // Twice a second: written into the same string each time.
+    millivoltsText_.clear();
+    for (std::size_t cell = 1; cell <= 3; ++cell) {
+        if (cell > 1)
+            millivoltsText_ += "   ";
+        const double millivolts = s.OxygenCells[cell].Millivolts;
+        if (fitsField(millivolts, kMillivoltField))
+            appendNoLeadingZero(millivoltsText_, millivolts);
+        else
+            millivoltsText_ += kPastFieldText;
+    }
+    millivolts_.setText(millivoltsText_);
 
     updateCellReadings(s, ReadingLimit::Capped);
     drawMainLine(s.LeftHandset, leftDisplay_, leftLine_);

@@ -9,6 +9,8 @@
 // each handset's readings and redraws a handset's main line while it shows a main screen.
 #pragma once
 
+#include <string>
+
 #include "core/SimContext.h"
 #include "electronics/DisplayLines.h"
 
@@ -32,6 +34,7 @@ class CellModel {
 
     SimContext& context_;
     ElementView& millivolts_;
+    std::string millivoltsText_;
     ElementView& leftDisplay_;
     ElementView& rightDisplay_;
     MainLineText leftLine_;

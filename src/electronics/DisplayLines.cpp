@@ -10,6 +10,9 @@ namespace loopsim {
 namespace {
 
 constexpr std::string_view kSevenSpaces = "       ";
+constexpr std::string_view kMasterTitle = "      MASTER   ";
+constexpr std::string_view kSlaveTitle = "       SLAVE   ";
+constexpr std::string_view kSetpointGap = "        ";
 
 // A reading past what the display can show keeps its field, as dashes.
 void appendCellReading(std::string& out, double reading) {
@@ -48,9 +51,9 @@ std::string cellReadings(const CellValues& cellPO2, const std::string& separator
 std::string mainLine(bool master, double activeSetpoint, const CellValues& cellPO2) {
     std::string line;
     line.reserve(64);
-    line += master ? "      MASTER   " : "       SLAVE   ";
+    line += master ? kMasterTitle : kSlaveTitle;
     appendFixed(line, activeSetpoint, 1);
-    line += "        ";
+    line += kSetpointGap;
     appendCellReadings(line, cellPO2, kSevenSpaces);
     return line;
 }
@@ -66,12 +69,29 @@ const std::string& MainLineText::operator()(bool master, double activeSetpoint,
     const ShownValues shown = shownValues(activeSetpoint, cellPO2);
     const bool comparable = std::all_of(shown.begin(), shown.end(),
                                         [](const auto& value) { return value.has_value(); });
-    if (!drawn_ || !comparable || master != master_ || shown != shown_) {
+    if (drawn_ && comparable && master == master_ && shown == shown_)
+        return text_;
+    if (comparable) {
+        // The counts just worked out are the line's digits: mainLine's text, written again
+        // into the same string.
+        text_.clear();
+        text_ += master ? kMasterTitle : kSlaveTitle;
+        appendShownUnits(text_, *shown[0], 1);
+        text_ += kSetpointGap;
+        for (std::size_t cell = 1; cell <= 3; ++cell) {
+            if (cell > 1)
+                text_ += kSevenSpaces;
+            if (fitsField(cellPO2[cell], kCellReadingField))
+                appendShownUnits(text_, *shown[cell], 2);
+            else
+                text_ += kPastFieldText;
+        }
+    } else {
         text_ = mainLine(master, activeSetpoint, cellPO2);
-        drawn_ = true;
-        master_ = master;
-        shown_ = shown;
     }
+    drawn_ = true;
+    master_ = master;
+    shown_ = shown;
     return text_;
 }
 

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "core/Elements.h"
-
 namespace loopsim {
 
 int volumeBarCoverHeight(double counterlungVolume) {
@@ -11,9 +9,8 @@ int volumeBarCoverHeight(double counterlungVolume) {
     return static_cast<int>(std::clamp(height, 0.0, static_cast<double>(kGaugeHeight)));
 }
 
-void drawVolumeBar(SimContext& context) {
-    context.view.element(elements::kCounterlungCover)
-        .setHeight(volumeBarCoverHeight(context.state.CounterlungVolume));
+void drawVolumeBar(ElementView& cover, double counterlungVolume) {
+    cover.setHeight(volumeBarCoverHeight(counterlungVolume));
 }
 
 }  // namespace loopsim

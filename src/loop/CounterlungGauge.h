@@ -2,7 +2,7 @@
 // visible part shows how full the counterlungs are.
 #pragma once
 
-#include "core/SimContext.h"
+#include "core/ViewModel.h"
 
 namespace loopsim {
 
@@ -10,6 +10,7 @@ inline constexpr int kGaugeHeight = 4800;  // in layout units
 
 // The height of the cover that hides the empty part of the counterlung gauge.
 int volumeBarCoverHeight(double counterlungVolume);
-void drawVolumeBar(SimContext& context);
+// Sets the cover of the gauge (the ClungVolBar element) for the volume.
+void drawVolumeBar(ElementView& cover, double counterlungVolume);
 
 }  // namespace loopsim

@@ -33,7 +33,8 @@ void stopDiluentFreeFlowSounds(SimContext& context) {
 GasSupply::GasSupply(SimContext& context)
     : context_(context),
       advBox_(context.view.element(elements::kAdvBox)),
-      advButton_(context.view.element(elements::kAdvButton)) {
+      advButton_(context.view.element(elements::kAdvButton)),
+      gaugeCover_(context.view.element(elements::kCounterlungCover)) {
     advButton_.setVisible(true);
 
     oxygenValve_ = std::make_unique<CylinderValve>(
@@ -86,7 +87,7 @@ void GasSupply::oxygenReleased() {
         if (s.SoundEnabled == 1 && s.OxygenValve == ValveState::Open)
             context_.sound.stop(kHissChannel);
     }
-    drawVolumeBar(context_);
+    drawVolumeBar(gaugeCover_, context_.state.CounterlungVolume);
 }
 
 void GasSupply::oxygenClicked() {
@@ -115,7 +116,7 @@ void GasSupply::diluentReleased() {
         if (s.SoundEnabled == 1 && s.DiluentValve == ValveState::Open)
             context_.sound.stop(kHissChannel);
     }
-    drawVolumeBar(context_);
+    drawVolumeBar(gaugeCover_, context_.state.CounterlungVolume);
 }
 
 void GasSupply::diluentClicked() {
@@ -140,7 +141,7 @@ void GasSupply::advButtonReleased() {
         press_.PressEndTick = context_.clock.now();
         context_.sound.stopIfEnabled(kHissChannel);
     }
-    drawVolumeBar(context_);
+    drawVolumeBar(gaugeCover_, context_.state.CounterlungVolume);
 }
 
 void GasSupply::advButtonClicked() {
@@ -170,7 +171,7 @@ void GasSupply::dumpPressed() {
 void GasSupply::dumpReleased() {
     context_.sound.stopIfEnabled(kHissChannel);
     dumpLoopGas(context_.state, context_.clock.now() - press_.DumpPressStartTick);
-    drawVolumeBar(context_);
+    drawVolumeBar(gaugeCover_, context_.state.CounterlungVolume);
 }
 
 void GasSupply::freeFlowTick() {
@@ -199,7 +200,7 @@ void GasSupply::freeFlowTick() {
         leakFromLoop(s);
         context_.sound.playIfEnabled(4, "Bubbles.wav");
     }
-    drawVolumeBar(context_);
+    drawVolumeBar(gaugeCover_, context_.state.CounterlungVolume);
 }
 
 }  // namespace loopsim

@@ -48,6 +48,7 @@ class GasSupply {
     SimContext& context_;
     ElementView& advBox_;
     ElementView& advButton_;
+    ElementView& gaugeCover_;
     PressTimes press_;
     std::unique_ptr<CylinderValve> oxygenValve_;
     std::unique_ptr<CylinderValve> diluentValve_;

@@ -105,7 +105,7 @@ Process LoopGasStep::loopGasStep() {
         context_.sound.playIfEnabled(4, "bubbles.wav");
     }
 
-    drawVolumeBar(context_);
+    drawVolumeBar(gaugeCover_, context_.state.CounterlungVolume);
 }
 
 }  // namespace loopsim
