@@ -82,14 +82,26 @@ void writeEvents(JsonWriter& json, const Timeline& timeline) {
     json.endArray();
 }
 
+void writePassMarks(JsonWriter& json, const ReportMarks& passMarks) {
+    json.key("pass_marks").beginObject().key("title").value(passMarks.title);
+    json.key("marks").beginArray();
+    for (const ReportMark& mark : passMarks.marks) {
+        json.beginObject().key("mark").value(mark.mark).key("value").value(mark.value);
+        json.key("passed").value(mark.passed).endObject();
+    }
+    json.endArray().endObject();
+}
+
 }  // namespace
 
-std::string debriefJson(const Debrief& debrief) {
+std::string debriefJson(const Debrief& debrief, const ReportMarks& passMarks) {
     JsonWriter json;
     json.beginObject();
     json.key("end_ms").value(static_cast<double>(debrief.timeline.end));
     json.key("seconds").value(static_cast<int>(debrief.timeline.seconds.size()));
     writeMetrics(json, debrief);
+    if (!passMarks.title.empty())
+        writePassMarks(json, passMarks);
     writeFailures(json, debrief);
     writeWarnings(json, debrief);
     writeEvents(json, debrief.timeline);

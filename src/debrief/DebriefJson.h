@@ -6,9 +6,12 @@
 #include <string>
 
 #include "debrief/Debrief.h"
+#include "debrief/ReportMark.h"
 
 namespace loopsim {
 
-std::string debriefJson(const Debrief& debrief);
+// A drilled session's pass marks follow the metrics, as "pass_marks": {"title": ...,
+// "marks": [{"mark": ..., "value": ..., "passed": ...}]}; without a title there are none.
+std::string debriefJson(const Debrief& debrief, const ReportMarks& passMarks = {});
 
 }  // namespace loopsim

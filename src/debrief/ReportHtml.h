@@ -7,15 +7,9 @@
 #include <vector>
 
 #include "debrief/Debrief.h"
+#include "debrief/ReportMark.h"
 
 namespace loopsim {
-
-// A pass mark as judged by whoever set it (a drill), for the report to list.
-struct ReportMark {
-    std::string mark;   // as written, "hypoxia_seconds = 0"
-    std::string value;  // the figure with its unit, or why there is none
-    bool passed = false;
-};
 
 struct ReportHeading {
     std::string session;  // where the session came from: the log's name

@@ -159,4 +159,12 @@ std::string markLine(const MarkResult& result) {
            ")";
 }
 
+ReportMarks reportMarks(const std::string& drillTitle, const std::string& drillFileName,
+                        const std::vector<MarkResult>& results) {
+    ReportMarks listed{"Pass marks: " + (drillTitle.empty() ? drillFileName : drillTitle), {}};
+    for (const MarkResult& result : results)
+        listed.marks.push_back({result.mark.text, result.value, result.passed});
+    return listed;
+}
+
 }  // namespace loopsim

@@ -70,10 +70,18 @@ std::optional<std::string> RunDrill::play(Simulation& simulation, const Scenario
            ": " + refused->message;
 }
 
-bool RunDrill::judge(const Debrief& debrief, std::ostream& out) const {
-    const auto metrics = debriefMetrics(debrief);
+std::vector<MarkResult> RunDrill::judge(const Debrief& debrief) const {
+    return judgePassMarks(drill_.marks, debriefMetrics(debrief));
+}
+
+ReportMarks RunDrill::reportMarks(const std::vector<MarkResult>& results) const {
+    return loopsim::reportMarks(drill_.title, std::filesystem::path(name_).filename().string(),
+                                results);
+}
+
+bool RunDrill::printMarks(const std::vector<MarkResult>& results, std::ostream& out) {
     bool allPassed = true;
-    for (const MarkResult& result : judgePassMarks(drill_.marks, metrics)) {
+    for (const MarkResult& result : results) {
         out << markLine(result) << "\n";
         allPassed = allPassed && result.passed;
     }

@@ -15,6 +15,7 @@
 #include "core/SettingsStore.h"
 #include "debrief/Debrief.h"
 #include "drills/Drill.h"
+#include "drills/PassMarks.h"
 #include "files/Scenario.h"
 
 namespace loopsim {
@@ -41,8 +42,12 @@ class RunDrill {
                                     const std::function<void()>& takeDump,
                                     const std::function<void(const Action&)>& played) const;
 
-    // Prints one line per pass mark; whether every mark passed.
-    bool judge(const Debrief& debrief, std::ostream& out) const;
+    // The pass marks judged on the session's debrief.
+    std::vector<MarkResult> judge(const Debrief& debrief) const;
+    // The same as the debrief file lists them.
+    ReportMarks reportMarks(const std::vector<MarkResult>& results) const;
+    // Prints one line per mark; whether every mark passed.
+    static bool printMarks(const std::vector<MarkResult>& results, std::ostream& out);
 
   private:
     RunDrill(std::string name, Drill drill, std::string hash)

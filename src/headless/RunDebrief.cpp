@@ -40,11 +40,12 @@ std::optional<DebriefFormat> debriefFormatOf(const std::filesystem::path& path) 
 }
 
 int writeRunDebrief(const std::filesystem::path& path, const std::filesystem::path& scenario,
-                    const Debrief& debrief, std::ostream& err) {
+                    const Debrief& debrief, const ReportMarks& passMarks, std::ostream& err) {
     const std::string text =
         debriefFormatOf(path) == DebriefFormat::Json
-            ? debriefJson(debrief)
-            : debriefHtml(debrief, {scenario.filename().string(), fileDate(scenario), ""});
+            ? debriefJson(debrief, passMarks)
+            : debriefHtml(debrief, {scenario.filename().string(), fileDate(scenario), "",
+                                    passMarks.title, passMarks.marks});
     if (auto error = writeWholeFile(path, text)) {
         err << "loopsim-run: " << *error << "\n";
         return kRunWriteFailed;

@@ -7,6 +7,7 @@
 #include <ostream>
 
 #include "debrief/Debrief.h"
+#include "debrief/ReportMark.h"
 
 namespace loopsim {
 
@@ -16,9 +17,9 @@ enum class DebriefFormat { Json, Html };
 std::optional<DebriefFormat> debriefFormatOf(const std::filesystem::path& path);
 
 // Writes the debrief, the page headed by the scenario's name and the day its file was last
-// written (a session log is written as the session goes); returns the run's status for it,
-// having said why on err when the file could not be written.
+// written (a session log is written as the session goes), with a drill's pass marks; returns
+// the run's status for it, having said why on err when the file could not be written.
 int writeRunDebrief(const std::filesystem::path& path, const std::filesystem::path& scenario,
-                    const Debrief& debrief, std::ostream& err);
+                    const Debrief& debrief, const ReportMarks& passMarks, std::ostream& err);
 
 }  // namespace loopsim

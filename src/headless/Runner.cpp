@@ -243,11 +243,13 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
     bool markMissed = false;
     if (observer) {
         const Debrief debrief = computeDebrief(observer->finish());
+        const auto marks = drill ? drill->judge(debrief) : std::vector<MarkResult>{};
         // The debrief is the instructor's, not the unit's: written however the run ended.
         if (files.debrief)
-            status =
-                std::max(status, writeRunDebrief(*files.debrief, options.scenario, debrief, err));
-        markMissed = drill && !drill->judge(debrief, out);
+            status = std::max(
+                status, writeRunDebrief(*files.debrief, options.scenario, debrief,
+                                        drill ? drill->reportMarks(marks) : ReportMarks{}, err));
+        markMissed = drill && !RunDrill::printMarks(marks, out);
         if (files.exportTo && simulation.dialogs().ending() != Ending::WithoutSaving)
             status = std::max(status, writeRunExport(*files.exportTo, debrief, started, err));
     }

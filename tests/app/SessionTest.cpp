@@ -181,42 +181,44 @@ class SessionTest : public QObject {
         }
     }
 
-    // The driver's first wake-ups of the tick table: the 200 ms background tick, the cell tick at
-    // 502, the loop-gas step at 503, then the background tick again. A late wake runs everything
-    // that fell due, one recorded row per second as if every tick had come on time.
+    // The driver's first wake-ups of the tick table: the cell tick at 502, the loop-gas step at
+    // 503, then the recording, warning and switch-off ticks at 1000 (the background tick has
+    // nothing to run and wakes nothing). A late wake runs everything that fell due, one
+    // recorded row per second as if every tick had come on time.
     void theDriverRunsVirtualTimeByTheWallClock() {
         WindowSession s;
         QVERIFY(s.start());
         RealTimeDriver& driver = *s.session.driver();
         QList<Millis> reached;
-        for (int i = 0; i < 5; ++i) {
+        for (int i = 0; i < 3; ++i) {
             s.at(s.wall.now + driver.nextWakeIn().value_or(-1000'000));
             reached.append(s.simulation().now());
         }
-        QCOMPARE(reached, (QList<Millis>{200, 400, 502, 503, 600}));
+        QCOMPARE(reached, (QList<Millis>{502, 503, 1000}));
         QCOMPARE(s.simulation().view().find("Label16")->textOrEmpty(), std::string("0.21"));
 
-        // Faster speeds sleep a fraction of the virtual wait; slowing down keeps the virtual
-        // time reached. Paused, virtual time stands and nothing is waited for.
+        // Faster speeds sleep a fraction of the virtual wait (the cell tick at 1004, rounded up);
+        // slowing down keeps the virtual time reached. Paused, virtual time stands and nothing
+        // is waited for.
         driver.setSpeed(10);
-        QCOMPARE(driver.nextWakeIn(), std::optional<int>(20));
-        s.at(620);
-        QCOMPARE(s.simulation().now(), Millis(800));
-        s.at(1620);
-        QCOMPARE(s.simulation().now(), Millis(10'800));
-        QCOMPARE(s.state().RecordIndex, 10);
+        QCOMPARE(driver.nextWakeIn(), std::optional<int>(1));
+        s.at(1020);
+        QCOMPARE(s.simulation().now(), Millis(1200));
+        s.at(2020);
+        QCOMPARE(s.simulation().now(), Millis(11'200));
+        QCOMPARE(s.state().RecordIndex, 11);
         driver.setSpeed(1);
-        s.at(1720);
-        QCOMPARE(s.simulation().now(), Millis(10'900));
+        s.at(2120);
+        QCOMPARE(s.simulation().now(), Millis(11'300));
         driver.pause();
         QCOMPARE(driver.nextWakeIn(), std::nullopt);
         driver.setSpeed(2);
         s.at(60'000);
-        QCOMPARE(driver.virtualNow(), Millis(10'900));
-        QCOMPARE(s.simulation().now(), Millis(10'900));
+        QCOMPARE(driver.virtualNow(), Millis(11'300));
+        QCOMPARE(s.simulation().now(), Millis(11'300));
         driver.resume();
         s.at(60'500);
-        QCOMPARE(s.simulation().now(), Millis(11'900));
+        QCOMPARE(s.simulation().now(), Millis(12'300));
 
         // Input and clock changes are logged at their virtual time; input the simulation
         // refuses is not, nor a pause while paused.
@@ -225,8 +227,8 @@ class SessionTest : public QObject {
         driver.pause();
         QVERIFY(driver.apply(Action{Verb::Answer, {}, "12"}));
         QCOMPARE(s.actions(),
-                 (QStringList{"0.6 speed 10", "10.8 speed 1", "10.9 pause", "10.9 speed 2",
-                              "10.9 resume", "11.9 tap Image7", "11.9 pause"}));
+                 (QStringList{"1 speed 10", "11.2 speed 1", "11.3 pause", "11.3 speed 2",
+                              "11.3 resume", "12.3 tap Image7", "12.3 pause"}));
     }
 
     // A session log that cannot be written is told at the start, saying why, and the session

@@ -83,6 +83,27 @@ TEST(RunnerDrill, TheDrillsSettingsGoOverTheRunsOwn) {
               "[Settings]\nCO2=176\nLeftBattery=5.9\nLeftTimer=14\nRightBattery=6.2\n");
 }
 
+// --debrief lists the marks as they were judged: in the JSON after the metrics, on the page
+// in a table after the figures, under the drill's title.
+TEST(RunnerDrill, TheDebriefListsThePassMarks) {
+    const test::ScratchFolder folder;
+    folder.write("d.drill", kDrill);
+    for (const char* debrief : {"d.json", "d.html"}) {
+        const test::RunResult run = test::runInFolder(folder, "5 tap Image5\n",
+                                                      {"--drill", "d.drill", "--debrief", debrief});
+        EXPECT_EQ(run.status, kRunPlayed) << run.err;
+    }
+    EXPECT_NE(
+        readTestFile((folder / "d.json").string())
+            .find(R"(}],"pass_marks":{"title":"Pass marks: t","marks":[)"
+                  R"({"mark":"response_seconds.adv_failed <= 2","value":"1 s","passed":true},)"
+                  R"({"mark":"hypoxia_seconds = 0","value":"0 s","passed":true}]},"failures":)"),
+        std::string::npos);
+    const std::string page = readTestFile((folder / "d.html").string());
+    EXPECT_NE(page.find("<h2>Pass marks: t</h2>"), std::string::npos);
+    EXPECT_NE(page.find("response_seconds.adv_failed &lt;= 2"), std::string::npos);
+}
+
 // The log a window session of the drill writes: the drill named in a comment, then every
 // action as it was applied, the start's and the injections among them.
 std::string drilledSessionLog(const std::string& drillText, const std::string& trainee) {

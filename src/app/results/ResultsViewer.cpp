@@ -209,11 +209,10 @@ void ResultsViewer::saveReport() {
     ReportHeading heading{QFileInfo(debrief_->logPath).fileName().toStdString(),
                           writtenAt_.toStdString(), panel_->traineeName().toStdString()};
     if (const auto& drill = debrief_->drill; drill && drill->note.isEmpty()) {
-        heading.marksTitle =
-            "Pass marks: " +
-            (drill->title.isEmpty() ? drill->fileName : drill->title).toStdString();
-        for (const MarkResult& result : drill->results)
-            heading.marks.push_back({result.mark.text, result.value, result.passed});
+        ReportMarks listed =
+            reportMarks(drill->title.toStdString(), drill->fileName.toStdString(), drill->results);
+        heading.marksTitle = std::move(listed.title);
+        heading.marks = std::move(listed.marks);
     }
     if (auto error = writeDebriefReport(
             *path, {*debrief_, data_, rowCount_, QFileInfo(fileName_).fileName()}, heading))
