@@ -267,8 +267,10 @@ void ResultsViewer::placeParts() {
 }
 
 void showResultsUntilExit(FileChooser& files, UserMessages& messages,
-                          const std::function<void(int)>& stopSoundChannel) {
+                          const std::function<void(int)>& stopSoundChannel,
+                          const QString& recordingPath) {
     ResultsViewer viewer(files, messages);
+    viewer.openOnShow(recordingPath);
     if (stopSoundChannel)
         QObject::connect(&viewer, &ResultsViewer::stopSoundChannel, &viewer, stopSoundChannel);
     QObject::connect(&viewer, &ResultsViewer::exitRequested, &viewer, &QDialog::accept);

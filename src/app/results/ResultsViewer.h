@@ -19,6 +19,7 @@
 #include <optional>
 
 #include "core/Recording.h"
+#include "files/RecordingFile.h"
 
 class QGroupBox;
 class QLabel;
@@ -109,9 +110,10 @@ class ResultsViewer : public QDialog {
     DebriefPanel* panel_ = nullptr;
 };
 
-// Shows the viewer over the recording file of the current folder until its Exit; the sound
-// channels it stops go to stopSoundChannel, when given.
+// Shows the viewer over a recording (the one of the current folder unless told another) until
+// its Exit; the sound channels it stops go to stopSoundChannel, when given.
 void showResultsUntilExit(FileChooser& files, UserMessages& messages,
-                          const std::function<void(int)>& stopSoundChannel = {});
+                          const std::function<void(int)>& stopSoundChannel = {},
+                          const QString& recordingPath = QString::fromLatin1(kRecordingFileName));
 
 }  // namespace loopsim

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 class QWidget;
 
@@ -17,8 +18,15 @@ class UserMessages;
 inline constexpr const char* kEndSessionQuestion = "End the session and write the recording?";
 inline constexpr const char* kSaveElsewhereQuestion = "Save the recording somewhere else?";
 
-// True once the recording is written, where the unit keeps it or where the user chose.
-bool saveRecordingSafely(QWidget* parent, const Simulation& simulation, UserMessages& messages,
-                         FileChooser& files, bool logKept);
+// Where the recording was written, the unit's own file or where the user chose; nothing when
+// it was not written.
+std::optional<QString> saveRecordingSafely(QWidget* parent, const Simulation& simulation,
+                                           UserMessages& messages, FileChooser& files,
+                                           bool logKept);
+
+// A recording written elsewhere gets a copy of the finished session log beside it
+// (NAME.scenario beside NAME.csv), so the results viewer debriefs it there as anywhere. A file
+// of that name already there is left as it is.
+void copyLogBesideRecording(const QString& logPath, const QString& recordingPath);
 
 }  // namespace loopsim

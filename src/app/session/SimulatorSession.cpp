@@ -154,15 +154,18 @@ void SimulatorSession::end(Ending ending) {
         window_->hide();
         // A log left unfinished is a lost session's: the next start offers the rebuild. A
         // drill waiting to start waits for the recording to be safe: its log starts afresh.
-        const bool saved = saveRecordingSafely(nullptr, *simulation_, services_.messages,
-                                               services_.files, !services_.log.error().has_value());
-        if (saved)
+        const bool logKept = !services_.log.error().has_value();
+        const auto savedAt = saveRecordingSafely(nullptr, *simulation_, services_.messages,
+                                                 services_.files, logKept);
+        if (savedAt)
             services_.log.finish();
-        if (nextDrill_ && saved) {
+        if (savedAt && *savedAt != QString::fromLatin1(kRecordingFileName) && logKept)
+            copyLogBesideRecording(QString::fromLatin1(kSessionLogFileName), *savedAt);
+        if (nextDrill_ && savedAt) {
             startNextDrill();
             return;
         }
-        showResultsViewer();
+        showResultsViewer(savedAt.value_or(QString::fromLatin1(kRecordingFileName)));
     } else {
         services_.log.note(kSessionBailedOutNote);
         services_.log.finish();
@@ -254,13 +257,14 @@ StationDrills SimulatorSession::stationDrills() {
     return drills;
 }
 
-void SimulatorSession::showResultsViewer() {
+void SimulatorSession::showResultsViewer(const QString& recordingPath) {
     if (services_.showResults) {
         services_.showResults(window_.get(), *sound_);
         return;
     }
-    showResultsUntilExit(services_.files, services_.messages,
-                         [this](int channel) { sound_->stop(channel); });
+    showResultsUntilExit(
+        services_.files, services_.messages, [this](int channel) { sound_->stop(channel); },
+        recordingPath);
 }
 
 }  // namespace loopsim

@@ -7,8 +7,9 @@
 //
 // The exit path (Exit or the close box, which ask first once the session has run a minute):
 // the settings are written, the main window hides, the recording file goes into the current
-// folder (or, when it cannot, where the user chooses), the log is marked ended once the
-// recording is safe, and the results viewer is shown; then the session is finished. An
+// folder (or, when it cannot, where the user chooses, with a copy of the finished log beside
+// it), the log is marked ended once the recording is safe, and the results viewer is shown on
+// the recording where it was written; then the session is finished. An
 // ending without saving (the bail-out dialog's exit) only hides the window and finishes,
 // keeping the log for a debrief at the next start. Without a sound device, a light on the
 // unit flashes for the alarms.
@@ -91,7 +92,7 @@ class SimulatorSession : public QObject {
     void act(const Action& action);
     void noteStoredSettings(const SettingsStore& startFrom);
     void saveSettings();
-    void showResultsViewer();
+    void showResultsViewer(const QString& recordingPath);
     void chooseDrill();
     void startNextDrill();
     StationDrills stationDrills();
