@@ -9,7 +9,6 @@
 #include <QtTest>
 #include <sstream>
 
-#include "TestMain.h"
 #include "WindowFixtures.h"
 #include "app/dialogs/DrillsDialog.h"
 #include "app/results/DebriefPanel.h"
@@ -17,6 +16,7 @@
 #include "app/results/PassMarksPanel.h"
 #include "app/results/ResultsViewer.h"
 #include "drills/DrillNote.h"
+#include "drills/DrillParser.h"
 #include "drills/DrillPlay.h"
 #include "files/Scenario.h"
 #include "headless/Runner.h"
@@ -111,7 +111,6 @@ class DrillsTest : public QObject {
     void listsTheShippedAndTheUsersDrills();
     void drilledSessionReplaysHeadless_data();
     void drilledSessionReplaysHeadless();
-    void viewerSaysWhyThereAreNoMarks_data();
     void viewerSaysWhyThereAreNoMarks();
 };
 
@@ -128,66 +127,42 @@ void DrillsTest::listsTheShippedAndTheUsersDrills() {
     QCOMPARE(dialog.findChild<QLabel*>("DrillFolders")->text(),
              "Drill files (NAME.drill) from: " + kShippedDrills + "; " +
                  QDir::current().filePath("mine"));
-    QStringList titles;
-    for (int row = 0; row < dialog.list()->count(); ++row)
-        titles << dialog.list()->item(row)->text();
-    QCOMPARE(
-        titles,
-        QStringList({"Automatic diluent valve failed on descent", "One cell drifting low",
-                     "Handset flood", "Master battery low and exhausted",
-                     "Scrubber breakthrough after a long dive", "Solenoid stuck closed at depth",
-                     "Solenoid stuck open at depth", "Two cells drifting together",
-                     "broken.drill:5: unknown failure 'cell_drop': failures go by "
-                     "their debrief names, as 'cell_drift' or "
-                     "'solenoid_stuck_closed'",
-                     "One cell drifting low"}));
-
-    // Each row: whether it can start, and the briefing it shows; never the notes.
-    const std::string cellBriefing =
-        readDrillFile(kShippedDrills.toStdString() + "/cell-drift.drill").drill.briefing;
-    const struct {
-        int row;
-        bool startable;
-        QString briefing;
-    } rows[] = {
-        {1, true, QString::fromStdString(cellBriefing) + "\n\nThe drill lasts 10 min."},
-        {8, false, "This drill file cannot be started:\n\n" + titles[8]},
-        {9, true, QString::fromStdString(cellBriefing) + "\n\nThe drill lasts 10 min."},
-    };
-    for (const auto& row : rows) {
-        dialog.list()->setCurrentRow(row.row);
-        QCOMPARE(dialog.startButton()->isEnabled(), row.startable);
-        QCOMPARE(dialog.chosen() != nullptr, row.startable);
-        QCOMPARE(dialog.briefing()->toPlainText(), row.briefing);
+    // Each row's title, whether it can start and the briefing it shows; never the notes.
+    QStringList rows;
+    for (int row = 0; row < dialog.list()->count(); ++row) {
+        dialog.list()->setCurrentRow(row);
+        QCOMPARE(dialog.chosen() != nullptr, dialog.startButton()->isEnabled());
+        rows << QStringLiteral("== %1%2\n%3")
+                    .arg(dialog.list()->item(row)->text(),
+                         dialog.startButton()->isEnabled() ? "" : " (cannot start)",
+                         dialog.briefing()->toPlainText());
     }
+    LOOPSIM_COMPARE_GOLDEN(asText(rows), "window-drills-list.txt");
 }
 
+// The shipped drills played with the trainee's scenarios of tests/drills, passed and failed, one
+// past its end, one with the drill's own settings; and an answer at the very millisecond of a
+// check, which runs first and so finds the drift not yet answered: the second failure is
+// injected at the next check.
 void DrillsTest::drilledSessionReplaysHeadless_data() {
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("drill");
-    QTest::addColumn<QString>("title");
     QTest::addColumn<QByteArray>("trainee");
     QTest::addColumn<int>("status");
-    const auto shipped = [](const char* name) { return readFile(kShippedDrills + "/" + name); };
-    const auto trainee = [](const char* name) { return readFile(kTraineeScenarios + name); };
-    QTest::newRow("stuck closed, passed")
-        << "solenoid-stuck-closed.drill" << shipped("solenoid-stuck-closed.drill")
-        << "Solenoid stuck closed at depth" << trainee("solenoid-stuck-closed.pass.scenario")
-        << kRunPlayed;
-    QTest::newRow("stuck closed, failed")
-        << "solenoid-stuck-closed.drill" << shipped("solenoid-stuck-closed.drill")
-        << "Solenoid stuck closed at depth" << trainee("solenoid-stuck-closed.fail.scenario")
-        << kRunMarkMissed;
-    QTest::newRow("battery, past the end")
-        << "master-battery.drill" << shipped("master-battery.drill")
-        << "Master battery low and exhausted" << trainee("master-battery.pass.scenario")
-        << kRunPlayed;
-    QTest::newRow("scrubber, the drill's settings")
-        << "scrubber-breakthrough.drill" << shipped("scrubber-breakthrough.drill")
-        << "Scrubber breakthrough after a long dive"
-        << trainee("scrubber-breakthrough.fail.scenario") << kRunMarkMissed;
-    // The answer comes at the very millisecond of a check, which runs first and so finds
-    // the drift not yet answered: the second failure is injected at the next check.
+    const struct {
+        const char* file;
+        const char* trainee;
+        int status;
+    } shipped[] = {
+        {"solenoid-stuck-closed", "solenoid-stuck-closed.pass", kRunPlayed},
+        {"solenoid-stuck-closed", "solenoid-stuck-closed.fail", kRunMarkMissed},
+        {"master-battery", "master-battery.pass", kRunPlayed},
+        {"scrubber-breakthrough", "scrubber-breakthrough.fail", kRunMarkMissed},
+    };
+    for (const auto& row : shipped)
+        QTest::newRow(row.trainee)
+            << QString(row.file) + ".drill" << readFile(kShippedDrills + "/" + row.file + ".drill")
+            << readFile(kTraineeScenarios + row.trainee + ".scenario") << row.status;
     QTest::newRow("an answer at a check")
         << "answer.drill"
         << QByteArray(
@@ -195,7 +170,7 @@ void DrillsTest::drilledSessionReplaysHeadless_data() {
                "[failures]\ncell_drift at 5 s\n"
                "solenoid_stuck_closed after cell_drift answered\n"
                "[pass marks]\nresponse_seconds.cell_drift <= 30\n")
-        << "An answer sets off the next" << QByteArray("20 hold Image5 1000\n") << kRunPlayed;
+        << QByteArray("20 hold Image5 1000\n") << kRunPlayed;
 }
 
 // The trainee's lines are applied by the window's driver at their times on the window's
@@ -203,9 +178,10 @@ void DrillsTest::drilledSessionReplaysHeadless_data() {
 void DrillsTest::drilledSessionReplaysHeadless() {
     QFETCH(QString, file);
     QFETCH(QByteArray, drill);
-    QFETCH(QString, title);
     QFETCH(QByteArray, trainee);
     QFETCH(int, status);
+    const QString title =
+        QString::fromStdString(parseDrill(drill.toStdString(), nullptr).drill.title);
     WindowSession session;
     QVERIFY(session.start());
     QVERIFY(QDir().mkdir("mine") && writeFile("mine/" + file, drill));
@@ -264,40 +240,38 @@ void DrillsTest::drilledSessionReplaysHeadless() {
     QCOMPARE(shownMarks(*marks.table()), headless.marks);
 }
 
-void DrillsTest::viewerSaysWhyThereAreNoMarks_data() {
-    QTest::addColumn<QByteArray>("inFolder");
-    QTest::addColumn<QString>("note");
-    const QByteArray drill = readFile(kShippedDrills + "/solenoid-stuck-open.drill");
-    QTest::newRow("missing") << QByteArray()
-                             << "No pass marks: the drill file stuck.drill of this session is not "
-                                "in the drill folders.";
-    QTest::newRow("changed") << drill + "# an instructor's remark\n"
-                             << "No pass marks: the drill file stuck.drill has changed since "
-                                "this session (its content is no longer " +
-                                    QString::fromStdString(drillContentHash(drill.toStdString())) +
-                                    ").";
-    QTest::newRow("the same") << drill << QString();
-}
-
+// The drill a session's log names: missing from the folders, changed since, or the same.
 void DrillsTest::viewerSaysWhyThereAreNoMarks() {
-    QFETCH(QByteArray, inFolder);
-    QFETCH(QString, note);
-    TestFolders folders;
     const QByteArray drill = readFile(kShippedDrills + "/solenoid-stuck-open.drill");
-    if (!inFolder.isEmpty())
-        QVERIFY(writeFile("stuck.drill", inFolder));
     const std::string log =
         "# " + drillNote("stuck.drill", drill.toStdString()) + "\n1 tap Image7\n";
-
-    const auto marks = drillMarksOfLog(log, {}, {QDir::currentPath().toStdString()});
-    QVERIFY(marks);
-    QCOMPARE(marks->note, note);
-    QCOMPARE(marks->results.size(), note.isEmpty() ? 3u : 0u);
-    PassMarksPanel panel;
-    panel.showMarks(marks);
-    QCOMPARE(panel.note()->isHidden(), note.isEmpty());
-    QCOMPARE(panel.table()->isHidden(), !note.isEmpty());
-    QVERIFY(!drillMarksOfLog("1 tap Image7\n", {}, {QDir::currentPath().toStdString()}));
+    const struct {
+        QByteArray inFolder;
+        QString note;
+    } rows[] = {
+        {{},
+         "No pass marks: the drill file stuck.drill of this session is not in the drill "
+         "folders."},
+        {drill + "# an instructor's remark\n",
+         "No pass marks: the drill file stuck.drill has changed since this session (its content "
+         "is no longer " +
+             QString::fromStdString(drillContentHash(drill.toStdString())) + ")."},
+        {drill, {}},
+    };
+    for (const auto& row : rows) {
+        TestFolders folders;
+        if (!row.inFolder.isEmpty())
+            QVERIFY(writeFile("stuck.drill", row.inFolder));
+        const auto marks = drillMarksOfLog(log, {}, {QDir::currentPath().toStdString()});
+        QVERIFY(marks);
+        QCOMPARE(marks->note, row.note);
+        QCOMPARE(marks->results.size(), row.note.isEmpty() ? 3u : 0u);
+        PassMarksPanel panel;
+        panel.showMarks(marks);
+        QCOMPARE(panel.note()->isHidden(), row.note.isEmpty());
+        QCOMPARE(panel.table()->isHidden(), !row.note.isEmpty());
+        QVERIFY(!drillMarksOfLog("1 tap Image7\n", {}, {QDir::currentPath().toStdString()}));
+    }
 }
 
 LOOPSIM_TEST_MAIN(DrillsTest)

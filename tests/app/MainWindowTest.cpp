@@ -1,24 +1,31 @@
 // The main window and its dialogs in a running session: the unit's elements under their
-// names, the mouse, the boxes, the slider and the buttons becoming the unit's actions, what
-// the windows then show as the simulation has it, and how the unit scales. What the actions
-// do to the simulation is the plain layers' to test; captions are in windows.txt.
+// names, the mouse, the keys, the boxes, the slider and the buttons becoming the unit's
+// actions, what the windows then show as the simulation has it, and how the unit scales; what
+// helps a newcomer find the way: the prompts saying what they take and refusing what is not a
+// number, the tooltips, the Help window and the valves' state in view. What the actions do to
+// the simulation is the plain layers' to test; captions are in windows.txt.
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSlider>
+#include <QTextBrowser>
 #include <QtTest>
 #include <memory>
 
-#include "TestMain.h"
 #include "WindowFixtures.h"
 #include "app/dialogs/BailoutWindow.h"
 #include "app/dialogs/BugReport.h"
 #include "app/dialogs/BugReportForm.h"
+#include "app/dialogs/HelpWindow.h"
 #include "app/dialogs/OptionsWindow.h"
 #include "app/window/ElementKinds.h"
+#include "app/window/UnitKeys.h"
+#include "app/window/ValveStateBadge.h"
 
 using namespace loopsim;
 using namespace loopsim::test;
@@ -30,6 +37,7 @@ class MainWindowTest : public QObject {
     void init() {
         s = std::make_unique<WindowSession>();
         QVERIFY(s->start());
+        s->at(0);
     }
     void cleanup() { s.reset(); }
 
@@ -71,18 +79,12 @@ class MainWindowTest : public QObject {
         QTest::mouseClick(s->element("Label3"), Qt::LeftButton);
         QTest::mouseDClick(s->element("Label3"), Qt::LeftButton);
         QTest::mouseRelease(s->element("Label3"), Qt::LeftButton);
-        QCOMPARE(s->actions(),
-                 (QStringList{"0.5 press LHOO", "0.5 release LHOO", "0.5 click LHOO",
-                              "0.5 press Label9", "0.5 release Label9", "0.5 click Label9",
-                              "0.5 move Label18", "1 press Label8", "1 release Label8",
-                              "1 click Label8", "3 press Label3", "3 release Label3",
-                              "3 click Label3", "3 dblclick Label3", "3 release Label3"}));
+        LOOPSIM_COMPARE_GOLDEN(asText(s->actions()), "window-mouse-actions.txt");
         QVERIFY(s->dialogs().openPrompt());
     }
 
     // A click redraws only what changed; elements show and hide as the view model has them.
     void theUnitShowsWhatTheViewModelSays() {
-        s->at(0);
         QCOMPARE(s->window().lastRedrawCount(), 0);
         auto* badge = s->element<StateLabelElement>("Label6");
         s->click("Image7");
@@ -154,16 +156,11 @@ class MainWindowTest : public QObject {
         s->click("Command2");
         QTest::keyClick(&options, Qt::Key_Escape);
         QVERIFY(!options.isVisible());
-        QCOMPARE(
-            s->actions(),
-            (QStringList{"0 click Command2", "0 check Options.Check5", "0 check Options.Check4",
-                         "0 set Options.Slider1 15", "0 click Options.Command2",
-                         "0 click Options.Command3", "0 click Options.Command1", "0 click Command2",
-                         "0 click Options.Close", "0 click Command2", "0 click Options.Close"}));
+        LOOPSIM_COMPARE_GOLDEN(asText(s->actions()), "window-options-actions.txt");
     }
 
-    // The bail-out window refuses to close, stays on top and leaves the main window usable
-    // until its Return is clicked.
+    // The bail-out window refuses to close, stays on top, opens clear of both handsets and
+    // leaves the main window usable until its Return, the default button, is clicked.
     void theBailoutWindowStaysUntilReturn() {
         s->click("Image20");
         BailoutWindow& bailout = s->dialogs().bailout();
@@ -171,13 +168,18 @@ class MainWindowTest : public QObject {
         QVERIFY(!bailout.isModal());
         QVERIFY(bailout.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
         QVERIFY(!bailout.windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        QVERIFY(bailout.returnButton()->isDefault() && !bailout.exitButton()->isDefault());
+        UnitView& unit = s->window().unit();
+        const QRect handsets = unit.toPixels({960, 1200, 4680 + 6120, 3720})
+                                   .translated(unit.mapToGlobal(QPoint(0, 0)));
+        QVERIFY(!bailout.frameGeometry().intersects(handsets));
         QVERIFY(!bailout.close());
         QTest::keyClick(&bailout, Qt::Key_Escape);
         QVERIFY(bailout.isVisible());
         s->at(2000);
         s->click("Image7");
         QCOMPARE(s->actions().last(), QStringLiteral("2 click Image7"));
-        s->click(bailout.returnButton());
+        QTest::keyClick(&bailout, Qt::Key_Return);
         QVERIFY(!bailout.isVisible());
         QCOMPARE(s->actions().last(), QStringLiteral("2 click Bailout.Return"));
     }
@@ -199,7 +201,8 @@ class MainWindowTest : public QObject {
     // The report joins address, description, severity and version; the mail carries it as
     // its body, every character outside the unreserved ones encoded, line breaks as CR LF. A
     // refused mail keeps the form open with the report on the clipboard and says how to send
-    // it; Manual Send puts the report on the clipboard. Tab leaves the description.
+    // it; Manual Send puts the report on the clipboard. Tab leaves the description. What the
+    // form gives at each step is in window-bug-report.txt.
     void theBugReportGoesByMailOrByTheClipboard() {
         QList<QUrl> mails;
         programSettings().setValue("Settings/SupportAddress", " help@training.example.net ");
@@ -210,44 +213,32 @@ class MainWindowTest : public QObject {
                            });
         form.show();
         QVERIFY(!form.sessionLogBox());
-        const QString version = StartupWarning::versionText();
-        QCOMPARE(form.reportText(), "help@training.example.net ||  ||  || " + version);
         auto* description = form.findChild<QPlainTextEdit*>("Text1");
+        auto* severity = form.findChild<QComboBox*>("Combo1");
         QApplication::setActiveWindow(&form);
         description->setFocus();
         QTest::keyClick(description, Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), form.findChild<QComboBox*>("Combo1"));
+        QCOMPARE(QApplication::focusWidget(), severity);
+        QStringList said{"report " + form.reportText()};
         description->setPlainText(QStringLiteral("Stuck & open\n#1 \u00fc"));
-        form.findChild<QComboBox*>("Combo1")->setEditText(QStringLiteral("typed"));
-        QVERIFY(form.reportText().endsWith(" || typed || " + version));
-        form.findChild<QComboBox*>("Combo1")->setCurrentIndex(1);
-        const QString report = form.reportText();
-        QCOMPARE(report,
-                 "help@training.example.net || Stuck & open\n#1 \u00fc || 4 Major. "
-                 "Program difficult to use || " +
-                     version);
+        severity->setEditText(QStringLiteral("typed"));
+        said << "report " + form.reportText();
+        severity->setCurrentIndex(1);
         s->messages.texts.clear();
-        QGuiApplication::clipboard()->clear();
-        form.findChild<QPushButton*>("Command1")->click();
-        QCOMPARE(s->messages.texts,
-                 QStringList{
-                     QStringLiteral("%1\n\n%2").arg(kMailFailureMessage, kNoMailProgramMessage)});
-        QCOMPARE(QGuiApplication::clipboard()->text(), report);
-        QVERIFY(form.isVisible());
-        form.findChild<QPushButton*>("Command1")->click();
-        QVERIFY(!form.isVisible());
-        QCOMPARE(mails.last().toEncoded(),
-                 "mailto:help@training.example.net?subject=TarvenLoopSIm%20Bug%20Report&body="
-                 "help%40training.example.net%20%7C%7C%20Stuck%20%26%20open%0D%0A%231%20%C3%BC%20"
-                 "%7C%7C%204%20Major.%20Program%20difficult%20to%20use%20%7C%7C%20" +
-                     QUrl::toPercentEncoding(version));
-
-        form.show();
-        QGuiApplication::clipboard()->clear();
-        form.findChild<QPushButton*>("Command2")->click();
-        QCOMPARE(QGuiApplication::clipboard()->text(), report);
-        QCOMPARE(s->messages.texts.last(), QString::fromLatin1(kManualSendMessage));
-        QVERIFY(!form.isVisible());
+        for (const char* button : {"Command1", "Command1", "Command2"}) {
+            QGuiApplication::clipboard()->clear();
+            form.show();
+            clickButton(form, button);
+            said << QStringLiteral("-- %1, form %2")
+                        .arg(button, form.isVisible() ? "open" : "closed")
+                 << "mails " + QString::fromUtf8(mails.isEmpty() ? "" : mails.last().toEncoded())
+                 << "clipboard " + QGuiApplication::clipboard()->text() << s->messages.texts;
+            s->messages.texts.clear();
+        }
+        const QString version = StartupWarning::versionText();
+        for (QString& line : said)
+            line.replace(QUrl::toPercentEncoding(version), "VERSION").replace(version, "VERSION");
+        LOOPSIM_COMPARE_GOLDEN(asText(said), "window-bug-report.txt");
     }
 
     // With no address set there is none in the report (never a made-up one), and the form
@@ -263,8 +254,132 @@ class MainWindowTest : public QObject {
         QCOMPARE(form.reportText(), " || " + plain);
         form.sessionLogBox()->setChecked(true);
         QCOMPARE(form.reportText(), " || " + plain + "\n\nSession log:\n# a log\n1 click Image7\n");
-        form.findChild<QPushButton*>("Command2")->click();
+        clickButton(form, "Command2");
         QVERIFY(s->messages.texts.last().endsWith(kNoSupportAddressText));
+    }
+
+    // Each prompt names its unit and range and is wide enough for its title; text that is not
+    // a number is refused with a message and sends nothing, a number goes to the unit.
+    void aPromptSaysWhatItTakesAndRefusesWhatIsNotANumber() {
+        const struct {
+            const char* element;
+            bool doubleClick;
+            const char* range;
+            const char* typed;
+            const char* answer;
+        } rows[] = {
+            {"Label2", false, "750 to 1050 millibars", "990", "0 answer 990"},
+            {"Label3", true, "0 to 99 percent", "32", "0 answer 32"},
+            {"Label4", false, "0 to 20 litres per minute", "1.5", "0 answer 1.5"},
+        };
+        for (const auto& row : rows) {
+            if (row.doubleClick)
+                QTest::mouseDClick(s->element(row.element), Qt::LeftButton);
+            else
+                s->click(row.element);
+            QInputDialog* prompt = s->dialogs().openPrompt();
+            QVERIFY2(prompt, row.element);
+            QVERIFY2(prompt->labelText().contains(row.range), qPrintable(prompt->labelText()));
+            // The title with room beside it for the title bar's icon and buttons.
+            QVERIFY(prompt->width() >=
+                    prompt->fontMetrics().horizontalAdvance(prompt->windowTitle()) + 150);
+
+            auto* edit = prompt->findChild<QLineEdit*>();
+            const qsizetype logged = s->actions().size();
+            for (const char* wrong : {"abc", "", "12 mb"}) {
+                edit->setText(QString::fromLatin1(wrong));
+                QTest::keyClick(edit, Qt::Key_Return);
+                QCOMPARE(s->dialogs().openPrompt(), prompt);
+                QVERIFY2(prompt->labelText().endsWith(
+                             QStringLiteral("\"%1\" is not a number: type a number.").arg(wrong)),
+                         qPrintable(prompt->labelText()));
+            }
+            QCOMPARE(s->actions().size(), logged);
+            edit->setText(QString::fromLatin1(row.typed));
+            QTest::keyClick(edit, Qt::Key_Return);
+            QVERIFY(!s->dialogs().openPrompt());
+            QCOMPARE(s->actions().last(), QString::fromLatin1(row.answer));
+        }
+    }
+
+    // Every control of the unit says what it does; those with a key name it.
+    void everyControlHasATooltipNamingItsKey() {
+        for (const auto& [name, handlers] : s->simulation().input().elements()) {
+            QWidget* widget = s->element(name.c_str());
+            const bool control = handlers.press || handlers.click || handlers.dblclick ||
+                                 qobject_cast<QCheckBox*>(widget) != nullptr;
+            if (!widget || !control)
+                continue;
+            QVERIFY2(!widget->toolTip().isEmpty(), name.c_str());
+            const QString key = keyNameFor(name);
+            QVERIFY2(
+                key.isEmpty() || widget->toolTip().endsWith(QStringLiteral(" (key %1)").arg(key)),
+                qPrintable(widget->toolTip()));
+        }
+    }
+
+    // A key goes down and up as the mouse button does on its element: the same actions in
+    // the log, and the same effect on the unit. Keys of hidden elements and keys with a
+    // modifier send nothing; a held key's repeats send nothing more.
+    void aKeyActsAsAClickOnItsElement() {
+        MainWindow& window = s->window();
+        QTest::keyClick(&window, Qt::Key_1);
+        QCOMPARE(s->state().OxygenValve, ValveState::Open);
+        QTest::keyClick(&window, Qt::Key_Z);
+        QTest::keyClick(&window, Qt::Key_PageUp);  // the ascend arrow is hidden at the surface
+        QTest::keyClick(&window, Qt::Key_3, Qt::ControlModifier);
+        s->at(500);
+        QTest::keyPress(&window, Qt::Key_6);
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_6, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(&window, &repeat);
+        s->at(1500);
+        QTest::keyRelease(&window, Qt::Key_6);
+        LOOPSIM_COMPARE_GOLDEN(asText(s->actions()), "window-key-actions.txt");
+    }
+
+    // F1 and the Help button open the Help window: the quick start, the gestures and every
+    // key; its About box gives the version.
+    void helpOpensOnF1AndTheButtonWithTheAboutBox() {
+        MainWindow& window = s->window();
+        auto* help = window.findChild<HelpWindow*>(QStringLiteral("HelpWindow"));
+        QVERIFY(help && !help->isVisible());
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(&window, Qt::Key_F1);
+        QVERIFY(help->isVisible());
+        help->close();
+        s->click(window.findChild<QPushButton*>(QStringLiteral("HelpButton")));
+        QVERIFY(help->isVisible());
+
+        const QString page = help->findChild<QTextBrowser*>()->toPlainText();
+        LOOPSIM_COMPARE_GOLDEN(page.toUtf8() + '\n', "window-help-page.txt");
+
+        s->click(help->findChild<QPushButton*>(QStringLiteral("AboutButton")));
+        auto* about = help->findChild<QMessageBox*>(QStringLiteral("AboutBox"));
+        QVERIFY(about && about->isVisible());
+        QVERIFY(about->text().contains(StartupWarning::versionText()));
+        QVERIFY(s->actions().isEmpty());
+    }
+
+    // Each valve's state stays in view under its cylinder after the unit's badge has gone,
+    // and lets the pointer through to what lies under it.
+    void eachValvesStateStaysInView() {
+        const auto lasting = [this](const char* badge) {
+            return s->window().findChild<ValveStateBadge*>(QString::fromLatin1(badge) + "State");
+        };
+        for (const char* badge : {"Label6", "Label7"}) {
+            QVERIFY(lasting(badge) && lasting(badge)->isVisible());
+            QCOMPARE(lasting(badge)->text(), QStringLiteral("OFF"));
+            QCOMPARE(lasting(badge)->geometry(), s->element(badge)->geometry());
+            QVERIFY(lasting(badge)->testAttribute(Qt::WA_TransparentForMouseEvents));
+        }
+        s->click("Image7");
+        s->at(3100);
+        QVERIFY(s->element("Label6")->isHidden());
+        QCOMPARE(lasting("Label6")->text(), QStringLiteral("OPEN"));
+        QCOMPARE(lasting("Label7")->text(), QStringLiteral("OFF"));
+        s->click("Image7");
+        QCOMPARE(lasting("Label6")->text(), QStringLiteral("OFF"));
     }
 
   private:

@@ -7,7 +7,6 @@
 #include <QtTest>
 #include <memory>
 
-#include "TestMain.h"
 #include "WindowFixtures.h"
 #include "app/station/StationControls.h"
 #include "stationweb/StationServer.h"
@@ -44,11 +43,7 @@ class StationWindowTest : public QObject {
                      .arg(code));
 
         QWebSocket page;
-        QSignalSpy connected(&page, &QWebSocket::connected);
-        QSignalSpy received(&page, &QWebSocket::textMessageReceived);
-        page.open(QUrl(QStringLiteral("ws://127.0.0.1:%1/socket").arg(server->port())));
-        QVERIFY(connected.wait(10'000));
-        page.sendTextMessage(QStringLiteral("{\"type\":\"hello\",\"code\":\"%1\"}").arg(code));
+        pair(page, server->port(), code.toStdString());
         QTRY_VERIFY(!sign->isHidden());
 
         s->at(2000);

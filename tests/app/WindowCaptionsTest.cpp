@@ -13,7 +13,6 @@
 #include <QValueAxis>
 #include <QtTest>
 
-#include "TestMain.h"
 #include "WindowFixtures.h"
 #include "app/dialogs/BailoutWindow.h"
 #include "app/dialogs/OptionsWindow.h"

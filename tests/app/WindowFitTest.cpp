@@ -8,7 +8,6 @@
 #include <QScrollBar>
 #include <QtTest>
 
-#include "TestMain.h"
 #include "WindowFixtures.h"
 #include "app/dialogs/HelpWindow.h"
 #include "app/results/ResultsViewer.h"
@@ -20,9 +19,15 @@ using namespace loopsim::test;
 
 namespace {
 
-QString describe(const QWidget& window) {
+// Whether the window, shown, lies within its screen's available area; if not, where it is.
+QByteArray notOnItsScreen(QWidget& window) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return "not shown";
     const QRect frame = window.frameGeometry();
     const QRect available = window.screen()->availableGeometry();
+    if (available.contains(frame))
+        return {};
     return QStringLiteral("%1x%2 at %3,%4 on %5x%6 at %7,%8, scale %9")
         .arg(frame.width())
         .arg(frame.height())
@@ -32,8 +37,11 @@ QString describe(const QWidget& window) {
         .arg(available.height())
         .arg(available.x())
         .arg(available.y())
-        .arg(window.devicePixelRatioF());
+        .arg(window.devicePixelRatioF())
+        .toUtf8();
 }
+#define LOOPSIM_VERIFY_ON_SCREEN(window) \
+    QVERIFY2(notOnItsScreen(window).isEmpty(), notOnItsScreen(window).constData())
 
 // The part lies wholly within its window and is drawn at its full size.
 bool inFullView(const QWidget& part) {
@@ -53,14 +61,10 @@ class WindowFitTest : public QObject {
     void theStartupWarningFitsWithItsTitleAndButtonsInView() {
         WindowSession s;
         StartupWarning warning(PictureFiles(runtimeFolder()), s.session.sound());
-        warning.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&warning));
-        const QString where = describe(warning);
-        QVERIFY2(warning.screen()->availableGeometry().contains(warning.frameGeometry()),
-                 qPrintable(where));
+        LOOPSIM_VERIFY_ON_SCREEN(warning);
         for (const char* name : {"Title", "AcceptButton", "RefuseButton"}) {
             auto* part = warning.findChild<QWidget*>(QString::fromLatin1(name));
-            QVERIFY2(part && inFullView(*part), qPrintable(where + " " + name));
+            QVERIFY2(part && inFullView(*part), name);
         }
 
         // The text between them is all there: in view, or a scroll away.
@@ -68,47 +72,34 @@ class WindowFitTest : public QObject {
         QVERIFY(scroll);
         auto* text = warning.findChild<QLabel*>(QStringLiteral("WarningText"));
         const int below = text->mapTo(scroll->widget(), QPoint(0, text->height())).y();
-        QVERIFY2(below <= scroll->viewport()->height() + scroll->verticalScrollBar()->maximum(),
-                 qPrintable(where));
-        QVERIFY2(text->height() >= text->heightForWidth(text->width()), qPrintable(where));
+        QVERIFY(below <= scroll->viewport()->height() + scroll->verticalScrollBar()->maximum());
+        QVERIFY(text->height() >= text->heightForWidth(text->width()));
     }
 
-    void theMainWindowFitsAndKeepsTheUnitsProportions() {
-        WindowSession s;
-        QVERIFY(s.start());
-        s.at(0);
-        MainWindow& window = s.window();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QString where = describe(window);
-        const QRect available = window.screen()->availableGeometry();
-        QVERIFY2(available.contains(window.frameGeometry()), qPrintable(where));
-
-        // The unit fills its panel with little room to spare, and most of the screen.
-        const QSize panel = window.unit().size();
-        const double unitWidth = kUnitWidth * window.unit().scale();
-        const double unitHeight = kUnitHeight * window.unit().scale();
-        QVERIFY2(unitWidth >= 0.97 * panel.width() && unitHeight >= 0.97 * panel.height(),
-                 qPrintable(where));
-        QVERIFY2(unitWidth >= 0.75 * available.width() || unitHeight >= 0.6 * available.height(),
-                 qPrintable(where));
-    }
-
-    // The Help window and the results viewer, with and without a debrief, open within the
-    // screen too.
-    void theHelpWindowAndTheResultsViewerFit() {
+    // The main window, the Help window and the results viewer open within the screen too;
+    // the unit fills its panel with little room to spare, and most of the screen.
+    void theOtherWindowsFitAndTheUnitKeepsItsProportions() {
+        {
+            WindowSession s;
+            QVERIFY(s.start());
+            s.at(0);
+            MainWindow& window = s.window();
+            LOOPSIM_VERIFY_ON_SCREEN(window);
+            const QSize panel = window.unit().size();
+            const QRect available = window.screen()->availableGeometry();
+            const double unitWidth = kUnitWidth * window.unit().scale();
+            const double unitHeight = kUnitHeight * window.unit().scale();
+            QVERIFY(unitWidth >= 0.97 * panel.width() && unitHeight >= 0.97 * panel.height());
+            QVERIFY(unitWidth >= 0.75 * available.width() ||
+                    unitHeight >= 0.6 * available.height());
+        }
+        // Each of the others as it opens, the main window gone.
         WindowSession s;
         HelpWindow help;
-        help.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&help));
-        QVERIFY2(help.screen()->availableGeometry().contains(help.frameGeometry()),
-                 qPrintable(describe(help)));
-
+        LOOPSIM_VERIFY_ON_SCREEN(help);
         QVERIFY(writeFile(kRecordingFileName, recordingFile(steadyLines(3))));
         ResultsViewer viewer(s.files, s.messages);
-        viewer.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&viewer));
-        QVERIFY2(viewer.screen()->availableGeometry().contains(viewer.frameGeometry()),
-                 qPrintable(describe(viewer)));
+        LOOPSIM_VERIFY_ON_SCREEN(viewer);
     }
 };
 

@@ -19,6 +19,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/ProgramEnd.h"
 #include "app/dialogs/FileChooser.h"
 #include "app/dialogs/SessionDialogs.h"
 #include "app/dialogs/StartupWarning.h"
@@ -32,7 +33,24 @@
 #include "app/window/MainWindow.h"
 #include "app/window/UnitView.h"
 #include "files/LostSession.h"
+#include "files/ScenarioPlay.h"
+#include "files/StateDump.h"
 #include "simulation/Simulation.h"
+
+// The window tests' main: QTEST_MAIN's, ending the process as the programs do (see
+// app/ProgramEnd.h), so a sound still being decoded at the end cannot hang the test.
+#define LOOPSIM_TEST_MAIN(TestObject)                 \
+    int main(int argc, char** argv) {                 \
+        int status = 0;                               \
+        {                                             \
+            QApplication app(argc, argv);             \
+            app.setAttribute(Qt::AA_Use96Dpi, true);  \
+            TestObject test;                          \
+            QTEST_SET_MAIN_SOURCE_PATH                \
+            status = QTest::qExec(&test, argc, argv); \
+        }                                             \
+        loopsim::endProgram(status);                  \
+    }
 
 namespace loopsim::test {
 
@@ -82,6 +100,11 @@ inline bool writeFile(const QString& path, const QByteArray& bytes) {
 inline QByteArray readFile(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The lines as a text file's, each ending in a line break.
+inline QByteArray asText(const QStringList& lines) {
+    return lines.join('\n').toUtf8() + '\n';
 }
 
 // Whether the text is the expected file NAME of the test data; if not, it is written beside
@@ -177,6 +200,11 @@ inline void answerStartupWarning(const char* button) {
     });
 }
 
+// Clicks the push button of that name in the window.
+inline void clickButton(const QWidget& window, const char* name) {
+    window.findChild<QPushButton*>(QString::fromLatin1(name))->click();
+}
+
 // A click near the widget's left edge: on a check box, that is its tick square.
 inline void clickNearTheLeftEdge(QWidget* widget) {
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(6, widget->height() / 2));
@@ -241,6 +269,19 @@ struct WindowSession {
         QStringList lines = logLines();
         lines.removeIf([](const QString& line) { return line.startsWith('#'); });
         return lines;
+    }
+
+    // The session's log played again on a fresh simulation ends in the session's own state.
+    bool replaysAsRun() const {
+        const std::string log = readFile(kSessionLogFileName).toStdString();
+        const MemorySettingsStore noted = settingsNotedInLog(log);
+        Simulation replay(&noted);
+        const Scenario scenario = parseScenario(log, &replay.input());
+        if (scenario.error || scenario.lines.size() != std::size_t(actions().size()) ||
+            playScenario(replay, scenario, std::nullopt, [] {}))
+            return false;
+        replay.advanceTo(simulation().now());
+        return stateDumpJson(replay, {}) == stateDumpJson(simulation(), {});
     }
 
     TestFolders folders;
