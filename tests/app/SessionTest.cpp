@@ -253,6 +253,31 @@ class SessionTest : public QObject {
         LOOPSIM_COMPARE_GOLDEN(told.join('\n').toUtf8() + '\n', "files-not-written.txt");
     }
 
+    // A recording written where the user chose, when the unit's own place is taken, gets the
+    // finished log beside it unless a file of that name is there already, and the viewer opens
+    // it there.
+    void aRecordingSavedElsewhereTakesItsLogAlong() {
+        for (const bool nameTaken : {false, true}) {
+            WindowSession s;
+            QVERIFY(QDir().mkdir(kRecordingFileName) && QDir().mkdir("elsewhere"));
+            if (nameTaken)
+                writeFile("elsewhere/dive.scenario", "another session's log\n");
+            QVERIFY(s.start());
+            s.at(1500);
+            s.messages.answers = {true};
+            const QString chosen = QDir::current().filePath("elsewhere/dive.csv");
+            s.files.answers = {chosen};
+            s.click("Command1");
+            QVERIFY(s.finished.wait(5000));
+            QCOMPARE(s.viewerRecordings, QStringList{chosen});
+            QVERIFY(readFile(chosen).startsWith("\"Tarven Calvendrite Simulator\""));
+            QCOMPARE(
+                readFile("elsewhere/dive.scenario"),
+                nameTaken ? QByteArray("another session's log\n") : readFile(kSessionLogFileName));
+            QVERIFY(s.logLines().endsWith("# The session ended."));
+        }
+    }
+
     // Sound files are found whatever their letter case; a file that is not there leaves its
     // channel with nothing to play. Without audio outputs the message comes once and
     // nothing plays.

@@ -290,11 +290,13 @@ struct WindowSession {
     FakeWallClock wall;
     FakeAudioOutputs outputs;
     ScenarioFileLog log{kSessionLogFileName};
-    // What was done already each time the results viewer showed.
+    // What was done already each time the results viewer showed, and the recording it showed.
     QStringList atViewer;
+    QStringList viewerRecordings;
     SimulatorSession session{
         SessionServices{runtimeFolder(), messages, outputs, wall, log, files,
-                        [this](QWidget* window, QtSoundBackend&) {
+                        [this](QWidget* window, QtSoundBackend&, const QString& recording) {
+                            viewerRecordings.append(recording);
                             atViewer.append(QStringLiteral("settings %1, recording %2, window %3")
                                                 .arg(programSettings().contains("Settings/CO2"))
                                                 .arg(QFile::exists(kRecordingFileName))

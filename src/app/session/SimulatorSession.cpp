@@ -259,7 +259,7 @@ StationDrills SimulatorSession::stationDrills() {
 
 void SimulatorSession::showResultsViewer(const QString& recordingPath) {
     if (services_.showResults) {
-        services_.showResults(window_.get(), *sound_);
+        services_.showResults(window_.get(), *sound_, recordingPath);
         return;
     }
     showResultsUntilExit(

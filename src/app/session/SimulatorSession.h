@@ -57,9 +57,10 @@ struct SessionServices {
     const MonotonicClock& wallClock;
     SessionLog& log;
     FileChooser& files;
-    // Shows the results viewer modally over the given window; the sound backend is there
-    // for the viewer to stop the channels. Empty: the program's own results viewer.
-    std::function<void(QWidget*, QtSoundBackend&)> showResults;
+    // Shows the results viewer modally over the given window on the recording at that path;
+    // the sound backend is there for the viewer to stop the channels. Empty: the program's
+    // own results viewer.
+    std::function<void(QWidget*, QtSoundBackend&, const QString&)> showResults;
 };
 
 class SimulatorSession : public QObject {
