@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "AssetLookup.h"
+#include "GoldenFile.h"
 #include "PictureCatalogue.h"
 #include "PictureLayout.h"
 #include "ScratchFolder.h"
@@ -70,8 +71,8 @@ test::ScratchFolder* GeneratedFilesTest::folder_ = nullptr;
 
 TEST(WavFileTest, EncodesTheHeaderForTheFrameCountThenLittleEndianInterleavedSamples) {
     Bytes expected = expectedHeader(3);
-    for (std::uint8_t byte : {0x01, 0x00, 0xFF, 0xFF, 0xFF, 0x7F, 0x00, 0x80, 0x34, 0x12, 0, 0})
-        expected.push_back(byte);
+    expected.insert(expected.end(),
+                    {0x01, 0x00, 0xFF, 0xFF, 0xFF, 0x7F, 0x00, 0x80, 0x34, 0x12, 0, 0});
     EXPECT_EQ(encodeWav({{1, -1}, {32767, -32768}, {0x1234, 0}}), expected);
     EXPECT_EQ(encodeWav({}), expectedHeader(0));
     const Bytes bytes = encodeWav(std::vector<StereoFrame>(70000));
@@ -79,34 +80,25 @@ TEST(WavFileTest, EncodesTheHeaderForTheFrameCountThenLittleEndianInterleavedSam
     EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 44), expectedHeader(70000));
 }
 
+// Either slash, any case, doubled separators; the exact spelling first, then the first match
+// in name order; never a folder, nor a way out of the folder. The expected file gives, line
+// by line, the name asked for in brackets and the file found.
 TEST(AssetLookupTest, FindsNamesAsTheSimulationSpellsThem) {
     test::ScratchFolder folder;
     for (const char* file : {"HSOn.jpg", "MouthO.jpg", "Sounds/LowO2.wav", "Sounds/bubbles.wav",
                              "Sounds/CLICK.wav", "Tone.wav", "tone.wav", "TONE.wav"})
         folder.write(file, file);
-    const std::pair<const char*, const char*> rows[] = {
-        {"\\HSOn.jpg", "HSOn.jpg"},
-        {"\\hson.JPG", "HSOn.jpg"},
-        {"/MOUTHO.jpg", "MouthO.jpg"},
-        {"\\Sounds\\lowo2.wav", "Sounds/LowO2.wav"},
-        {"sounds/Bubbles.wav", "Sounds/bubbles.wav"},
-        {"\\\\Sounds\\\\click.wav", "Sounds/CLICK.wav"},
-        // The exact spelling first, then the first match in name order.
-        {"tone.wav", "tone.wav"},
-        {"Tone.wav", "Tone.wav"},
-        {"tOnE.wav", "TONE.wav"},
-        {"\\Missing.jpg", ""},
-        {"\\Sounds", ""},
-        {"", ""},
-        {"\\", ""},
-        {"\\Sounds\\..\\HSOn.jpg", ""},
-        {"\\HSOn.jpg\\more", ""},
-    };
-    for (const auto& [requested, expected] : rows) {
-        const auto found = findAssetFile(folder.path(), requested);
-        EXPECT_EQ(found ? found->lexically_relative(folder.path()).generic_string() : "", expected)
-            << "requested: " << requested;
+    const std::string expected = readTestFile(testDataPath("assets-lookup.txt"));
+    std::istringstream lines(expected);
+    std::string found;
+    for (std::string line; std::getline(lines, line);) {
+        const std::string requested = line.substr(1, line.rfind(']') - 1);
+        const auto file = findAssetFile(folder.path(), requested);
+        found += "[" + requested + "] " +
+                 (file ? file->lexically_relative(folder.path()).generic_string() : "(none)") +
+                 "\n";
     }
+    EXPECT_EQ(found, expected);
     EXPECT_FALSE(findAssetFile(folder.path() / "nowhere", "HSOn.jpg"));
 }
 
@@ -125,26 +117,21 @@ TEST_F(GeneratedFilesTest, EveryFileTheSimulationLoadsIsThereAndNothingElse) {
     expected.merge(made);
     EXPECT_EQ(filesUnder(folder_->path()), expected);
 
-    std::istringstream requested(
-        "\\MouthO.jpg \\MouthC.jpg \\HSOn.jpg \\HSOff.jpg \\HSLeft.jpg \\HSMid.jpg \\HSRight.jpg "
-        "\\HSBothOuter.jpg \\HSBothRight.jpg \\HSLineOuters.jpg \\HSLineRights.jpg \\Dump.jpg "
-        "\\DumpFail.jpg \\O2Butt.jpg \\DiluentButt.jpg \\ManualAddMissing.jpg "
-        "\\Sounds\\lowo2.wav \\Sounds\\LowO2.wav \\Sounds\\DoubleBeep.wav \\Sounds\\Turnonr.wav "
-        "\\Sounds\\CLICK.wav \\Sounds\\shorthiss.wav \\Sounds\\bubbles.wav \\Sounds\\Bubbles.wav "
-        "\\Sounds\\alarm.wav \\Sounds\\longhiss.wav \\Sounds\\longthiss.wav "
-        "\\Sounds\\injector.wav \\Sounds\\injectorshort.wav");
+    std::istringstream requested(readTestFile(testDataPath("assets-requested-names.txt")));
     for (std::string name; requested >> name;)
         EXPECT_TRUE(findAssetFile(folder_->path(), name)) << name;
 }
 
-TEST_F(GeneratedFilesTest, SoundFilesAreTheirSoundsWithTheCanonicalHeader) {
+// Each sound file is its sound, encoded as the encoder test above pins down, at its length.
+TEST_F(GeneratedFilesTest, SoundFilesAreTheirSoundsEncoded) {
+    std::string lengths;
     for (const SoundRecipe& recipe : soundRecipes()) {
-        const Bytes bytes = bytesOf(folder_->path() / "Sounds" / recipe.fileName);
-        const auto frames = static_cast<std::uint32_t>(synthesize(recipe).size());
-        ASSERT_EQ(bytes.size(), 44 + 4 * frames) << recipe.fileName;
-        EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 44), expectedHeader(frames))
+        const std::vector<StereoFrame> sound = synthesize(recipe);
+        EXPECT_EQ(bytesOf(folder_->path() / "Sounds" / recipe.fileName), encodeWav(sound))
             << recipe.fileName;
+        lengths += std::string(recipe.fileName) + " " + std::to_string(sound.size()) + "\n";
     }
+    expectMatchesGoldenFile(lengths, "assets-sound-lengths.txt");
 }
 
 // Each picture is twice its layout size at 96 dpi, and its corners are the panel colour so
