@@ -10,6 +10,7 @@
 #include <sstream>
 
 #include "AssetLookup.h"
+#include "GoldenFile.h"
 #include "PictureCatalogue.h"
 #include "PictureLayout.h"
 #include "ScratchFolder.h"
@@ -21,18 +22,16 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-// The canonical header for `frames` frames of 2 x 16-bit at 22050 Hz, written out by hand.
-Bytes expectedHeader(std::uint32_t frames) {
-    const auto le = [](std::uint32_t n) {
-        return Bytes{std::uint8_t(n), std::uint8_t(n >> 8), std::uint8_t(n >> 16),
-                     std::uint8_t(n >> 24)};
-    };
-    Bytes header{'R', 'I', 'F', 'F'};
-    for (const Bytes& part : {le(frames * 4 + 36), Bytes{'W', 'A', 'V', 'E', 'f', 'm', 't', ' '},
-                              le(16), Bytes{1, 0, 2, 0}, le(22050), le(88200), Bytes{4, 0, 16, 0},
-                              Bytes{'d', 'a', 't', 'a'}, le(frames * 4)})
-        header.insert(header.end(), part.begin(), part.end());
-    return header;
+// The bytes in hex, a space after every four.
+std::string hex(const Bytes& bytes) {
+    static constexpr char kDigits[] = "0123456789abcdef";
+    std::string text;
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        if (i > 0 && i % 4 == 0)
+            text += ' ';
+        text += {kDigits[bytes[i] >> 4], kDigits[bytes[i] & 15]};
+    }
+    return text;
 }
 
 Bytes bytesOf(const std::filesystem::path& file) {
@@ -68,15 +67,19 @@ class GeneratedFilesTest : public testing::Test {
 };
 test::ScratchFolder* GeneratedFilesTest::folder_ = nullptr;
 
+// The canonical header, written out by hand: "RIFF" and the size after it, "WAVE", the format
+// (PCM, 2 channels, 22050 Hz, 88200 bytes a second, 4 a frame, 16 bits), then "data" and its
+// size; then the samples, little-endian, left before right.
 TEST(WavFileTest, EncodesTheHeaderForTheFrameCountThenLittleEndianInterleavedSamples) {
-    Bytes expected = expectedHeader(3);
-    for (std::uint8_t byte : {0x01, 0x00, 0xFF, 0xFF, 0xFF, 0x7F, 0x00, 0x80, 0x34, 0x12, 0, 0})
-        expected.push_back(byte);
-    EXPECT_EQ(encodeWav({{1, -1}, {32767, -32768}, {0x1234, 0}}), expected);
-    EXPECT_EQ(encodeWav({}), expectedHeader(0));
+    const std::string format =
+        " 57415645 666d7420 10000000 01000200 22560000 88580100 04001000 64617461 ";
+    EXPECT_EQ(hex(encodeWav({{1, -1}, {32767, -32768}, {0x1234, 0}})),
+              "52494646 30000000" + format + "0c000000 0100ffff ff7f0080 34120000");
+    EXPECT_EQ(hex(encodeWav({})), "52494646 24000000" + format + "00000000");
     const Bytes bytes = encodeWav(std::vector<StereoFrame>(70000));
     ASSERT_EQ(bytes.size(), 44u + 70000u * 4u);
-    EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 44), expectedHeader(70000));
+    EXPECT_EQ(hex(Bytes(bytes.begin(), bytes.begin() + 44)),
+              "52494646 e4450400" + format + "c0450400");
 }
 
 TEST(AssetLookupTest, FindsNamesAsTheSimulationSpellsThem) {
@@ -84,67 +87,41 @@ TEST(AssetLookupTest, FindsNamesAsTheSimulationSpellsThem) {
     for (const char* file : {"HSOn.jpg", "MouthO.jpg", "Sounds/LowO2.wav", "Sounds/bubbles.wav",
                              "Sounds/CLICK.wav", "Tone.wav", "tone.wav", "TONE.wav"})
         folder.write(file, file);
-    const std::pair<const char*, const char*> rows[] = {
-        {"\\HSOn.jpg", "HSOn.jpg"},
-        {"\\hson.JPG", "HSOn.jpg"},
-        {"/MOUTHO.jpg", "MouthO.jpg"},
-        {"\\Sounds\\lowo2.wav", "Sounds/LowO2.wav"},
-        {"sounds/Bubbles.wav", "Sounds/bubbles.wav"},
-        {"\\\\Sounds\\\\click.wav", "Sounds/CLICK.wav"},
-        // The exact spelling first, then the first match in name order.
-        {"tone.wav", "tone.wav"},
-        {"Tone.wav", "Tone.wav"},
-        {"tOnE.wav", "TONE.wav"},
-        {"\\Missing.jpg", ""},
-        {"\\Sounds", ""},
-        {"", ""},
-        {"\\", ""},
-        {"\\Sounds\\..\\HSOn.jpg", ""},
-        {"\\HSOn.jpg\\more", ""},
-    };
-    for (const auto& [requested, expected] : rows) {
-        const auto found = findAssetFile(folder.path(), requested);
-        EXPECT_EQ(found ? found->lexically_relative(folder.path()).generic_string() : "", expected)
-            << "requested: " << requested;
+    const std::string expected = readTestFile(testDataPath("assets-lookup.txt"));
+    std::istringstream lines(expected);
+    std::string found;
+    for (std::string line; std::getline(lines, line);) {
+        const std::string requested = line.substr(1, line.rfind(']') - 1);
+        const auto file = findAssetFile(folder.path(), requested);
+        found += "[" + requested + "] " +
+                 (file ? file->lexically_relative(folder.path()).generic_string() : "(none)") +
+                 "\n";
     }
+    EXPECT_EQ(found, expected);
     EXPECT_FALSE(findAssetFile(folder.path() / "nowhere", "HSOn.jpg"));
 }
 
-// The build's lists are the generator's tables; every name the simulation asks for, as it
-// spells it, is found, and nothing else is written.
+// The generator writes exactly the files the build lists, and every name the simulation asks
+// for, as it spells it, is found.
 TEST_F(GeneratedFilesTest, EveryFileTheSimulationLoadsIsThereAndNothingElse) {
-    std::set<std::string> expected = namesListedByTheBuild(LOOPSIM_PICTURE_FILES);
-    std::set<std::string> made;
-    for (const PictureRecipe& recipe : pictureRecipes())
-        made.insert(std::string(recipe.fileName));
-    EXPECT_EQ(made, expected);
-    made.clear();
-    for (const SoundRecipe& recipe : soundRecipes())
-        made.insert("Sounds/" + std::string(recipe.fileName));
-    EXPECT_EQ(made, namesListedByTheBuild(LOOPSIM_SOUND_FILES, "Sounds/"));
-    expected.merge(made);
-    EXPECT_EQ(filesUnder(folder_->path()), expected);
-
-    std::istringstream requested(
-        "\\MouthO.jpg \\MouthC.jpg \\HSOn.jpg \\HSOff.jpg \\HSLeft.jpg \\HSMid.jpg \\HSRight.jpg "
-        "\\HSBothOuter.jpg \\HSBothRight.jpg \\HSLineOuters.jpg \\HSLineRights.jpg \\Dump.jpg "
-        "\\DumpFail.jpg \\O2Butt.jpg \\DiluentButt.jpg \\ManualAddMissing.jpg "
-        "\\Sounds\\lowo2.wav \\Sounds\\LowO2.wav \\Sounds\\DoubleBeep.wav \\Sounds\\Turnonr.wav "
-        "\\Sounds\\CLICK.wav \\Sounds\\shorthiss.wav \\Sounds\\bubbles.wav \\Sounds\\Bubbles.wav "
-        "\\Sounds\\alarm.wav \\Sounds\\longhiss.wav \\Sounds\\longthiss.wav "
-        "\\Sounds\\injector.wav \\Sounds\\injectorshort.wav");
+    std::set<std::string> listed = namesListedByTheBuild(LOOPSIM_PICTURE_FILES);
+    listed.merge(namesListedByTheBuild(LOOPSIM_SOUND_FILES, "Sounds/"));
+    EXPECT_EQ(filesUnder(folder_->path()), listed);
+    std::istringstream requested(readTestFile(testDataPath("assets-requested-names.txt")));
     for (std::string name; requested >> name;)
         EXPECT_TRUE(findAssetFile(folder_->path(), name)) << name;
 }
 
-TEST_F(GeneratedFilesTest, SoundFilesAreTheirSoundsWithTheCanonicalHeader) {
+// Each sound file is its sound, encoded as the encoder test above pins down, at its length.
+TEST_F(GeneratedFilesTest, SoundFilesAreTheirSoundsEncoded) {
+    std::string lengths;
     for (const SoundRecipe& recipe : soundRecipes()) {
-        const Bytes bytes = bytesOf(folder_->path() / "Sounds" / recipe.fileName);
-        const auto frames = static_cast<std::uint32_t>(synthesize(recipe).size());
-        ASSERT_EQ(bytes.size(), 44 + 4 * frames) << recipe.fileName;
-        EXPECT_EQ(Bytes(bytes.begin(), bytes.begin() + 44), expectedHeader(frames))
+        const std::vector<StereoFrame> sound = synthesize(recipe);
+        EXPECT_EQ(bytesOf(folder_->path() / "Sounds" / recipe.fileName), encodeWav(sound))
             << recipe.fileName;
+        lengths += std::string(recipe.fileName) + " " + std::to_string(sound.size()) + "\n";
     }
+    expectMatchesGoldenFile(lengths, "assets-sound-lengths.txt");
 }
 
 // Each picture is twice its layout size at 96 dpi, and its corners are the panel colour so

@@ -24,13 +24,12 @@ double rms(const std::vector<int>& c, std::size_t from, std::size_t count) {
 TEST(SoundTest, LevelsEndsAndLoopJoinsOfEverySound) {
     const std::size_t window = 22050 / 200;  // 5 ms: short enough to see a fade at either end
     for (const SoundRecipe& recipe : soundRecipes()) {
-        std::vector<int> left, right;
-        for (const StereoFrame& f : synthesize(recipe)) {
-            left.push_back(f.left);
-            right.push_back(f.right);
-        }
+        const std::vector<StereoFrame> frames = synthesize(recipe);
         int peak = 0;
-        for (const std::vector<int>& c : {left, right}) {
+        for (const auto side : {&StereoFrame::left, &StereoFrame::right}) {
+            std::vector<int> c;
+            for (const StereoFrame& frame : frames)
+                c.push_back(frame.*side);
             ASSERT_GT(c.size(), recipe.loops ? 4 * window : std::size_t{0}) << recipe.fileName;
             int largestStep = 0;
             for (std::size_t i = 0; i < c.size(); ++i) {
