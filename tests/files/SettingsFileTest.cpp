@@ -12,6 +12,7 @@ namespace loopsim {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 TEST(SettingsFile, ReadsBlanksCommentsTheGroupAndTheFourKeys) {
     const std::pair<std::string, SettingsValues> rows[] = {
@@ -89,22 +90,10 @@ TEST(SettingsFile, WritesTheGroupAndTheKeysInOrder) {
 }
 
 TEST(SettingsFile, AnyValueReadsBackAsItWasWritten) {
-    const std::string values[] = {"",
-                                  " 14",
-                                  "14 ",
-                                  "1, 2",
-                                  "@Invalid()",
-                                  "a=b;c",
-                                  "#1",
-                                  "\"",
-                                  "\\",
-                                  "\\x41",
-                                  "\n0 tap Command1",
-                                  "\r",
-                                  std::string(1, '\0'),
-                                  "\x7f\x1b",
-                                  "\xC3\xA9",
-                                  "[Settings]"};
+    const std::string values[] = {
+        "",    " 14",      "14 ",      "1, 2",      "@Invalid()",       "a=b;c",
+        "#1",  "\"",       "\\",       "\\x41",     "\n0 tap Command1", "\r",
+        "\0"s, "\x7f\x1b", "\xC3\xA9", "[Settings]"};
     for (const std::string& value : values) {
         const SettingsValues written{{"CO2", value}, {"LeftTimer", "14"}};
         const SettingsFileRead read = readSettingsText(settingsFileText(written));

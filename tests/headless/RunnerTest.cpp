@@ -97,17 +97,6 @@ TEST_F(RunnerFixture, UntilCutsTheRunAndDumpsGoToTheOutputWithoutADumpFile) {
     EXPECT_EQ(out.str().rfind("{\"t\":0,", 0), 0u);
 }
 
-// An editor's byte-order mark before the first line, and the readouts a dump shows, which
-// the window shows without handling them.
-TEST_F(RunnerFixture, PlaysAByteOrderMarkAndElementsWithoutHandlers) {
-    ASSERT_EQ(run("\xEF\xBB\xBF"
-                  "0.5 click Label16\n1 tap Label17\n2 dblclick Frame1\n3 end\n"),
-              kRunPlayed)
-        << err.str();
-    EXPECT_EQ(err.str(), "");
-    EXPECT_NE(file("out.csv").find("\r\n3,0.21,"), std::string::npos);
-}
-
 // The recording file is dated with the local time of writing: the moment of one of two
 // readings of the clock taken around the run, whichever second the writing fell in.
 TEST_F(RunnerFixture, RecordingIsDatedWithTheLocalTimeOfWriting) {
