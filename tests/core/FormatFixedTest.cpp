@@ -67,16 +67,6 @@ TEST(FormatFixed, ManyReadingsAsPrintf) {
     }
 }
 
-TEST(FormatFixed, TwoDigitsAsPrintf) {
-    for (double value : {0.5, 1.5, 2.5, 9.5, 10.5, -0.4, -0.5, -1.5, 99.5, 7.49999999}) {
-        SCOPED_TRACE(value);
-        std::string expected = printed(value, 0);
-        if (expected.size() < 2)
-            expected.insert(0, 1, '0');
-        EXPECT_EQ(formatTwoDigits(value), expected);
-    }
-}
-
 // The recording's numbers: the shortest text that reads back, as to_chars writes it, whether
 // worked out from a few decimals or not.
 TEST(FormatRoundTrip, ShortestTextAsToChars) {
