@@ -82,21 +82,6 @@ TEST_F(ClockFixture, YieldLetsWhatIsDueNowRunFirst) {
     EXPECT_EQ(log, (std::vector<std::string>{"step begins", "Other@1000", "step ends"}));
 }
 
-TEST_F(ClockFixture, TickDueWhileItsProcessRunsIsDeliveredOnceAfterIt) {
-    SimTimer& slow = clock.addTimer("Slow", 1000, true);
-    int starts = 0;
-    slow.setProcessHandler([&]() -> Process {
-        ++starts;
-        log.push_back("start@" + std::to_string(clock.now()));
-        co_await clock.sleepFor(3500);
-    });
-    clock.advanceTo(4500);
-    // Ticks due at 2000, 3000 and 4000 come as one, right after the first run ends at 4500.
-    EXPECT_EQ(log, (std::vector<std::string>{"start@1000", "start@4500"}));
-    clock.advanceTo(8000);
-    EXPECT_EQ(log.back(), "start@8000");
-}
-
 TEST_F(ClockFixture, HoldStopsEverythingThenRunsLateTimersOnce) {
     logged("Tick", 300, true);
     auto process = [](SimClock& clock, std::vector<std::string>& log) -> Process {

@@ -39,19 +39,13 @@ TEST(OxygenDose, LimitsInterpolateBetweenTheTableRows) {
     struct Row {
         double po2, limit, otu;
     };
-    for (const Row& row : {
-             Row{0.4, 0, 0},
-             Row{0.5, 0, 0},
-             Row{0.55, 720, std::pow(0.1, 5.0 / 6)},
-             Row{0.6, 720, std::pow(0.2, 5.0 / 6)},
-             Row{0.65, 645, std::pow(0.3, 5.0 / 6)},  // halfway from 720 to 570
-             Row{1.0, 300, 1},
-             Row{1.45, 135, std::pow(1.9, 5.0 / 6)},
-             Row{1.55, 82.5, std::pow(2.1, 5.0 / 6)},  // halfway from 120 to 45
-             Row{1.6, 45, std::pow(2.2, 5.0 / 6)},
-             Row{2.0, 45, std::pow(3.0, 5.0 / 6)},
-             Row{std::nan(""), 0, 0},
-         }) {
+    // At 0.65 halfway from 720 to 570, at 1.55 halfway from 120 to 45.
+    for (const Row& row :
+         {Row{0.4, 0, 0}, Row{0.5, 0, 0}, Row{0.55, 720, std::pow(0.1, 5.0 / 6)},
+          Row{0.6, 720, std::pow(0.2, 5.0 / 6)}, Row{0.65, 645, std::pow(0.3, 5.0 / 6)},
+          Row{1.0, 300, 1}, Row{1.45, 135, std::pow(1.9, 5.0 / 6)},
+          Row{1.55, 82.5, std::pow(2.1, 5.0 / 6)}, Row{1.6, 45, std::pow(2.2, 5.0 / 6)},
+          Row{2.0, 45, std::pow(3.0, 5.0 / 6)}, Row{std::nan(""), 0, 0}}) {
         EXPECT_NEAR(cnsLimitMinutes(row.po2), row.limit, 1e-9) << row.po2;
         EXPECT_NEAR(otuPerMinute(row.po2), row.otu, 1e-9) << row.po2;
     }
