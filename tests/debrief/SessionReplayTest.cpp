@@ -42,6 +42,14 @@ TEST(SessionReplay, FiguresOfShortSessionsWorkedOutByHand) {
     for (const Row& row :
          {Row{"hypoxia at the surface", hypoxia, hypoxiaFigures},
           Row{"a descent and an ascent", ascent, {{"fastest_ascent_m_per_min", 24}}},
+          // The demonstration's pre-dive, its main screen from about 50 s: there both outer
+          // buttons open the high setpoint's menu.
+          Row{"the setpoints looked at before the first breath",
+              "0.2 tap Image7\n0.4 tap Image4\n0.5 tap LHOO\n1 tap Label8\n4 tap RHOO\n"
+              "4.5 tap Label11\n10.5 tap Label10\n11.5 tap Label10\n12.5 tap Label8\n"
+              "13.5 tap Label10\n14 tap Image18\n14.5 tap Label10\n15.5 tap Label10\n"
+              "16.5 tap Label10\n56 tap Label18\n60 tap Image19\n70 end\n",
+              {{"predive.calibrated", 1}, {"predive.setpoints_checked", 1}}},
           // Applied 10 ms after "Change now", in force from the sample at 11 s.
           Row{"a cell drift answered by a diluent flush",
               "10 check Options.Check4\n10 tap Options.Command1\n40 tap Image5\n50 end\n",

@@ -24,6 +24,13 @@ TEST(ServeOptions, ReadFromTheCommandLine) {
     EXPECT_EQ(options->serve->log, "s.scenario");
     EXPECT_EQ(options->serve->drills, "drills");
     EXPECT_FALSE(parseRunArguments({"a.scenario"}, err)->serve);
+    // The ends of the range: 0 asks for any free port.
+    for (const int port : {0, 65535}) {
+        const auto served =
+            parseRunArguments({"a.scenario", "--serve", "--port", std::to_string(port)}, err);
+        ASSERT_TRUE(served && served->serve) << port;
+        EXPECT_EQ(served->serve->port, port);
+    }
 }
 
 TEST(ServeOptions, RefusedWithWhy) {
