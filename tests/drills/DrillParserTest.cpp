@@ -72,6 +72,10 @@ TEST(DrillParser, ReadsEverySection) {
     std::string text = kWholeDrill;
     text.replace(text.find("takeover = 1.5 min\n"), 19, "");
     EXPECT_EQ(parsed(text).drill.takeover, 80000);
+    // A drill without start lines may hand over at once.
+    EXPECT_FALSE(
+        parsed("[drill]\ntitle = t\ntakeover = 0 s\nlength = 1 min\n[pass marks]\notu < 1\n")
+            .error);
 }
 
 // Each trigger as the drill holds it, against drill-triggers.txt: its kind (at a time, at a

@@ -110,7 +110,7 @@ TEST(StationCommand, RefusesWithWhy) {
     }
 }
 
-// Each other message accepted: its kind, its name or speed, and its actions as scenario
+// Each other message accepted: its kind, its code, name or speed, and its actions as scenario
 // lines. A note is one line, which reads back as the same note.
 TEST(StationCommand, TheOtherMessagesAndWhatTheyGive) {
     test::Rig rig;
@@ -125,6 +125,7 @@ TEST(StationCommand, TheOtherMessagesAndWhatTheyGive) {
         {request({{"type", "drill"}, {"name", "cell-drift"}}), "drill 'cell-drift' 1\n"},
         {request({{"type", "pause"}}), "pause '' 1\n"},
         {request({{"type", "resume"}}), "resume '' 1\n"},
+        {request({{"type", "hello"}, {"code", "042917"}}), "hello '042917' 1\n"},
     };
     for (const auto& [message, expected] : rows) {
         auto read = readStationCommand(message, rig.sim);
