@@ -173,12 +173,9 @@ TEST(Debrief, ResponseAndRecoveryGradesAtTheEdgesOfTheirBands) {
         const auto at = static_cast<Millis>(row.seconds * 1000);
         d.failures.push_back({elements::kSolenoidStuckClosed, 0, at, {}, at, {}});
         const auto metrics = debriefMetrics(d);
-        EXPECT_EQ(findMetric(metrics, "response_seconds.solenoid_stuck_closed")->grade,
-                  row.response)
-            << row.seconds;
-        EXPECT_EQ(findMetric(metrics, "recovery_seconds.solenoid_stuck_closed")->grade,
-                  row.recovery)
-            << row.seconds;
+        const auto grade = [&](const char* name) { return findMetric(metrics, name)->grade; };
+        EXPECT_EQ(grade("response_seconds.solenoid_stuck_closed"), row.response) << row.seconds;
+        EXPECT_EQ(grade("recovery_seconds.solenoid_stuck_closed"), row.recovery) << row.seconds;
     }
 }
 
