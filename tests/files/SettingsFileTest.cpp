@@ -85,6 +85,9 @@ TEST(SettingsFile, WritesTheGroupAndTheKeysInOrder) {
             {{"RightBattery", "6.2"}, {"LeftTimer", "14"}, {"LeftBattery", "6.2"}, {"CO2", "14"}}),
         "[Settings]\nCO2=14\nLeftBattery=6.2\nLeftTimer=14\nRightBattery=6.2\n");
     EXPECT_EQ(settingsFileText({}), "[Settings]\n");
+    // Letters, digits, '.', '+', '-' and '_' stand bare; anything else is quoted.
+    EXPECT_EQ(settingsFileText({{"CO2", "09azAZ.+-_"}, {"LeftTimer", "/:@[`{"}}),
+              "[Settings]\nCO2=09azAZ.+-_\nLeftTimer=\"/:@[`{\"\n");
     EXPECT_EQ(settingsFileText({{"CO2", "a \"b\"\n\x01"}}),
               "[Settings]\nCO2=\"a \\\"b\\\"\\n\\x01\"\n");
 }
