@@ -26,10 +26,7 @@ struct Rig {
         ASSERT_FALSE(refused) << *refused;
     }
     void tap(const std::string& element) { act(Verb::Tap, element); }
-    void click(const std::string& element) { act(Verb::Click, element); }
     void press(const std::string& element) { act(Verb::Press, element); }
-    void release(const std::string& element) { act(Verb::Release, element); }
-    void move(const std::string& element) { act(Verb::Move, element); }
 
     void at(Millis time) { sim.advanceTo(time); }
     void runFor(Millis milliseconds) { at(sim.now() + milliseconds); }
@@ -38,18 +35,10 @@ struct Rig {
         ASSERT_NE(timer(name).due(), kNever) << name << " is not running";
         at(timer(name).due());
     }
-    // Stops every periodic tick but the ones named, so a test sees only what it drives.
-    void onlyTicks(std::initializer_list<const char*> kept = {}) {
-        for (const SimTimer& each : sim.clock().timers())
-            timer(each.name()).setEnabled(false);
-        for (const char* name : kept)
-            timer(name).setEnabled(true);
-    }
     SimTimer& timer(const std::string& name) { return sim.clock().timer(name); }
 
     ElementView& element(const std::string& name) { return sim.view().element(name); }
     std::string text(const std::string& name) { return element(name).textOrEmpty(); }
-    std::string picture(const std::string& name) { return element(name).picture().value_or(""); }
     // The status message of a recording row, by default the row being written.
     std::string status(int row = -1) {
         const RecordValue& value =

@@ -21,23 +21,17 @@ TEST(MessageExcerpt, EscapesWhatATerminalWouldNotShowAsWritten) {
         {"\x01\x1b[2J\x7f", "\\x01\\x1B[2J\\x7F"},
         {"C:\\path", "C:\\\\path"},
         {"caf\xC3\xA9 \xE2\x82\xAC", "caf\xC3\xA9 \xE2\x82\xAC"},  // é and € stay
-        {"\xEF\xBB\xBF"
-         "0",
-         "\\uFEFF0"},  // byte-order mark
-        {"a\xE2\x80\xA8"
-         "b",
-         "a\\u2028b"},  // line separator
-        {"\xE2\x80\xAE"
-         "txt",
-         "\\u202Etxt"},                                // right-to-left override
-        {"\xC2\x85", "\\u0085"},                       // next line (C1)
-        {"\xFF\xFE", "\\xFF\\xFE"},                    // not UTF-8
-        {"\xC3", "\\xC3"},                             // cut short
-        {"\xC3(", "\\xC3("},                           // bad continuation
-        {"\xC0\xAF", "\\xC0\\xAF"},                    // overlong '/'
-        {"\xED\xA0\x80", "\\xED\\xA0\\x80"},           // surrogate
-        {"\xF4\x90\x80\x80", "\\xF4\\x90\\x80\\x80"},  // past U+10FFFF
-        {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},      // four bytes, valid
+        {"\xEF\xBB\xBF"s + "0", "\\uFEFF0"},                       // byte-order mark
+        {"a\xE2\x80\xA8"s + "b", "a\\u2028b"},                     // line separator
+        {"\xE2\x80\xAE"s + "txt", "\\u202Etxt"},                   // right-to-left override
+        {"\xC2\x85", "\\u0085"},                                   // next line (C1)
+        {"\xFF\xFE", "\\xFF\\xFE"},                                // not UTF-8
+        {"\xC3", "\\xC3"},                                         // cut short
+        {"\xC3(", "\\xC3("},                                       // bad continuation
+        {"\xC0\xAF", "\\xC0\\xAF"},                                // overlong '/'
+        {"\xED\xA0\x80", "\\xED\\xA0\\x80"},                       // surrogate
+        {"\xF4\x90\x80\x80", "\\xF4\\x90\\x80\\x80"},              // past U+10FFFF
+        {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"},                  // four bytes, valid
     };
     for (const auto& [text, excerpt] : rows)
         EXPECT_EQ(messageExcerpt(text), excerpt) << text;

@@ -27,53 +27,27 @@ TEST(ChartScale, ScalesOfDivesAndRunawayValues) {
     // Nothing, the surface, a short dive, a value on a grid line, past ten steps of 0.2, the
     // five-hour dive, pure oxygen at 40 m, a PO2 of 1000, runaway readings, the largest
     // numbers, and values that are not numbers, negative or tiny.
-    for (const auto& [po2, depth] :
-         std::initializer_list<std::pair<double, double>>{{0, 0},
-                                                          {0.5, 5},
-                                                          {1.3, 21},
-                                                          {1.8, 40},
-                                                          {2.0, 0},
-                                                          {3.99, 30},
-                                                          {5.0, 40},
-                                                          {1000, 40},
-                                                          {3.4e12, 3.4e12},
-                                                          {1.7e308, 1.7e308},
-                                                          {kInf, kInf},
-                                                          {kNaN, kNaN},
-                                                          {-2, -10},
-                                                          {1e-300, 1e-300}}) {
+    const std::pair<double, double> diveValues[] = {
+        {0, 0},       {0.5, 5},     {1.3, 21},  {1.8, 40},        {2.0, 0},
+        {3.99, 30},   {5.0, 40},    {1000, 40}, {3.4e12, 3.4e12}, {1.7e308, 1.7e308},
+        {kInf, kInf}, {kNaN, kNaN}, {-2, -10},  {1e-300, 1e-300}};
+    for (const auto& [po2, depth] : diveValues) {
         const VerticalScales scales = verticalScales(po2, depth);
         said << "vertical scales of " << po2 << " bar and " << depth << " m: " << scales.intervals
              << " intervals of " << scales.po2Step() << " bar to " << scales.po2Top << " and of "
              << scales.depthStep() << " m to " << scales.depthBottom << "\n";
     }
-    for (const auto& [span, ticks] : std::initializer_list<std::pair<double, int>>{{10, 5},
-                                                                                   {18000, 8},
-                                                                                   {1000, 8},
-                                                                                   {1, 8},
-                                                                                   {0, 8},
-                                                                                   {-5, 8},
-                                                                                   {kNaN, 8},
-                                                                                   {kInf, 8},
-                                                                                   {1e308, 1},
-                                                                                   {1e-300, 1},
-                                                                                   {7, 0}})
+    const std::pair<double, int> niceSpans[] = {{10, 5},    {18000, 8},  {1000, 8}, {1, 8},
+                                                {0, 8},     {-5, 8},     {kNaN, 8}, {kInf, 8},
+                                                {1e308, 1}, {1e-300, 1}, {7, 0}};
+    for (const auto& [span, ticks] : niceSpans)
         said << "nice step over " << span << " in " << ticks << ": " << niceStep(span, ticks)
              << "\n";
-    for (const auto& [span, ticks] :
-         std::initializer_list<std::pair<double, int>>{{0, 8},
-                                                       {kNaN, 8},
-                                                       {8, 8},
-                                                       {9, 8},
-                                                       {50, 8},
-                                                       {100, 8},
-                                                       {600, 8},
-                                                       {3600, 8},
-                                                       {18000, 8},
-                                                       {43200 * 8 + 1, 8},
-                                                       {kInf, 8},
-                                                       {1e300, 8},
-                                                       {100, 0}})
+    const std::pair<double, int> clockSpans[] = {
+        {0, 8},    {kNaN, 8},  {8, 8},    {9, 8},     {50, 8},
+        {100, 8},  {600, 8},   {3600, 8}, {18000, 8}, {43200 * 8 + 1, 8},
+        {kInf, 8}, {1e300, 8}, {100, 0}};
+    for (const auto& [span, ticks] : clockSpans)
         said << "clock step over " << span << " s in at most " << ticks << ": "
              << clockStep(span, ticks) << "\n";
     for (Millis end : {0, 45000, 630000, 18000000, 604800000}) {

@@ -39,19 +39,13 @@ TEST(OxygenDose, LimitsInterpolateBetweenTheTableRows) {
     struct Row {
         double po2, limit, otu;
     };
-    for (const Row& row : {
-             Row{0.4, 0, 0},
-             Row{0.5, 0, 0},
-             Row{0.55, 720, std::pow(0.1, 5.0 / 6)},
-             Row{0.6, 720, std::pow(0.2, 5.0 / 6)},
-             Row{0.65, 645, std::pow(0.3, 5.0 / 6)},  // halfway from 720 to 570
-             Row{1.0, 300, 1},
-             Row{1.45, 135, std::pow(1.9, 5.0 / 6)},
-             Row{1.55, 82.5, std::pow(2.1, 5.0 / 6)},  // halfway from 120 to 45
-             Row{1.6, 45, std::pow(2.2, 5.0 / 6)},
-             Row{2.0, 45, std::pow(3.0, 5.0 / 6)},
-             Row{std::nan(""), 0, 0},
-         }) {
+    // At 0.65 halfway from 720 to 570, at 1.55 halfway from 120 to 45.
+    for (const Row& row :
+         {Row{0.4, 0, 0}, Row{0.5, 0, 0}, Row{0.55, 720, std::pow(0.1, 5.0 / 6)},
+          Row{0.6, 720, std::pow(0.2, 5.0 / 6)}, Row{0.65, 645, std::pow(0.3, 5.0 / 6)},
+          Row{1.0, 300, 1}, Row{1.45, 135, std::pow(1.9, 5.0 / 6)},
+          Row{1.55, 82.5, std::pow(2.1, 5.0 / 6)}, Row{1.6, 45, std::pow(2.2, 5.0 / 6)},
+          Row{2.0, 45, std::pow(3.0, 5.0 / 6)}, Row{std::nan(""), 0, 0}}) {
         EXPECT_NEAR(cnsLimitMinutes(row.po2), row.limit, 1e-9) << row.po2;
         EXPECT_NEAR(otuPerMinute(row.po2), row.otu, 1e-9) << row.po2;
     }
@@ -179,12 +173,9 @@ TEST(Debrief, ResponseAndRecoveryGradesAtTheEdgesOfTheirBands) {
         const auto at = static_cast<Millis>(row.seconds * 1000);
         d.failures.push_back({elements::kSolenoidStuckClosed, 0, at, {}, at, {}});
         const auto metrics = debriefMetrics(d);
-        EXPECT_EQ(findMetric(metrics, "response_seconds.solenoid_stuck_closed")->grade,
-                  row.response)
-            << row.seconds;
-        EXPECT_EQ(findMetric(metrics, "recovery_seconds.solenoid_stuck_closed")->grade,
-                  row.recovery)
-            << row.seconds;
+        const auto grade = [&](const char* name) { return findMetric(metrics, name)->grade; };
+        EXPECT_EQ(grade("response_seconds.solenoid_stuck_closed"), row.response) << row.seconds;
+        EXPECT_EQ(grade("recovery_seconds.solenoid_stuck_closed"), row.recovery) << row.seconds;
     }
 }
 

@@ -24,6 +24,13 @@ TEST(SessionReplay, FiguresOfShortSessionsWorkedOutByHand) {
     // of air at 0.21 bar with no oxygen used, 0.19 bar under 0.4, 0.49 bar under the setpoint.
     const std::string hypoxia =
         "1 tap Label4\n1 answer 0\n2 tap Image18\n3 tap Image19\n63 tap Image20\n70 end\n";
+    const std::vector<std::pair<const char*, double>> hypoxiaFigures = {
+        {"hypoxia_seconds", 60},    {"longest_hypoxia_seconds", 60},
+        {"unconscious_seconds", 0}, {"excess_bar_seconds", 60 * 0.19},
+        {"setpoint_rms_bar", 0.49}, {"setpoint_within_percent", 0},
+        {"cns_percent", 0},         {"otu", 0},
+        {"predive.oxygen_open", 0}, {"predive.both_handsets_on", 0},
+        {"predive.calibrated", 0}};
     // Down a metre a second to 12 m, then up a metre at 20, 26, 32, 38, 40, 41 and 42 s: the
     // most in any 10 s is the 4 m from 32 s to 42 s.
     std::string ascent;
@@ -32,29 +39,24 @@ TEST(SessionReplay, FiguresOfShortSessionsWorkedOutByHand) {
     for (int second : {20, 26, 32, 38, 40, 41, 42})
         ascent += std::to_string(second) + " tap Image9\n";
     ascent += "50 end\n";
-    for (const Row& row : {
-             Row{"hypoxia at the surface",
-                 hypoxia,
-                 {{"hypoxia_seconds", 60},
-                  {"longest_hypoxia_seconds", 60},
-                  {"unconscious_seconds", 0},
-                  {"excess_bar_seconds", 60 * 0.19},
-                  {"setpoint_rms_bar", 0.49},
-                  {"setpoint_within_percent", 0},
-                  {"cns_percent", 0},
-                  {"otu", 0},
-                  {"predive.oxygen_open", 0},
-                  {"predive.both_handsets_on", 0},
-                  {"predive.calibrated", 0}}},
-             Row{"a descent and an ascent", ascent, {{"fastest_ascent_m_per_min", 24}}},
-             // Applied 10 ms after "Change now", in force from the sample at 11 s.
-             Row{"a cell drift answered by a diluent flush",
-                 "10 check Options.Check4\n10 tap Options.Command1\n40 tap Image5\n50 end\n",
-                 {{"response_seconds.cell_drift", 29}}},
-             Row{"a handset flood answered by the bail-out",
-                 "10 check Options.Check20\n10 tap Options.Command1\n25 tap Image20\n30 end\n",
-                 {{"response_seconds.handset_flood", 14}, {"recovery_seconds.handset_flood", 14}}},
-         }) {
+    for (const Row& row :
+         {Row{"hypoxia at the surface", hypoxia, hypoxiaFigures},
+          Row{"a descent and an ascent", ascent, {{"fastest_ascent_m_per_min", 24}}},
+          // The demonstration's pre-dive, its main screen from about 50 s: there both outer
+          // buttons open the high setpoint's menu.
+          Row{"the setpoints looked at before the first breath",
+              "0.2 tap Image7\n0.4 tap Image4\n0.5 tap LHOO\n1 tap Label8\n4 tap RHOO\n"
+              "4.5 tap Label11\n10.5 tap Label10\n11.5 tap Label10\n12.5 tap Label8\n"
+              "13.5 tap Label10\n14 tap Image18\n14.5 tap Label10\n15.5 tap Label10\n"
+              "16.5 tap Label10\n56 tap Label18\n60 tap Image19\n70 end\n",
+              {{"predive.calibrated", 1}, {"predive.setpoints_checked", 1}}},
+          // Applied 10 ms after "Change now", in force from the sample at 11 s.
+          Row{"a cell drift answered by a diluent flush",
+              "10 check Options.Check4\n10 tap Options.Command1\n40 tap Image5\n50 end\n",
+              {{"response_seconds.cell_drift", 29}}},
+          Row{"a handset flood answered by the bail-out",
+              "10 check Options.Check20\n10 tap Options.Command1\n25 tap Image20\n30 end\n",
+              {{"response_seconds.handset_flood", 14}, {"recovery_seconds.handset_flood", 14}}}}) {
         const ReplayedSession replayed = replaySessionLog(row.log);
         ASSERT_FALSE(replayed.error) << row.what << ": " << *replayed.error;
         const auto metrics = debriefMetrics(computeDebrief(replayed.timeline));

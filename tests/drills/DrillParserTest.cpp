@@ -72,6 +72,10 @@ TEST(DrillParser, ReadsEverySection) {
     std::string text = kWholeDrill;
     text.replace(text.find("takeover = 1.5 min\n"), 19, "");
     EXPECT_EQ(parsed(text).drill.takeover, 80000);
+    // A drill without start lines may hand over at once.
+    EXPECT_FALSE(
+        parsed("[drill]\ntitle = t\ntakeover = 0 s\nlength = 1 min\n[pass marks]\notu < 1\n")
+            .error);
 }
 
 // Each trigger as the drill holds it, against drill-triggers.txt: its kind (at a time, at a
@@ -79,16 +83,11 @@ TEST(DrillParser, ReadsEverySection) {
 // depth, the failure to be answered and the instructor's delay in minutes.
 TEST(DrillParser, ReadsEveryTrigger) {
     std::string said;
-    for (const char* line : {
-             "cell_drift at 90 s",
-             "cell_drift at 0 s",
-             "cell_drift at 20 m",
-             "cell_drift after 1.5 min at 40m",
-             "cell_drift after calibration",
-             "cell_drift 30 s after calibration delayed 2 min",
-             "cell_drift after adv_failed answered",
-             "cell_drift 2 min after adv_failed answered delayed 15 min",
-         }) {
+    for (const char* line :
+         {"cell_drift at 90 s", "cell_drift at 0 s", "cell_drift at 20 m",
+          "cell_drift after 1.5 min at 40m", "cell_drift after calibration",
+          "cell_drift 30 s after calibration delayed 2 min", "cell_drift after adv_failed answered",
+          "cell_drift 2 min after adv_failed answered delayed 15 min"}) {
         const DrillRead read =
             parsed(std::string("[drill]\ntitle = t\nlength = 1 min\n[failures]\n") + line +
                    "\nadv_failed at 1 s\n[pass marks]\notu < 1\n");
@@ -104,72 +103,50 @@ TEST(DrillParser, ReadsEveryTrigger) {
     expectMatchesGoldenFile(said, "drill-triggers.txt");
 }
 
-// Each row replaces the line of the whole drill that starts as its first text (or adds a line
-// at the end when none does); the line of the error and its message, for every row, are
-// compared with drill-errors.txt.
+// Each of a row's lines in turn replaces the line of the whole drill that starts as the row's
+// first text (or adds a line at the end when none does); the line of the error and its
+// message, for every line, are compared with drill-errors.txt.
 TEST(DrillParser, RefusesAFileWithAnError) {
     std::string said;
-    for (const auto& [replaced, line] : std::initializer_list<std::pair<std::string, std::string>>{
-             {"# A drill.", "title = x"},
-             {"[notes]", "[note]"},
-             {"[notes]", "[briefing]"},
-             {"[notes]", "[notes"},
-             {"title", "title ="},
-             {"title", "# no title"},
-             {"length", "# no length"},
-             {"length", "length = 0 s"},
-             {"length", "length = 10"},
-             {"length", "length ="},
-             {"length", "length = 10 hours"},
-             {"length", "length = 1.5 s"},
-             {"length", "length = 200 h"},
-             {"length", "length = 10080 min"},
-             {"length", "takeover = 2 min"},
-             {"length", "speed = 2"},
-             {"takeover", "takeover = 1 min"},
-             {"CO2", "CO2 = lots"},
-             {"CO2", "LeftBattery = 11"},
-             {"CO2", "LeftBattery = 6"},
-             {"CO2", "Sound = 1"},
-             {"80 tap", "80 tap Image99"},
-             {"80 tap", "0.1 tap Image10"},
-             {"80 tap", "80 end"},
-             {"cell_drift", "cell_drop at 2 min"},
-             {"cell_drift", "cell_drift"},
-             {"cell_drift", "cell_drift when ready"},
-             {"cell_drift", "cell_drift at 41 m"},
-             {"cell_drift", "cell_drift after 1 min"},
-             {"cell_drift", "cell_drift 1 min after the dive"},
-             {"cell_drift", "cell_drift 1 min"},
-             {"cell_drift", "cell_drift after cell_drift answered"},
-             {"cell_drift", "cell_drift after adv_failed answered"},
-             {"cell_drift", "cell_drift at 2 min delayed 16 min"},
-             {"cell_drift", "cell_drift at 2 min delayed 30 s"},
-             {"cell_drift", "cell_drift at 2 min soon"},
-             {"hypoxia", "hypoxia_minutes = 0"},
-             {"hypoxia", "response_seconds.cell_drop <= 1"},
-             {"hypoxia", "warning_raised.low_o3 = 0"},
-             {"hypoxia", "hypoxia_seconds == 0"},
-             {"hypoxia", "hypoxia_seconds 0"},
-             {"hypoxia", "hypoxia_seconds <= 30 s"},
-             {"hypoxia", "= 0"},
-             {"response", "# no marks"},
-         }) {
-        std::string text = kWholeDrill;
-        std::size_t at = text.find("\n" + replaced);
-        if (at == std::string::npos)
-            at = text.find(replaced);  // the first line
-        else
-            ++at;
-        ASSERT_NE(at, std::string::npos) << replaced;
-        text.replace(at, text.find('\n', at) - at, line);
-        if (replaced == "response")
-            text.replace(text.find("hypoxia_seconds=0\n"), 18, "");
-        const DrillRead read = parsed(text);
-        ASSERT_TRUE(read.error) << line;
-        said += line + "\n    " + std::to_string(read.error->lineNumber) + ": " +
-                read.error->message + "\n";
-    }
+    const std::pair<std::string, std::vector<std::string>> rows[] = {
+        {"# A drill.", {"title = x"}},
+        {"[notes]", {"[note]", "[briefing]", "[notes"}},
+        {"title", {"title =", "# no title"}},
+        {"length",
+         {"# no length", "length = 0 s", "length = 10", "length =", "length = 10 hours",
+          "length = 1.5 s", "length = 200 h", "length = 10080 min", "takeover = 2 min",
+          "speed = 2"}},
+        {"takeover", {"takeover = 1 min"}},
+        {"CO2", {"CO2 = lots", "LeftBattery = 11", "LeftBattery = 6", "Sound = 1"}},
+        {"80 tap", {"80 tap Image99", "0.1 tap Image10", "80 end"}},
+        {"cell_drift",
+         {"cell_drop at 2 min", "cell_drift", "cell_drift when ready", "cell_drift at 41 m",
+          "cell_drift after 1 min", "cell_drift 1 min after the dive", "cell_drift 1 min",
+          "cell_drift after cell_drift answered", "cell_drift after adv_failed answered",
+          "cell_drift at 2 min delayed 16 min", "cell_drift at 2 min delayed 30 s",
+          "cell_drift at 2 min soon"}},
+        {"hypoxia",
+         {"hypoxia_minutes = 0", "response_seconds.cell_drop <= 1", "warning_raised.low_o3 = 0",
+          "hypoxia_seconds == 0", "hypoxia_seconds 0", "hypoxia_seconds <= 30 s", "= 0"}},
+        {"response", {"# no marks"}},
+    };
+    for (const auto& [replaced, lines] : rows)
+        for (const std::string& line : lines) {
+            std::string text = kWholeDrill;
+            std::size_t at = text.find("\n" + replaced);
+            if (at == std::string::npos)
+                at = text.find(replaced);  // the first line
+            else
+                ++at;
+            ASSERT_NE(at, std::string::npos) << replaced;
+            text.replace(at, text.find('\n', at) - at, line);
+            if (replaced == "response")
+                text.replace(text.find("hypoxia_seconds=0\n"), 18, "");
+            const DrillRead read = parsed(text);
+            ASSERT_TRUE(read.error) << line;
+            said += line + "\n    " + std::to_string(read.error->lineNumber) + ": " +
+                    read.error->message + "\n";
+        }
     expectMatchesGoldenFile(said, "drill-errors.txt");
 }
 

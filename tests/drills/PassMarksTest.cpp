@@ -22,21 +22,13 @@ TEST(PassMarks, JudgedAgainstTheFigures) {
     // Each mark with its line, against pass-marks.txt; a warning the unit never raised counts
     // nothing.
     std::string said;
-    for (const char* mark : {
-             "hypoxia_seconds = 0",
-             "hypoxia_seconds > 0",
-             "setpoint_rms_bar<0.45",
-             "setpoint_rms_bar >= 0.45",
-             "excess_bar_seconds <= 3.18",
-             "predive.calibrated = 1",
-             "response_seconds.adv_failed <= 4",
-             "response_seconds.cell_drift <= 100000",
-             "recovery_seconds.cell_drift >= 0",
-             "response_seconds.handset_flood >= 0",
-             "warning_seconds.low_o2 < 12",
-             "warning_raised.high_o2 = 0",
-             "warning_seconds.cell_warning > 0",
-         }) {
+    for (const char* mark :
+         {"hypoxia_seconds = 0", "hypoxia_seconds > 0", "setpoint_rms_bar<0.45",
+          "setpoint_rms_bar >= 0.45", "excess_bar_seconds <= 3.18", "predive.calibrated = 1",
+          "response_seconds.adv_failed <= 4", "response_seconds.cell_drift <= 100000",
+          "recovery_seconds.cell_drift >= 0", "response_seconds.handset_flood >= 0",
+          "warning_seconds.low_o2 < 12", "warning_raised.high_o2 = 0",
+          "warning_seconds.cell_warning > 0"}) {
         const PassMarkRead read = readPassMark(mark);
         ASSERT_FALSE(read.error) << mark << ": " << *read.error;
         const auto results = judgePassMarks({read.mark}, metrics);

@@ -74,16 +74,10 @@ TEST(ExportedDive, ValuesRoundToTheFormatsUnits) {
         double value;
         int centibar, decimetres;
     };
-    for (const Row& row : {
-             Row{1.3, 130, 13},
-             Row{1.2999999, 130, 13},
-             Row{0.004, 0, 0},
-             Row{20, 2000, 200},
-             Row{-0.02, 0, 0},  // a drifting cell reads below zero
-             Row{std::nan(""), 0, 0},
-             Row{INFINITY, 0, 0},
-             Row{1e12, 100000, 100000},
-         }) {
+    for (const Row& row :
+         {Row{1.3, 130, 13}, Row{1.2999999, 130, 13}, Row{0.004, 0, 0}, Row{20, 2000, 200},
+          Row{-0.02, 0, 0},  // a drifting cell reads below zero
+          Row{std::nan(""), 0, 0}, Row{INFINITY, 0, 0}, Row{1e12, 100000, 100000}}) {
         EXPECT_EQ(centibar(row.value), row.centibar) << row.value;
         EXPECT_EQ(decimetres(row.value), row.decimetres) << row.value;
     }
@@ -94,13 +88,12 @@ TEST(ExportFormat, TheExtensionChoosesTheFormat) {
         const char* name;
         std::optional<ExportFormat> format;
     };
-    for (const Row& row : {
-             Row{"dive.ssrf", ExportFormat::Subsurface}, Row{"DIVE.SSRF", ExportFormat::Subsurface},
-             Row{"logs/dive.Uddf", ExportFormat::Uddf}, Row{"dive.csv", ExportFormat::Csv},
-             Row{"dive.ssrf.csv", ExportFormat::Csv}, Row{"dive.xml", std::nullopt},
-             Row{"ssrf", std::nullopt},
-             Row{".ssrf", std::nullopt},  // a hidden file with no extension
-         })
+    // ".ssrf" alone is a hidden file with no extension.
+    for (const Row& row :
+         {Row{"dive.ssrf", ExportFormat::Subsurface}, Row{"DIVE.SSRF", ExportFormat::Subsurface},
+          Row{"logs/dive.Uddf", ExportFormat::Uddf}, Row{"dive.csv", ExportFormat::Csv},
+          Row{"dive.ssrf.csv", ExportFormat::Csv}, Row{"dive.xml", std::nullopt},
+          Row{"ssrf", std::nullopt}, Row{".ssrf", std::nullopt}})
         EXPECT_EQ(exportFormatOf(row.name), row.format) << row.name;
 }
 

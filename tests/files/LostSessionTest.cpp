@@ -95,25 +95,22 @@ TEST(LostSession, ReadsTheStartSettingsFromTheHeadComments) {
 
 struct LostSessionFiles : ::testing::Test {
     test::ScratchFolder folder;
-
-    fs::path write(const std::string& name, const std::string& text) {
-        return folder.write(name, text);
-    }
 };
 
 // The rebuilt file and settings are the runner's, given the log with an exit at its last
 // action and the noted settings: what the exit path writes at that moment. A last line cut
 // short by the power going is left out.
 TEST_F(LostSessionFiles, RebuildsWhatTheExitPathWritesAtTheLastAction) {
-    const fs::path log = write("lost.scenario", kLogHead + kLogActions + "21.5 click Ima");
+    const fs::path log = folder.write("lost.scenario", kLogHead + kLogActions + "21.5 click Ima");
     MemorySettingsStore saved;
     const RebuiltRecording rebuilt = rebuildLostSession(log, folder / "rebuilt.csv", &saved);
     ASSERT_FALSE(rebuilt.error) << *rebuilt.error;
     EXPECT_EQ(rebuilt.seconds, 19);  // 20.6 s, one tick lost to the turn-on hold
 
-    write("start.ini", "[Settings]\nCO2=100\nLeftTimer=30\nLeftBattery=5.5\nRightBattery=6\n");
+    folder.write("start.ini",
+                 "[Settings]\nCO2=100\nLeftTimer=30\nLeftBattery=5.5\nRightBattery=6\n");
     RunOptions exitPath;
-    exitPath.scenario = write("exit.scenario", kLogActions + "20.6 exit\n");
+    exitPath.scenario = folder.write("exit.scenario", kLogActions + "20.6 exit\n");
     exitPath.out = folder / "exit.csv";
     exitPath.settings = folder / "start.ini";
     std::ostringstream out, err;
@@ -145,7 +142,7 @@ TEST_F(LostSessionFiles, ALogThatCannotBePlayedRebuildsNothing) {
          "the session ended by the bail-out exit, which keeps no recording"},
     };
     for (const auto& c : cases) {
-        const fs::path log = write("lost.scenario", c.log);
+        const fs::path log = folder.write("lost.scenario", c.log);
         const RebuiltRecording rebuilt = rebuildLostSession(log, folder / "rebuilt.csv", nullptr);
         ASSERT_TRUE(rebuilt.error) << c.name;
         EXPECT_EQ(*rebuilt.error, c.error) << c.name;
@@ -160,8 +157,8 @@ TEST_F(LostSessionFiles, ALogThatCannotBePlayedRebuildsNothing) {
 // next session's log cannot write over it.
 TEST_F(LostSessionFiles, ALogSetAsideKeepsEveryByteUnderAFreeName) {
     const std::string text = kLogHead + "1 click Image7\n2 click Ima";
-    write("kept-taken-kept-1.log", "older");
-    const fs::path log = write("kept-taken.log", text);
+    folder.write("kept-taken-kept-1.log", "older");
+    const fs::path log = folder.write("kept-taken.log", text);
     const auto aside = setLogAside(log);
     ASSERT_TRUE(aside);
     EXPECT_EQ(*aside, folder / "kept-taken-kept-2.log");

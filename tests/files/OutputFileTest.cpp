@@ -1,5 +1,6 @@
 // Output files: written whole through a temporary file or not at all, through links to what
 // they name, with the system's reason when that fails, and never a temporary file left behind.
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -118,10 +119,17 @@ TEST_F(OutputFiles, StreamsToItsTemporaryAndCommitsOrAbandons) {
     EXPECT_EQ(text("kept.txt"), "old");
     EXPECT_EQ(namesIn(folder.path()), std::vector<std::string>{"kept.txt"});
 
-    OutputFile file(folder / "kept.txt");
-    file.write("new ");
-    file.write("text");
-    EXPECT_EQ(file.commit(), std::nullopt);
+    int openedSince = -1;
+    {
+        OutputFile file(folder / "kept.txt");
+        file.write("new ");
+        file.write("text");
+        EXPECT_EQ(file.commit(), std::nullopt);
+        openedSince = ::open(folder.path().c_str(), O_RDONLY);  // likely the number it gave back
+    }
+    // Committed, the file closed its descriptor once: the one opened since is still open.
+    EXPECT_NE(::fcntl(openedSince, F_GETFD), -1);
+    ::close(openedSince);
     EXPECT_EQ(text("kept.txt"), "new text");
 }
 

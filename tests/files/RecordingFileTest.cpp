@@ -29,8 +29,6 @@ RecordTable sampleTable() {
 TEST(RecordingFile, WritesTheExpectedBytes) {
     const std::string text = recordingFileText(sampleTable(), 3, kWritten);
     expectMatchesGoldenFile(text, "recording-sample.csv");
-    EXPECT_EQ(text.substr(0, text.find('\n') + 1),
-              "\"Tarven Calvendrite Simulator\",#2004-10-27#,#14:05:33#\r\n");
 }
 
 TEST(RecordingFile, NoRowsGivesHeaderAndEndNoticeOnly) {
@@ -189,22 +187,6 @@ TEST(RecordingFile, CutAtAnyByteReadsTheWholeLinesBeforeTheCut) {
     }
 }
 
-TEST(RecordingFile, BinaryDataAfterTheHeaderIsReadWithoutHarm) {
-    std::string text = headerText();
-    std::uint32_t noise = 12345;
-    int lineEnds = 0;
-    for (int i = 0; i < 200000; ++i) {
-        noise = noise * 1664525u + 1013904223u;
-        text += static_cast<char>(noise >> 24);
-        lineEnds += text.back() == '\n' || text.back() == '\r';
-    }
-    RecordTable table;
-    const RecordingReadResult result = readRecordingText(text, table);
-    EXPECT_TRUE(result.ok);
-    EXPECT_GT(result.rows, 0);
-    EXPECT_LE(result.rows, lineEnds + 1);
-}
-
 TEST(RecordingFile, HundredThousandRowsReadAsTheTableFull) {
     std::string text = headerText();
     for (int second = 1; second <= 100000; ++second)
@@ -231,20 +213,16 @@ TEST(RecordingFile, WhatIsNotARegularFileIsRefused) {
     std::filesystem::create_directory(folder / "a-folder.csv");
     const auto huge = folder.write("huge.csv", headerText() + "1,0.5,0.49,5,0.7,16,\r\n2,");
     std::filesystem::resize_file(huge, kLargestRecordingFile + 100);
-    const struct {
-        std::filesystem::path path;
-        bool ok;
-        std::string error;
-    } cases[] = {
-        {folder / "a-folder.csv", false, (folder / "a-folder.csv").string() + " is a folder"},
-        {"/dev/zero", false, "/dev/zero is not a regular file"},
-        {folder / "missing.csv", false, "cannot open " + (folder / "missing.csv").string()},
+    const std::pair<std::filesystem::path, std::string> refused[] = {
+        {folder / "a-folder.csv", (folder / "a-folder.csv").string() + " is a folder"},
+        {"/dev/zero", "/dev/zero is not a regular file"},
+        {folder / "missing.csv", "cannot open " + (folder / "missing.csv").string()},
     };
-    for (const auto& c : cases) {
+    for (const auto& [path, error] : refused) {
         RecordTable table;
-        const RecordingReadResult result = readRecordingFile(c.path, table);
-        EXPECT_EQ(result.ok, c.ok) << c.path;
-        EXPECT_EQ(result.error, c.error) << c.path;
+        const RecordingReadResult result = readRecordingFile(path, table);
+        EXPECT_FALSE(result.ok) << path;
+        EXPECT_EQ(result.error, error) << path;
     }
     RecordTable table;
     const RecordingReadResult result = readRecordingFile(huge, table);

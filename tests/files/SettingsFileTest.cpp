@@ -12,6 +12,7 @@ namespace loopsim {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::string_literals;
 
 TEST(SettingsFile, ReadsBlanksCommentsTheGroupAndTheFourKeys) {
     const std::pair<std::string, SettingsValues> rows[] = {
@@ -84,27 +85,18 @@ TEST(SettingsFile, WritesTheGroupAndTheKeysInOrder) {
             {{"RightBattery", "6.2"}, {"LeftTimer", "14"}, {"LeftBattery", "6.2"}, {"CO2", "14"}}),
         "[Settings]\nCO2=14\nLeftBattery=6.2\nLeftTimer=14\nRightBattery=6.2\n");
     EXPECT_EQ(settingsFileText({}), "[Settings]\n");
+    // Letters, digits, '.', '+', '-' and '_' stand bare; anything else is quoted.
+    EXPECT_EQ(settingsFileText({{"CO2", "09azAZ.+-_"}, {"LeftTimer", "/:@[`{"}}),
+              "[Settings]\nCO2=09azAZ.+-_\nLeftTimer=\"/:@[`{\"\n");
     EXPECT_EQ(settingsFileText({{"CO2", "a \"b\"\n\x01"}}),
               "[Settings]\nCO2=\"a \\\"b\\\"\\n\\x01\"\n");
 }
 
 TEST(SettingsFile, AnyValueReadsBackAsItWasWritten) {
-    const std::string values[] = {"",
-                                  " 14",
-                                  "14 ",
-                                  "1, 2",
-                                  "@Invalid()",
-                                  "a=b;c",
-                                  "#1",
-                                  "\"",
-                                  "\\",
-                                  "\\x41",
-                                  "\n0 tap Command1",
-                                  "\r",
-                                  std::string(1, '\0'),
-                                  "\x7f\x1b",
-                                  "\xC3\xA9",
-                                  "[Settings]"};
+    const std::string values[] = {
+        "",    " 14",      "14 ",      "1, 2",      "@Invalid()",       "a=b;c",
+        "#1",  "\"",       "\\",       "\\x41",     "\n0 tap Command1", "\r",
+        "\0"s, "\x7f\x1b", "\xC3\xA9", "[Settings]"};
     for (const std::string& value : values) {
         const SettingsValues written{{"CO2", value}, {"LeftTimer", "14"}};
         const SettingsFileRead read = readSettingsText(settingsFileText(written));

@@ -60,27 +60,19 @@ TEST(HandsetScreens, EachShowsItsTextOnTwoLinesAndMovesOn) {
             table += "    plays " + sound + "\n";
     }
     const CellValues wide{0, -2.55, 2.55, -0.05};
-    for (const std::string& text : {std::string(kCheckDiluentPrompt),
-                                    std::string(kCalibratePrompt),
-                                    std::string(kMustCalibratePrompt),
-                                    std::string(kOpenValvePrompt),
-                                    std::string(kOpenMouthpiecePrompt),
-                                    std::string(kStartFlushPrompt),
-                                    elapsedTimeText(5999),
-                                    startupCellFailureText(3),
-                                    ambientPressureText(1050),
-                                    oxygenPercentText(100),
-                                    highSetpointText(1.5),
-                                    lowSetpointText(0.5),
-                                    brightnessText(99),
-                                    flushPromptText(wide),
-                                    flushingText(wide),
-                                    mainLine(true, 1.5, wide),
-                                    mainLine(false, 0.5, wide),
-                                    warningLine(kCellWarningScreen, wide),
-                                    warningLine(kLowOxygenScreen, wide),
-                                    warningLine(kHighOxygenScreen, wide)})
-        table += withLines(text);
+    // The prompts, then the texts made up at run time.
+    const std::vector<std::string> texts[] = {
+        {kCheckDiluentPrompt, kCalibratePrompt, kMustCalibratePrompt, kOpenValvePrompt},
+        {kOpenMouthpiecePrompt, kStartFlushPrompt, elapsedTimeText(5999)},
+        {startupCellFailureText(3), ambientPressureText(1050), oxygenPercentText(100)},
+        {highSetpointText(1.5), lowSetpointText(0.5), brightnessText(99)},
+        {flushPromptText(wide), flushingText(wide), mainLine(true, 1.5, wide)},
+        {mainLine(false, 0.5, wide), warningLine(kCellWarningScreen, wide)},
+        {warningLine(kLowOxygenScreen, wide), warningLine(kHighOxygenScreen, wide)},
+    };
+    for (const std::vector<std::string>& group : texts)
+        for (const std::string& text : group)
+            table += withLines(text);
     expectMatchesGoldenFile(table, "handset-screens.txt");
 }
 

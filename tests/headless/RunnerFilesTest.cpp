@@ -23,7 +23,7 @@ constexpr const char* kDumpingScenario = "0 dump\n1 dump\n2 end\n";
 struct Row {
     const char* what;
     std::function<void(const ScratchFolder&)> prepare;
-    std::vector<std::string> options;
+    std::string options;  // split at the spaces
 };
 
 const auto nothing = [](const ScratchFolder&) {};
@@ -51,7 +51,11 @@ std::string played(bool refused, std::initializer_list<Row> rows) {
         folder.write("test.scenario", kDumpingScenario);
         row.prepare(folder);
         const auto before = folderContents(folder.path());
-        const test::RunResult run = runInFolder(folder, kDumpingScenario, row.options);
+        std::vector<std::string> options;
+        std::istringstream words(row.options);
+        for (std::string word; words >> word;)
+            options.push_back(word);
+        const test::RunResult run = runInFolder(folder, kDumpingScenario, options);
         EXPECT_EQ(run.status, refused ? kRunRefused : kRunWriteFailed) << row.what;
         said += std::string(row.what) + ":\n    " + test::outOfFolder(run.err, folder.path());
         if (refused) {
@@ -73,54 +77,39 @@ TEST(RunnerFiles, RefusesBadTargetsBeforeTheRunAndWritesNothing) {
     const std::string said = played(
         true,
         {
-            {"a scenario as settings",
-             write("other.scenario", "# a walk\n0 tap Image7\n"),
-             {"--settings", "other.scenario"}},
-            {"a recording as settings",
-             write("old.csv", "\"Tarven Calvendrite Simulator\",#\r\n"),
-             {"--settings", "old.csv", "--out", "o.csv"}},
-            {"a binary file as settings",
-             write("b.ini", std::string("\x7f\0\x01\x02", 4)),
-             {"--settings", "b.ini"}},
-            {"another program's settings",
-             write("o.ini", "[General]\ncolour=red\n"),
-             {"--settings", "o.ini"}},
-            {"a folder as settings", folderAt("s.ini"), {"--settings", "s.ini"}},
-            {"a pipe as settings", pipeAt("s.ini"), {"--settings", "s.ini"}},
-            {"a folder as the recording", folderAt("o.csv"), {"--out", "o.csv"}},
-            {"a pipe as the recording", pipeAt("o.csv"), {"--out", "o.csv"}},
-            {"a device as the recording", nothing, {"--out", "/dev/null"}},
-            {"a link to a device as the dump file",
-             linkAt("d.jsonl", "/dev/null"),
-             {"--out", "o.csv", "--dump", "d.jsonl"}},
-            {"a folder as the dump file",
-             folderAt("d.jsonl"),
-             {"--out", "o.csv", "--dump", "d.jsonl"}},
-            {"a loop of links as the recording", linkAt("o.csv", "o.csv"), {"--out", "o.csv"}},
-            {"the dump file is the recording", nothing, {"--out", "o.csv", "--dump", "o.csv"}},
-            {"the dump file is the recording through a link",
-             linkAt("d.jsonl", "o.csv"),
-             {"--out", "o.csv", "--dump", "d.jsonl"}},
-            {"the dump file is the recording spelled otherwise",
-             folderAt("sub"),
-             {"--out", "o.csv", "--dump", "sub/../o.csv"}},
-            {"the dump file is the settings",
-             write("s.ini", "[Settings]\n"),
-             {"--settings", "s.ini", "--out", "o.csv", "--dump", "s.ini"}},
-            {"the recording is the settings", nothing, {"--settings", "s.ini", "--out", "s.ini"}},
-            {"the recording is the scenario", nothing, {"--out", "test.scenario"}},
-            {"the dump file cannot be made",
-             folderAt("d.jsonl.partial"),
-             {"--out", "o.csv", "--dump", "d.jsonl"}},
-            {"the dump file's folder is missing",
-             nothing,
-             {"--out", "o.csv", "--dump", "missing/d.jsonl"}},
-            {"a folder as the export",
-             folderAt("d.ssrf"),
-             {"--out", "o.csv", "--export", "d.ssrf"}},
-            {"the export is the recording", nothing, {"--out", "o.csv", "--export", "o.csv"}},
-            {"a folder as the debrief", folderAt("r.json"), {"--debrief", "r.json"}},
-            {"the debrief is the recording", nothing, {"--out", "r.json", "--debrief", "r.json"}},
+            {"a scenario as settings", write("other.scenario", "# a walk\n0 tap Image7\n"),
+             "--settings other.scenario"},
+            {"a recording as settings", write("old.csv", "\"Tarven Calvendrite Simulator\",#\r\n"),
+             "--settings old.csv --out o.csv"},
+            {"a binary file as settings", write("b.ini", std::string("\x7f\0\x01\x02", 4)),
+             "--settings b.ini"},
+            {"another program's settings", write("o.ini", "[General]\ncolour=red\n"),
+             "--settings o.ini"},
+            {"a folder as settings", folderAt("s.ini"), "--settings s.ini"},
+            {"a pipe as settings", pipeAt("s.ini"), "--settings s.ini"},
+            {"a folder as the recording", folderAt("o.csv"), "--out o.csv"},
+            {"a pipe as the recording", pipeAt("o.csv"), "--out o.csv"},
+            {"a device as the recording", nothing, "--out /dev/null"},
+            {"a link to a device as the dump file", linkAt("d.jsonl", "/dev/null"),
+             "--out o.csv --dump d.jsonl"},
+            {"a folder as the dump file", folderAt("d.jsonl"), "--out o.csv --dump d.jsonl"},
+            {"a loop of links as the recording", linkAt("o.csv", "o.csv"), "--out o.csv"},
+            {"the dump file is the recording", nothing, "--out o.csv --dump o.csv"},
+            {"the dump file is the recording through a link", linkAt("d.jsonl", "o.csv"),
+             "--out o.csv --dump d.jsonl"},
+            {"the dump file is the recording spelled otherwise", folderAt("sub"),
+             "--out o.csv --dump sub/../o.csv"},
+            {"the dump file is the settings", write("s.ini", "[Settings]\n"),
+             "--settings s.ini --out o.csv --dump s.ini"},
+            {"the recording is the settings", nothing, "--settings s.ini --out s.ini"},
+            {"the recording is the scenario", nothing, "--out test.scenario"},
+            {"the dump file cannot be made", folderAt("d.jsonl.partial"),
+             "--out o.csv --dump d.jsonl"},
+            {"the dump file's folder is missing", nothing, "--out o.csv --dump missing/d.jsonl"},
+            {"a folder as the export", folderAt("d.ssrf"), "--out o.csv --export d.ssrf"},
+            {"the export is the recording", nothing, "--out o.csv --export o.csv"},
+            {"a folder as the debrief", folderAt("r.json"), "--debrief r.json"},
+            {"the debrief is the recording", nothing, "--out r.json --debrief r.json"},
         });
     expectMatchesGoldenFile(said, "runner-refusals.txt");
 }
@@ -128,30 +117,22 @@ TEST(RunnerFiles, RefusesBadTargetsBeforeTheRunAndWritesNothing) {
 // A file that cannot be written is said, with its reason; the others are still written, no
 // temporary file is left, and the status is 1, as runner-write-failures.txt has it.
 TEST(RunnerFiles, AFailedWriteIsSaidAndTheOtherFilesAreStillWritten) {
-    const std::string said =
-        played(false, {
-                          {"the recording's folder is missing",
-                           nothing,
-                           {"--settings", "s.ini", "--out", "missing/o.csv", "--dump", "d.jsonl"}},
-                          {"a file where the recording's folder should be",
-                           write("file", "x"),
-                           {"--out", "file/o.csv", "--dump", "d.jsonl"}},
-                          {"a folder in the way of the recording's temporary file",
-                           folderAt("o.csv.partial"),
-                           {"--settings", "s.ini", "--out", "o.csv"}},
-                          {"the settings' folder is missing",
-                           nothing,
-                           {"--settings", "missing/s.ini", "--out", "o.csv", "--dump", "d.jsonl"}},
-                          {"a folder in the way of the settings' temporary file",
-                           folderAt("s.ini.partial"),
-                           {"--settings", "s.ini", "--out", "o.csv"}},
-                          {"the export's folder is missing",
-                           nothing,
-                           {"--out", "o.csv", "--export", "missing/d.uddf"}},
-                          {"the debrief's folder is missing",
-                           nothing,
-                           {"--out", "o.csv", "--debrief", "missing/r.json"}},
-                      });
+    const std::string said = played(
+        false,
+        {
+            {"the recording's folder is missing", nothing,
+             "--settings s.ini --out missing/o.csv --dump d.jsonl"},
+            {"a file where the recording's folder should be", write("file", "x"),
+             "--out file/o.csv --dump d.jsonl"},
+            {"a folder in the way of the recording's temporary file", folderAt("o.csv.partial"),
+             "--settings s.ini --out o.csv"},
+            {"the settings' folder is missing", nothing,
+             "--settings missing/s.ini --out o.csv --dump d.jsonl"},
+            {"a folder in the way of the settings' temporary file", folderAt("s.ini.partial"),
+             "--settings s.ini --out o.csv"},
+            {"the export's folder is missing", nothing, "--out o.csv --export missing/d.uddf"},
+            {"the debrief's folder is missing", nothing, "--out o.csv --debrief missing/r.json"},
+        });
     expectMatchesGoldenFile(said, "runner-write-failures.txt");
 }
 

@@ -86,26 +86,11 @@ TEST_F(RunnerFixture, BadCommandLinesAreRefused) {
     EXPECT_EQ(runScenario(missing, out, err), kRunRefused);
 }
 
-// --until cuts the run, the timers due at its end still run; without --dump the dumps go
-// to the standard output.
-TEST_F(RunnerFixture, UntilCutsTheRunAndDumpsGoToTheOutputWithoutADumpFile) {
+// --until cuts the run, the timers due at its end still run.
+TEST_F(RunnerFixture, UntilCutsTheRun) {
     ASSERT_EQ(run("0 dump\n100 end\n", {"--until", "2"}), kRunPlayed);
     EXPECT_NE(file("out.csv").find("\r\n2,0.21,"), std::string::npos);
     EXPECT_EQ(file("out.csv").find("\r\n3,"), std::string::npos);
-    const std::vector<std::string> arguments{folder.write("test.scenario", "0 dump\n").string()};
-    ASSERT_EQ(runScenario(*parseRunArguments(arguments, err), out, err), kRunPlayed);
-    EXPECT_EQ(out.str().rfind("{\"t\":0,", 0), 0u);
-}
-
-// An editor's byte-order mark before the first line, and the readouts a dump shows, which
-// the window shows without handling them.
-TEST_F(RunnerFixture, PlaysAByteOrderMarkAndElementsWithoutHandlers) {
-    ASSERT_EQ(run("\xEF\xBB\xBF"
-                  "0.5 click Label16\n1 tap Label17\n2 dblclick Frame1\n3 end\n"),
-              kRunPlayed)
-        << err.str();
-    EXPECT_EQ(err.str(), "");
-    EXPECT_NE(file("out.csv").find("\r\n3,0.21,"), std::string::npos);
 }
 
 // The recording file is dated with the local time of writing: the moment of one of two

@@ -15,48 +15,36 @@ namespace {
 // number: the default; a number out of range: the nearer end of the range.
 TEST(StoredSettings, BadTextsGiveTheDefaultAndNumbersAreHeldInRange) {
     struct Row {
-        std::string stored;
+        std::vector<std::string> stored;
         double scrubberMinutes;  // what "CO2" and "LeftTimer" give
         double batteryVolts;     // what "LeftBattery" and "RightBattery" give
     };
     const std::string huge = "1" + std::string(300, '0');  // 1e300 spelled out, finite
     const Row rows[] = {
-        {"", 14, 6.2},
-        {"   ", 14, 6.2},
-        {"abc", 14, 6.2},
-        {"6,5", 14, 6.2},
-        {"1e308", 14, 6.2},
-        {"1e400", 14, 6.2},
-        {"nan", 14, 6.2},
-        {"NaN", 14, 6.2},
-        {"inf", 14, 6.2},
-        {"-inf", 14, 6.2},
-        {"Infinity", 14, 6.2},
-        {"0x10", 14, 6.2},
-        {"\x01\xff", 14, 6.2},
-        {huge + std::string(100, '0'), 14, 6.2},  // beyond a double
-        {"-5", 0, 0},
-        {"-0", 0, 0},
-        {"-" + huge, 0, 0},
-        {"12", 12, 10},
-        {"99999999999", 1e7, 10},
-        {huge, 1e7, 10},
-        {" 5.35 ", 5.35, 5.35},
+        // not numbers, and a number beyond a double
+        {{"", "   ", "abc", "6,5", "1e308", "1e400", "nan", "NaN", "inf", "-inf", "Infinity",
+          "0x10", "\x01\xff", huge + std::string(100, '0')},
+         14,
+         6.2},
+        // below, within and above the range
+        {{"-5", "-0", "-" + huge}, 0, 0},
+        {{"12"}, 12, 10},
+        {{"99999999999", huge}, 1e7, 10},
+        {{" 5.35 "}, 5.35, 5.35},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE("'" + row.stored + "'");
-        MemorySettingsStore store;
-        store.values = {{"CO2", row.stored},
-                        {"LeftTimer", row.stored},
-                        {"LeftBattery", row.stored},
-                        {"RightBattery", row.stored}};
-        Simulation simulation(&store);
-        const SimulationState& s = simulation.state();
-        EXPECT_EQ(s.ScrubberMinutes, row.scrubberMinutes);
-        EXPECT_EQ(s.LeftHandset.OnMinutes, row.scrubberMinutes);
-        EXPECT_EQ(s.LeftHandset.BatteryVolts, row.batteryVolts);
-        EXPECT_EQ(s.RightHandset.BatteryVolts, row.batteryVolts);
-    }
+    for (const Row& row : rows)
+        for (const std::string& stored : row.stored) {
+            SCOPED_TRACE("'" + stored + "'");
+            MemorySettingsStore store;
+            for (const char* key : {"CO2", "LeftTimer", "LeftBattery", "RightBattery"})
+                store.values[key] = stored;
+            Simulation simulation(&store);
+            const SimulationState& s = simulation.state();
+            EXPECT_EQ(s.ScrubberMinutes, row.scrubberMinutes);
+            EXPECT_EQ(s.LeftHandset.OnMinutes, row.scrubberMinutes);
+            EXPECT_EQ(s.LeftHandset.BatteryVolts, row.batteryVolts);
+            EXPECT_EQ(s.RightHandset.BatteryVolts, row.batteryVolts);
+        }
 }
 
 TEST(StoredSettings, WrittenBackAsPlainNumbersThatReadBackTheSame) {

@@ -24,27 +24,33 @@ TEST(ServeOptions, ReadFromTheCommandLine) {
     EXPECT_EQ(options->serve->log, "s.scenario");
     EXPECT_EQ(options->serve->drills, "drills");
     EXPECT_FALSE(parseRunArguments({"a.scenario"}, err)->serve);
+    // The ends of the range: 0 asks for any free port.
+    for (const int port : {0, 65535}) {
+        const auto served =
+            parseRunArguments({"a.scenario", "--serve", "--port", std::to_string(port)}, err);
+        ASSERT_TRUE(served && served->serve) << port;
+        EXPECT_EQ(served->serve->port, port);
+    }
 }
 
 TEST(ServeOptions, RefusedWithWhy) {
-    const std::pair<std::vector<std::string>, const char*> rows[] = {
-        {{"a.scenario", "--port", "80"}, "--port, --lan, --log and --drills go with --serve"},
-        {{"a.scenario", "--lan"}, "--port, --lan, --log and --drills go with --serve"},
-        {{"a.scenario", "--serve", "--port", "65536"},
-         "--port takes a port number from 0 to 65535, not '65536'"},
-        {{"a.scenario", "--serve", "--port", "8.5"},
-         "--port takes a port number from 0 to 65535, not '8.5'"},
-        {{"a.scenario", "--serve", "--dump", "d.jsonl"},
-         "--serve plays a scenario with --out, --until, --settings, --port, --lan, --log and "
-         "--drills only"},
-        {{"--drill", "x.drill", "a.scenario", "--serve"},
-         "--serve plays a scenario with --out, --until, --settings, --port, --lan, --log and "
-         "--drills only"},
+    const char* const withServe = "--port, --lan, --log and --drills go with --serve";
+    const std::string notAPort = "--port takes a port number from 0 to 65535, not ";
+    const char* const servedOptions =
+        "--serve plays a scenario with --out, --until, --settings, --port, --lan, --log and "
+        "--drills only";
+    const std::pair<std::vector<std::string>, std::string> rows[] = {
+        {{"a.scenario", "--port", "80"}, withServe},
+        {{"a.scenario", "--lan"}, withServe},
+        {{"a.scenario", "--serve", "--port", "65536"}, notAPort + "'65536'"},
+        {{"a.scenario", "--serve", "--port", "8.5"}, notAPort + "'8.5'"},
+        {{"a.scenario", "--serve", "--dump", "d.jsonl"}, servedOptions},
+        {{"--drill", "x.drill", "a.scenario", "--serve"}, servedOptions},
     };
     for (const auto& [arguments, why] : rows) {
         std::ostringstream err;
         EXPECT_FALSE(parseRunArguments(arguments, err));
-        EXPECT_EQ(err.str().substr(0, err.str().find('\n')), std::string("loopsim-run: ") + why);
+        EXPECT_EQ(err.str().substr(0, err.str().find('\n')), "loopsim-run: " + why);
     }
 }
 

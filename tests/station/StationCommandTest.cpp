@@ -54,16 +54,6 @@ TEST(StationCommand, GivesTheOptionsWindowsActions) {
     }
 }
 
-TEST(StationCommand, ChecksOneActionAsAScenarioLine) {
-    test::Rig rig;
-    auto read = readStationCommand(
-        request(
-            {{"type", "action"}, {"verb", "set"}, {"element", "Options.Slider1"}, {"value", "7"}}),
-        rig.sim);
-    ASSERT_TRUE(std::holds_alternative<StationCommand>(read));
-    EXPECT_EQ(lines(std::get<StationCommand>(read).actions), "0 set Options.Slider1 7\n");
-}
-
 TEST(StationCommand, RefusesWithWhy) {
     test::Rig rig;
     struct Row {
@@ -120,34 +110,37 @@ TEST(StationCommand, RefusesWithWhy) {
     }
 }
 
-TEST(StationCommand, ANoteIsOneLoggableLine) {
+// Each other message accepted: its kind, its code, name or speed, and its actions as scenario
+// lines. A note is one line, which reads back as the same note.
+TEST(StationCommand, TheOtherMessagesAndWhatTheyGive) {
     test::Rig rig;
-    auto read = readStationCommand(
-        request({{"type", "note"}, {"text", "slow to notice\nthe drift # twice"}}), rig.sim);
-    ASSERT_TRUE(std::holds_alternative<StationCommand>(read));
-    const auto& command = std::get<StationCommand>(read);
-    EXPECT_EQ(command.kind, StationCommand::Kind::Note);
-    const std::string line = formatScenarioLine(12345, command.actions.at(0));
-    EXPECT_EQ(line, "12.345 note slow to notice the drift # twice");
-    // The line reads back as the same note.
-    const Scenario back = parseScenario(line, &rig.sim.input());
+    const char* const kKinds[] = {"hello", "actions", "pause", "resume", "speed", "drill", "note"};
+    const std::pair<StationRequest, std::string> rows[] = {
+        {request(
+             {{"type", "action"}, {"verb", "set"}, {"element", "Options.Slider1"}, {"value", "7"}}),
+         "actions '' 1\n0 set Options.Slider1 7\n"},
+        {request({{"type", "note"}, {"text", "slow to notice\nthe drift # twice"}}),
+         "note '' 1\n0 note slow to notice the drift # twice\n"},
+        {request({{"type", "speed"}, {"value", "5"}}), "speed '' 5\n"},
+        {request({{"type", "drill"}, {"name", "cell-drift"}}), "drill 'cell-drift' 1\n"},
+        {request({{"type", "pause"}}), "pause '' 1\n"},
+        {request({{"type", "resume"}}), "resume '' 1\n"},
+        {request({{"type", "hello"}, {"code", "042917"}}), "hello '042917' 1\n"},
+    };
+    for (const auto& [message, expected] : rows) {
+        auto read = readStationCommand(message, rig.sim);
+        ASSERT_TRUE(std::holds_alternative<StationCommand>(read)) << expected;
+        const StationCommand& command = std::get<StationCommand>(read);
+        EXPECT_EQ(kKinds[static_cast<int>(command.kind)] +
+                      (" '" + command.text + "' " + std::to_string(command.speed) + "\n" +
+                       lines(command.actions)),
+                  expected);
+    }
+    const Scenario back = parseScenario(
+        lines(std::get<StationCommand>(readStationCommand(rows[1].first, rig.sim)).actions),
+        &rig.sim.input());
     ASSERT_FALSE(back.error);
     EXPECT_EQ(back.lines.at(0).action.value, "slow to notice the drift # twice");
-}
-
-TEST(StationCommand, ClockAndDrillCommands) {
-    test::Rig rig;
-    auto speed = std::get<StationCommand>(
-        readStationCommand(request({{"type", "speed"}, {"value", "5"}}), rig.sim));
-    EXPECT_EQ(speed.kind, StationCommand::Kind::Speed);
-    EXPECT_EQ(speed.speed, 5);
-    auto drill = std::get<StationCommand>(
-        readStationCommand(request({{"type", "drill"}, {"name", "cell-drift"}}), rig.sim));
-    EXPECT_EQ(drill.kind, StationCommand::Kind::Drill);
-    EXPECT_EQ(drill.text, "cell-drift");
-    EXPECT_EQ(
-        std::get<StationCommand>(readStationCommand(request({{"type", "pause"}}), rig.sim)).kind,
-        StationCommand::Kind::Pause);
 }
 
 TEST(Pairing, MatchesOnlyTheWholeCode) {
