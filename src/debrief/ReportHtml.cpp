@@ -115,10 +115,11 @@ std::string page(const Debrief& debrief, const ReportHeading& heading,
     html += "</head>\n<body>\n<h1>Debrief";
     if (!heading.trainee.empty())
         html += ": " + escapeMarkup(heading.trainee);
-    html += "</h1>\n<p class=\"heading\">" + escapeMarkup(heading.session);
-    if (!heading.date.empty())
-        html += " · " + escapeMarkup(heading.date);
-    html += " · " + formatElapsed(debrief.timeline.end) + " of simulated time</p>\n";
+    html += "</h1>\n<p class=\"heading\">";
+    for (const std::string& part : {heading.session, heading.date})
+        if (!part.empty())
+            html += escapeMarkup(part) + " · ";
+    html += formatElapsed(debrief.timeline.end) + " of simulated time</p>\n";
     if (printed) {
         html += "<p>" + *chartMarkup + "</p>\n";
     } else {

@@ -245,9 +245,12 @@ int runScenario(const RunOptions& options, std::ostream& out, std::ostream& err)
         const Debrief debrief = computeDebrief(observer->finish());
         const auto marks = drill ? drill->judge(debrief) : std::vector<MarkResult>{};
         // The debrief is the instructor's, not the unit's: written however the run ended.
+        // A drill played without the trainee's scenario is headed by the drill file.
+        const std::filesystem::path& session =
+            options.scenario.empty() && options.drill ? *options.drill : options.scenario;
         if (files.debrief)
             status = std::max(
-                status, writeRunDebrief(*files.debrief, options.scenario, debrief,
+                status, writeRunDebrief(*files.debrief, session, debrief,
                                         drill ? drill->reportMarks(marks) : ReportMarks{}, err));
         markMissed = drill && !RunDrill::printMarks(marks, out);
         if (files.exportTo && simulation.dialogs().ending() != Ending::WithoutSaving)

@@ -102,6 +102,16 @@ TEST(RunnerDrill, TheDebriefListsThePassMarks) {
     const std::string page = readTestFile((folder / "d.html").string());
     EXPECT_NE(page.find("<h2>Pass marks: t</h2>"), std::string::npos);
     EXPECT_NE(page.find("response_seconds.adv_failed &lt;= 2"), std::string::npos);
+    EXPECT_NE(page.find("<p class=\"heading\">test.scenario · "), std::string::npos);
+
+    // Without the trainee's scenario, the page is headed by the drill file.
+    std::ostringstream out, err;
+    const auto alone = parseRunArguments(
+        {"--drill", (folder / "d.drill").string(), "--debrief", (folder / "a.html").string()}, err);
+    ASSERT_TRUE(alone) << err.str();
+    EXPECT_EQ(runScenario(*alone, out, err), kRunMarkMissed) << err.str();
+    EXPECT_NE(readTestFile((folder / "a.html").string()).find("<p class=\"heading\">d.drill · "),
+              std::string::npos);
 }
 
 // The log a window session of the drill writes: the drill named in a comment, then every
