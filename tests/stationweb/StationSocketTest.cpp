@@ -147,6 +147,7 @@ class StationSocketTest : public QObject {
         Served served("0 tap Image18\n", 60'000, LOOPSIM_DRILLS);
         QSignalSpy paired(&served.server, &StationServer::pairedPagesChanged);
         Page page(served.server.port());
+        Page stranger(served.server.port());  // connected, never paired
         const QJsonObject welcome = page.pair();
         QCOMPARE(welcome.value(QStringLiteral("options")).toArray().size(), 23);
         QVERIFY(welcome.value(QStringLiteral("drills"))
@@ -159,6 +160,9 @@ class StationSocketTest : public QObject {
         QCOMPARE(first.value(QStringLiteral("mouthpiece")).toString(), QStringLiteral("Open"));
         QVERIFY(second.value(QStringLiteral("t")).toDouble() >=
                 first.value(QStringLiteral("t")).toDouble());
+        // By a third state message, whatever went out with the first has arrived anywhere.
+        page.next({QStringLiteral("state")});
+        QCOMPARE(stranger.received.size(), 0);
 
         // The commands and their replies; then the log holds exactly the commands that were
         // done, in the scenario's words.
