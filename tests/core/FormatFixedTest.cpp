@@ -26,6 +26,7 @@ bool printsNegativeZero(const std::string& text) {
     return text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos;
 }
 
+// The same text again from the count of last-decimal units a changed line is written from.
 void expectSameAsPrintf(double value) {
     for (int decimals = 0; decimals <= 6; ++decimals) {
         const std::string expected = printed(value, decimals);
@@ -33,6 +34,11 @@ void expectSameAsPrintf(double value) {
             EXPECT_EQ(formatFixed(value, decimals), expected.substr(1)) << expected;
         else
             EXPECT_EQ(formatFixed(value, decimals), expected) << decimals;
+        if (const auto units = shownFixedUnits(value, decimals)) {
+            std::string fromUnits;
+            appendShownUnits(fromUnits, *units, decimals);
+            EXPECT_EQ(fromUnits, formatFixed(value, decimals)) << decimals;
+        }
     }
 }
 
