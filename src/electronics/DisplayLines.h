@@ -41,9 +41,10 @@ class MainLineText {
 
 // The cell warning, low oxygen or high oxygen line (screens 50, 51, 52) with the readings.
 std::string warningLine(int screen, const CellValues& cellPO2);
-// The three readings as "0.00", the given separator between them.
-std::string cellReadings(const CellValues& cellPO2, const std::string& separator);
-// The same, appended to out.
+// The three readings as "0.00", the given separator between them, appended to out.
 void appendCellReadings(std::string& out, const CellValues& cellPO2, std::string_view separator);
+// The title, then the readings so.
+std::string titledReadings(std::string_view title, const CellValues& cellPO2,
+                           std::string_view separator);
 
 }  // namespace loopsim

@@ -41,14 +41,11 @@ std::string brightnessText(int brightness) {
 }
 
 std::string flushPromptText(const CellValues& cellPO2) {
-    return "   FLUSHING BAG  " + cellReadings(cellPO2, "     ");
+    return titledReadings("   FLUSHING BAG  ", cellPO2, "     ");
 }
 
 std::string flushingText(const CellValues& cellPO2) {
-    std::string text = "   FLUSHING BAG  ";
-    text.reserve(64);
-    appendCellReadings(text, cellPO2, "      ");
-    return text;
+    return titledReadings("   FLUSHING BAG  ", cellPO2, "      ");
 }
 
 }  // namespace loopsim

@@ -2,16 +2,11 @@
 
 #include <algorithm>
 
+#include "core/Format.h"
 #include "instructor/OptionsDialog.h"
 
 namespace loopsim {
 namespace {
-
-std::string trimmed(std::string text) {
-    while (!text.empty() && text.back() == ' ')
-        text.pop_back();
-    return text;
-}
 
 template <typename Included>
 std::string namesOf(Included included) {
@@ -33,10 +28,11 @@ std::string optionName(int number) {
     });
     if (box == boxes.end())
         return {};
-    const std::string caption = box->caption;
+    const std::string_view caption = box->caption;
     const auto sharing = std::count_if(
         boxes.begin(), boxes.end(), [&](const OptionBox& each) { return caption == each.caption; });
-    return sharing > 1 ? trimmed(caption) + " (" + box->frame + ")" : trimmed(caption);
+    const std::string name(trimBlanks(caption));
+    return sharing > 1 ? name + " (" + box->frame + ")" : name;
 }
 
 std::string inForceText(const OptionsDialog& options) {

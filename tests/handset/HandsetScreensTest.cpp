@@ -77,8 +77,9 @@ TEST(HandsetScreens, EachShowsItsTextOnTwoLinesAndMovesOn) {
 }
 
 // However far the two drifting cells run, the line keeps its three fields: the title over the
-// three readings, a runaway one in dashes. (Only three readings below zero at once, a loop
-// with no oxygen left, are wider than the unit's line.)
+// three readings, a runaway one in dashes; the cell tick's main line, written from its
+// rounded counts, reads the same. (Only three readings below zero at once, a loop with no
+// oxygen left, are wider than the unit's line.)
 TEST(HandsetScreens, EveryReadingStaysOnTheDisplayHoweverFarItRuns) {
     struct Row {
         CellValues cells;
@@ -90,6 +91,7 @@ TEST(HandsetScreens, EveryReadingStaysOnTheDisplayHoweverFarItRuns) {
         {{0, -1e100, 2.55, -1e300}, "----       2.55       ----"},
     };
     for (const Row& row : rows) {
+        EXPECT_EQ(MainLineText()(false, 0.7, row.cells), mainLine(false, 0.7, row.cells));
         for (const std::string& text :
              {mainLine(true, 1.3, row.cells), mainLine(false, 0.7, row.cells),
               warningLine(kCellWarningScreen, row.cells), warningLine(kLowOxygenScreen, row.cells),
