@@ -5,6 +5,7 @@
 #include "drills/DrillNote.h"
 #include "drills/DrillParser.h"
 #include "drills/DrillPlay.h"
+#include "drills/DrillSettings.h"
 #include "drills/PassMarks.h"
 #include "files/FileText.h"
 #include "simulation/Simulation.h"
@@ -29,12 +30,7 @@ std::optional<RunDrill> RunDrill::read(const std::filesystem::path& path, std::o
 }
 
 MemorySettingsStore RunDrill::startSettings(const MemorySettingsStore* runSettings) const {
-    MemorySettingsStore settings;
-    if (runSettings)
-        settings.values = runSettings->values;
-    for (const auto& [key, value] : drill_.settings)
-        settings.values[key] = value;
-    return settings;
+    return drillStartSettings(runSettings ? *runSettings : MemorySettingsStore(), drill_);
 }
 
 bool RunDrill::refuses(std::string_view scenarioText, const Scenario& trainee,

@@ -18,6 +18,7 @@
 #include "drills/DrillNote.h"
 #include "drills/DrillParser.h"
 #include "drills/DrillPlay.h"
+#include "drills/DrillSettings.h"
 #include "files/Scenario.h"
 #include "headless/Runner.h"
 

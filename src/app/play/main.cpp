@@ -43,6 +43,7 @@
 #include "app/window/UnitView.h"
 #include "core/Format.h"
 #include "drills/DrillNote.h"
+#include "drills/DrillSettings.h"
 #include "files/RecordingFile.h"
 #include "files/Scenario.h"
 #include "simulation/Simulation.h"

@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "core/SettingsStore.h"
 #include "drills/Drill.h"
 
 namespace loopsim {
@@ -37,9 +36,5 @@ std::filesystem::path userDrillFolder();
 // give none.
 std::vector<DrillFile> readDrillFiles(const std::vector<std::filesystem::path>& folders);
 DrillFile readDrillFile(const std::filesystem::path& path);
-
-// The stored settings a drilled session starts from: the stored ones, with the drill's in
-// place of the same keys.
-MemorySettingsStore drillStartSettings(const SettingsStore& stored, const Drill& drill);
 
 }  // namespace loopsim

@@ -29,6 +29,7 @@
 #include "core/SettingsStore.h"
 #include "core/SoundChannels.h"
 #include "drills/DrillNote.h"
+#include "drills/DrillSettings.h"
 #include "files/LostSession.h"
 #include "files/RecordingFile.h"
 #include "simulation/Simulation.h"
@@ -52,11 +53,9 @@ SimulatorSession::~SimulatorSession() = default;
 void SimulatorSession::buildWindowAndSimulation() {
     window_ = std::make_unique<MainWindow>(*pictures_);
     settings_ = std::make_unique<QtSettingsStore>();
-    const MemorySettingsStore drilled =
-        drill_ ? drillStartSettings(*settings_, drill_->drill) : MemorySettingsStore();
-    const SettingsStore& startFrom =
-        drill_ ? static_cast<const SettingsStore&>(drilled) : *settings_;
-    simulation_ = std::make_unique<Simulation>(&startFrom);
+    if (drill_)
+        drilledSettings_ = drillStartSettings(*settings_, drill_->drill);
+    simulation_ = std::make_unique<Simulation>(&startSettings());
     simulation_->sound().setBackend(sound_.get());
     simulation_->state().DisclaimerAccepted = 0;
 }
@@ -104,10 +103,7 @@ bool SimulatorSession::start() {
             Qt::QueuedConnection);
     connect(window_.get(), &MainWindow::drillsRequested, this, &SimulatorSession::chooseDrill,
             Qt::QueuedConnection);
-    if (drill_)
-        noteStoredSettings(drillStartSettings(*settings_, drill_->drill));
-    else
-        noteStoredSettings(*settings_);
+    noteStoredSettings(startSettings());
     if (drill_) {
         pace_ = std::make_unique<DrillPace>(drill_->drill, *simulation_);
         driver_->followDrill(*pace_);
@@ -126,6 +122,10 @@ void SimulatorSession::act(const Action& action) {
     if (simulation_->dialogs().ending() != Ending::Running)
         return;
     driver_->apply(action);
+}
+
+const SettingsStore& SimulatorSession::startSettings() const {
+    return drill_ ? static_cast<const SettingsStore&>(drilledSettings_) : *settings_;
 }
 
 // The runner starts from the same stored values when given them as its settings file. They

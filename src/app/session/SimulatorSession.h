@@ -30,6 +30,7 @@
 #include "app/station/StationControls.h"
 #include "core/Action.h"
 #include "core/Dialogs.h"
+#include "core/SettingsStore.h"
 
 class QWidget;
 
@@ -46,7 +47,6 @@ class QtSoundBackend;
 class RealTimeDriver;
 class SessionDialogs;
 class SessionLog;
-class SettingsStore;
 class Simulation;
 class UserMessages;
 
@@ -91,6 +91,8 @@ class SimulatorSession : public QObject {
     void buildWindowAndSimulation();
     void end(Ending ending);
     void act(const Action& action);
+    // The stored settings the simulation started from: the user's, or a drill's over them.
+    const SettingsStore& startSettings() const;
     void noteStoredSettings(const SettingsStore& startFrom);
     void saveSettings();
     void showResultsViewer(const QString& recordingPath);
@@ -105,6 +107,7 @@ class SimulatorSession : public QObject {
     std::unique_ptr<QtSettingsStore> settings_;
     std::unique_ptr<Simulation> simulation_;
     std::optional<DrillFile> drill_;
+    MemorySettingsStore drilledSettings_;
     std::optional<DrillFile> nextDrill_;
     std::unique_ptr<DrillPace> pace_;
     std::unique_ptr<RealTimeDriver> driver_;
