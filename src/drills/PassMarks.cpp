@@ -159,9 +159,13 @@ std::string markLine(const MarkResult& result) {
            ")";
 }
 
+std::string passMarksTitle(const std::string& drillTitle, const std::string& drillFileName) {
+    return "Pass marks: " + (drillTitle.empty() ? drillFileName : drillTitle);
+}
+
 ReportMarks reportMarks(const std::string& drillTitle, const std::string& drillFileName,
                         const std::vector<MarkResult>& results) {
-    ReportMarks listed{"Pass marks: " + (drillTitle.empty() ? drillFileName : drillTitle), {}};
+    ReportMarks listed{passMarksTitle(drillTitle, drillFileName), {}};
     for (const MarkResult& result : results)
         listed.marks.push_back({result.mark.text, result.value, result.passed});
     return listed;

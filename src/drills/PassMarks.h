@@ -39,8 +39,9 @@ std::vector<MarkResult> judgePassMarks(const std::vector<PassMark>& marks,
 // "pass hypoxia_seconds = 0 (0 s)", "fail response_seconds.cell_drift <= 120 (not answered)".
 std::string markLine(const MarkResult& result);
 
-// The judged marks as the report page and the debrief's JSON list them, under "Pass marks: "
-// and the drill's title, or the drill file's name for a drill without one.
+// "Pass marks: " and the drill's title, or the drill file's name for a drill without one.
+std::string passMarksTitle(const std::string& drillTitle, const std::string& drillFileName);
+// The judged marks as the report page and the debrief's JSON list them, under that title.
 ReportMarks reportMarks(const std::string& drillTitle, const std::string& drillFileName,
                         const std::vector<MarkResult>& results);
 

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/results/EventListModel.h"
+#include "app/results/GradeColour.h"
 #include "app/results/PassMarksPanel.h"
 #include "app/results/SessionDebrief.h"
 
@@ -20,20 +21,6 @@ namespace loopsim {
 namespace {
 
 constexpr int kMarkSize = 12;
-
-QColor gradeColour(Grade grade) {
-    switch (grade) {
-        case Grade::Good:
-            return QColor(0x2a, 0x9d, 0x3a);
-        case Grade::Fair:
-            return QColor(0xe0, 0xa0, 0x00);
-        case Grade::Poor:
-            return QColor(0xc0, 0x20, 0x20);
-        case Grade::Note:
-            break;
-    }
-    return QColor(0xbb, 0xbb, 0xbb);
-}
 
 QIcon markIcon(Grade grade) {
     QPixmap mark(kMarkSize, kMarkSize);

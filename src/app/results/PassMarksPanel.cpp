@@ -5,11 +5,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "app/results/GradeColour.h"
+
 namespace loopsim {
 namespace {
-
-const QColor kPassColour(0x2a, 0x9d, 0x3a);
-const QColor kFailColour(0xc0, 0x20, 0x20);
 
 QTableWidgetItem* cell(const QString& text, Qt::Alignment alignment = Qt::AlignLeft) {
     auto* item = new QTableWidgetItem(text);
@@ -47,8 +46,8 @@ void PassMarksPanel::showMarks(const std::optional<DrillMarks>& marks) {
     setVisible(marks.has_value());
     if (!marks)
         return;
-    setTitle(marks->title.isEmpty() ? QStringLiteral("Pass marks: %1").arg(marks->fileName)
-                                    : QStringLiteral("Pass marks: %1").arg(marks->title));
+    setTitle(QString::fromStdString(
+        passMarksTitle(marks->title.toStdString(), marks->fileName.toStdString())));
     note_->setText(marks->note);
     note_->setVisible(!marks->note.isEmpty());
     table_->setVisible(marks->note.isEmpty());
@@ -59,7 +58,7 @@ void PassMarksPanel::showMarks(const std::optional<DrillMarks>& marks) {
         table_->setItem(row, 1, cell(QString::fromStdString(result.value), Qt::AlignRight));
         QTableWidgetItem* judged =
             cell(result.passed ? QStringLiteral("pass") : QStringLiteral("fail"), Qt::AlignCenter);
-        judged->setForeground(result.passed ? kPassColour : kFailColour);
+        judged->setForeground(gradeColour(result.passed ? Grade::Good : Grade::Poor));
         QFont bold = judged->font();
         bold.setBold(true);
         judged->setFont(bold);
