@@ -15,7 +15,6 @@
 namespace loopsim {
 namespace {
 
-constexpr TwipRect kStationButton{4560, 9180, 2400, 480};
 // In the heading band, where the trainee sees it at once.
 constexpr TwipRect kConnectedSign{12480, 200, 2880, 440};
 
@@ -37,7 +36,7 @@ StationControls::StationControls(MainWindow& window, Simulation& simulation, Rea
     button_->setObjectName(QStringLiteral("StationButton"));
     button_->setToolTip(
         QStringLiteral("Let an instructor watch and drive this simulator from a browser"));
-    window.unit().place(button_, kStationButton, 200);
+    window.unit().place(button_, kStationButton, kControlTwips);
     connect(button_, &QPushButton::clicked, this, &StationControls::showWindow);
 
     connected_ = new QLabel(QString::fromLatin1(kInstructorConnectedText));

@@ -24,7 +24,6 @@ namespace loopsim {
 namespace {
 
 constexpr int kClockTwips = 220;
-constexpr int kControlTwips = 200;
 // The share of a large screen the window takes when it opens.
 constexpr double kScreenShare = 0.85;
 

@@ -7,11 +7,6 @@
 #include "app/window/UnitView.h"
 
 namespace loopsim {
-namespace {
-// Left of Exit, on the row of the window's buttons.
-constexpr TwipRect kHelpButton{11880, 9180, 1800, 480};
-constexpr int kButtonTwips = 200;
-}  // namespace
 
 HelpWindow& installHelp(UnitView& unit) {
     QWidget* window = unit.window();
@@ -26,7 +21,7 @@ HelpWindow& installHelp(UnitView& unit) {
     button->setObjectName(QStringLiteral("HelpButton"));
     button->setToolTip(
         QStringLiteral("A quick start, the two-button gestures and the keys (key F1)"));
-    unit.place(button, kHelpButton, kButtonTwips);
+    unit.place(button, kHelpButton, kControlTwips);
     QObject::connect(button, &QPushButton::clicked, help, open);
 
     auto* key = new QShortcut(QKeySequence(Qt::Key_F1), window);

@@ -55,8 +55,12 @@ inline constexpr TwipRect kClockReadout{13800, 7380, 1560, 360};
 inline constexpr TwipRect kPauseButton{13800, 7800, 1560, 390};
 inline constexpr TwipRect kFirstSpeedButton{13800, 8280, 360, 390};
 inline constexpr int kSpeedButtonStep = 400;
-// The instructor's Drills… button, in the row of window buttons under the unit.
+// The window's own buttons in the row under the unit, beside the unit's Options, Report Bug
+// and Exit, and the text size of the window's push buttons.
+inline constexpr TwipRect kStationButton{4560, 9180, 2400, 480};
 inline constexpr TwipRect kDrillsButton{7080, 9180, 1800, 480};
+inline constexpr TwipRect kHelpButton{11880, 9180, 1800, 480};
+inline constexpr int kControlTwips = 200;
 
 // The gauge's scale beside the counterlung bar.
 inline constexpr TwipRect kGaugeScale{13620, 1140, 360, 4800};

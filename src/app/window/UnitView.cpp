@@ -19,7 +19,6 @@ namespace {
 
 constexpr int kFrameTitleTwips = 200;
 constexpr int kInnerFrameTitleTwips = 165;
-constexpr int kControlTwips = 200;
 constexpr int kCaptionTwips = 190;
 constexpr int kHeadingTwips = 330;
 
