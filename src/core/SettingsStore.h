@@ -45,6 +45,9 @@ inline constexpr StoredSetting kScrubberSetting{"CO2", "14", 0, kMostStoredMinut
 inline constexpr StoredSetting kLeftTimerSetting{"LeftTimer", "14", 0, kMostStoredMinutes};
 inline constexpr StoredSetting kLeftBatterySetting{"LeftBattery", "6.2", 0, kMostBatteryVolts};
 inline constexpr StoredSetting kRightBatterySetting{"RightBattery", "6.2", 0, kMostBatteryVolts};
+// Every stored setting, in the order a session log notes them.
+inline constexpr StoredSetting kStoredSettings[] = {kScrubberSetting, kLeftTimerSetting,
+                                                    kLeftBatterySetting, kRightBatterySetting};
 
 // The stored text as a number within the setting's range; its default when missing or
 // not a number.

@@ -31,9 +31,6 @@ constexpr std::array<SectionName, 7> kSections{{
     {"pass marks", Section::PassMarks},
 }};
 
-constexpr std::array<StoredSetting, 4> kDrillSettings{kScrubberSetting, kLeftTimerSetting,
-                                                      kLeftBatterySetting, kRightBatterySetting};
-
 // Blank lines at either end of a text are no part of it.
 std::string withoutBlankEnds(std::string text) {
     const auto first = text.find_first_not_of('\n');
@@ -209,9 +206,9 @@ std::optional<std::string> DrillReader::readSetting(std::string_view line) {
     const std::size_t equals = line.find('=');
     const std::string key(trimBlanks(line.substr(0, equals)));
     const auto setting =
-        std::find_if(kDrillSettings.begin(), kDrillSettings.end(),
+        std::find_if(std::begin(kStoredSettings), std::end(kStoredSettings),
                      [&key](const StoredSetting& stored) { return key == stored.key; });
-    if (equals == std::string_view::npos || setting == kDrillSettings.end())
+    if (equals == std::string_view::npos || setting == std::end(kStoredSettings))
         return "a setting is CO2, LeftTimer, LeftBattery or RightBattery = a number, not " +
                quotedExcerpt(line);
     const std::string_view value = trimBlanks(line.substr(equals + 1));

@@ -4,8 +4,7 @@ namespace loopsim {
 
 MemorySettingsStore drillStartSettings(const SettingsStore& stored, const Drill& drill) {
     MemorySettingsStore settings;
-    for (const StoredSetting& setting :
-         {kScrubberSetting, kLeftTimerSetting, kLeftBatterySetting, kRightBatterySetting}) {
+    for (const StoredSetting& setting : kStoredSettings) {
         if (auto value = stored.read(setting.key))
             settings.values[setting.key] = *value;
     }

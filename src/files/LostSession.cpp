@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "core/Format.h"
 #include "files/FileText.h"
 #include "files/ScenarioPlay.h"
 #include "simulation/Simulation.h"
@@ -89,6 +90,14 @@ MemorySettingsStore settingsNotedInLog(std::string_view logText) {
         return true;
     });
     return settings;
+}
+
+std::vector<std::string> storedSettingsNote(const SettingsStore& startFrom) {
+    std::vector<std::string> lines{"[Settings]"};
+    for (const StoredSetting& setting : kStoredSettings)
+        lines.push_back(std::string(setting.key) + "=" +
+                        formatRoundTrip(readStoredNumber(startFrom, setting)));
+    return lines;
 }
 
 namespace {

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/SettingsStore.h"
 #include "files/RecordingFile.h"
@@ -38,6 +39,9 @@ bool sessionEndedAtBailOut(std::string_view logText);
 
 // The stored settings the session started from, as its comment lines give them.
 MemorySettingsStore settingsNotedInLog(std::string_view logText);
+// The comment lines a log notes them in, each without its "# ": "[Settings]", then KEY=value
+// for every stored setting as the simulation reads it.
+std::vector<std::string> storedSettingsNote(const SettingsStore& startFrom);
 
 struct RebuiltRecording {
     std::optional<std::string> error;  // why nothing was written

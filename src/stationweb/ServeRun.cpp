@@ -6,8 +6,8 @@
 #include <csignal>
 #include <fstream>
 
-#include "core/Format.h"
 #include "core/SettingsStore.h"
+#include "files/LostSession.h"
 #include "files/OutputFile.h"
 #include "files/RecordingFile.h"
 #include "files/SettingsFile.h"
@@ -25,11 +25,9 @@ void noteStart(std::ostream& log, const SettingsStore* settings) {
     const MemorySettingsStore defaults;
     const SettingsStore& store = settings ? *settings : defaults;
     log << "# A session served to the instructor station by loopsim-run --serve. Its stored\n"
-           "# settings at start, for loopsim-run --settings FILE.ini:\n# [Settings]\n";
-    for (const StoredSetting& setting :
-         {kScrubberSetting, kLeftTimerSetting, kLeftBatterySetting, kRightBatterySetting})
-        log << "# " << setting.key << "=" << formatRoundTrip(readStoredNumber(store, setting))
-            << "\n";
+           "# settings at start, for loopsim-run --settings FILE.ini:\n";
+    for (const std::string& line : storedSettingsNote(store))
+        log << "# " << line << "\n";
     log.flush();
 }
 

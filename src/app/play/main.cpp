@@ -41,9 +41,9 @@
 #include "app/window/MainWindow.h"
 #include "app/window/PictureFiles.h"
 #include "app/window/UnitView.h"
-#include "core/Format.h"
 #include "drills/DrillNote.h"
 #include "drills/DrillSettings.h"
+#include "files/LostSession.h"
 #include "files/RecordingFile.h"
 #include "files/Scenario.h"
 #include "simulation/Simulation.h"
@@ -130,11 +130,8 @@ bool saveDrillList(const DrillFile& drill, const QString& shot) {
 // A drilled session's log starts with the drill and the settings it starts from.
 void noteDrill(SessionLog& log, const DrillFile& drill, const SettingsStore& startFrom) {
     log.note(drillNote(drill.fileName, drill.text));
-    log.note("[Settings]");
-    for (const StoredSetting& setting :
-         {kScrubberSetting, kLeftTimerSetting, kLeftBatterySetting, kRightBatterySetting})
-        log.note(std::string(setting.key) + "=" +
-                 formatRoundTrip(readStoredNumber(startFrom, setting)));
+    for (const std::string& line : storedSettingsNote(startFrom))
+        log.note(line);
 }
 
 int play(int argc, char** argv) {

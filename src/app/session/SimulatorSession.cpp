@@ -24,7 +24,6 @@
 #include "app/window/MainWindow.h"
 #include "app/window/PictureFiles.h"
 #include "app/window/SilentAlarmLight.h"
-#include "core/Format.h"
 #include "core/MessageExcerpt.h"
 #include "core/SettingsStore.h"
 #include "core/SoundChannels.h"
@@ -136,12 +135,8 @@ void SimulatorSession::noteStoredSettings(const SettingsStore& startFrom) {
         services_.log.note(drillNote(drill_->fileName, drill_->text));
     services_.log.note("A session of the simulator window. Its stored settings at start, for");
     services_.log.note("loopsim-run --settings FILE.ini:");
-    services_.log.note("[Settings]");
-    for (const StoredSetting& setting :
-         {kScrubberSetting, kLeftTimerSetting, kLeftBatterySetting, kRightBatterySetting}) {
-        services_.log.note(std::string(setting.key) + "=" +
-                           formatRoundTrip(readStoredNumber(startFrom, setting)));
-    }
+    for (const std::string& line : storedSettingsNote(startFrom))
+        services_.log.note(line);
 }
 
 void SimulatorSession::end(Ending ending) {
