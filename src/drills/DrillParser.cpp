@@ -268,4 +268,22 @@ DrillRead parseDrill(std::string_view text, const InputRouter* router) {
     return DrillReader(router).read(text);
 }
 
+DrillFileRead loadDrillFile(const std::filesystem::path& path, const std::string& name,
+                            const InputRouter* router) {
+    DrillFileRead file;
+    const auto text = readFileText(path);
+    if (!text) {
+        file.error = name + ": cannot read the drill file";
+        return file;
+    }
+    file.text = *text;
+    DrillRead read = parseDrill(file.text, router);
+    if (read.error)
+        file.error =
+            name + ":" + std::to_string(read.error->lineNumber) + ": " + read.error->message;
+    else
+        file.drill = std::move(read.drill);
+    return file;
+}
+
 }  // namespace loopsim

@@ -7,26 +7,20 @@
 #include "drills/DrillPlay.h"
 #include "drills/DrillSettings.h"
 #include "drills/PassMarks.h"
-#include "files/FileText.h"
 #include "simulation/Simulation.h"
 
 namespace loopsim {
 
 std::optional<RunDrill> RunDrill::read(const std::filesystem::path& path, std::ostream& err) {
     const std::string name = path.string();
-    const auto text = readFileText(path);
-    if (!text) {
-        err << name << ": cannot read the drill file\n";
-        return std::nullopt;
-    }
     // The start's elements are those of any simulation.
     const Simulation elementsOf;
-    DrillRead read = parseDrill(*text, &elementsOf.input());
+    DrillFileRead read = loadDrillFile(path, name, &elementsOf.input());
     if (read.error) {
-        err << name << ":" << read.error->lineNumber << ": " << read.error->message << "\n";
+        err << *read.error << "\n";
         return std::nullopt;
     }
-    return RunDrill(name, std::move(read.drill), drillContentHash(*text));
+    return RunDrill(name, std::move(read.drill), drillContentHash(read.text));
 }
 
 MemorySettingsStore RunDrill::startSettings(const MemorySettingsStore* runSettings) const {

@@ -6,7 +6,6 @@
 
 #include "app/session/AppSettings.h"
 #include "drills/DrillParser.h"
-#include "files/FileText.h"
 #include "simulation/Simulation.h"
 
 namespace loopsim {
@@ -15,20 +14,9 @@ namespace {
 constexpr const char* kDrillExtension = ".drill";
 
 DrillFile readDrill(const std::filesystem::path& path, const InputRouter& router) {
-    DrillFile file{path, path.filename().string(), {}, {}, {}};
-    const auto text = readFileText(path);
-    if (!text) {
-        file.error = file.fileName + ": cannot read the drill file";
-        return file;
-    }
-    file.text = *text;
-    DrillRead read = parseDrill(file.text, &router);
-    if (read.error)
-        file.error = file.fileName + ":" + std::to_string(read.error->lineNumber) + ": " +
-                     read.error->message;
-    else
-        file.drill = std::move(read.drill);
-    return file;
+    const std::string fileName = path.filename().string();
+    DrillFileRead read = loadDrillFile(path, fileName, &router);
+    return {path, fileName, std::move(read.text), std::move(read.drill), std::move(read.error)};
 }
 
 }  // namespace
